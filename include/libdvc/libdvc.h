@@ -1,0 +1,10 @@
+/* libdvc: read and change the settings of computer monitors over DDC/CI
+ * and USB HID. Include this one header; it brings in every area. */
+#ifndef LIBDVC_LIBDVC_H
+#define LIBDVC_LIBDVC_H
+
+#include "libdvc/dvc_types.h"
+#include "libdvc/dvc_errors.h"
+#include "libdvc/dvc_lifecycle.h"
+
+#endif

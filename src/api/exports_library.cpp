@@ -1,0 +1,60 @@
+// Exports about the library itself and its list of monitors.
+#include <cstring>
+#include <mutex>
+
+#include "api/call_frame.hpp"
+#include "api/frame_state.hpp"
+#include "libdvc/dvc_lifecycle.h"
+
+using dvc::api::FrameState;
+using dvc::registry::Registry;
+
+namespace {
+constexpr uint32_t kVersion = 0x01440000;  // 1.68.0.0
+constexpr int kFirmwareVersionStringSize = 6;
+constexpr std::size_t kSerialBytes = 9;
+constexpr std::size_t kModelBytes = 17;
+
+// Copies exactly `bytes` bytes: the string, then NULs; a longer string is
+// cut so that the last byte is always a NUL.
+void CopyFixed(char* out, const std::string& text, std::size_t bytes) {
+    const std::size_t n = text.size() < bytes - 1 ? text.size() : bytes - 1;
+    std::memcpy(out, text.data(), n);
+    std::memset(out + n, 0, bytes - n);
+}
+}  // namespace
+
+extern "C" {
+
+uint32_t DvCtrlVersion(void) { return kVersion; }
+
+int DvCtrlGetOSDDisplayFirmwareVersionsStringSize(int count) {
+    return static_cast<int>(static_cast<unsigned>(count) * kFirmwareVersionStringSize);
+}
+
+int DvCtrlGetNumMonitors(void) {
+    dvc::api::ReaderShare share;
+    if (share.Busy()) return 0;
+    return static_cast<int>(Registry::Instance().Size());
+}
+
+DvError DvCtrlGetSerialProduct(int index, char* serial, char* model) {
+    if (serial == nullptr || model == nullptr) return DvErrFailed;
+    dvc::api::RegistryShare registryLock;
+    const auto& entries = Registry::Instance().Entries();
+    if (static_cast<unsigned>(index) >= entries.size()) return DvErrFailed;
+    auto it = entries.begin();
+    std::advance(it, static_cast<unsigned>(index));
+    CopyFixed(serial, it->first.serial, kSerialBytes);
+    CopyFixed(model, it->first.model, kModelBytes);
+    return DvOk;
+}
+
+DvError DvCtrlGetCommunicationPath(const char* id1, const char* id2, int* kind) {
+    if (kind == nullptr) return DvErrFailed;
+    *kind = -1;  // stays when the monitor is unknown or the lock busy
+    return dvc::api::CallMonitor<dvc::api::ErrorResult>(id1, id2, &VarnMonitor::GetCommunicationPath,
+                                                        kind);
+}
+
+}  // extern "C"

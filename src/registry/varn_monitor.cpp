@@ -1,0 +1,13 @@
+#include "registry/varn_monitor.hpp"
+
+#include <utility>
+
+VarnMonitor::VarnMonitor(std::string serial, std::string model, int kind)
+    : serial_(std::move(serial)), model_(std::move(model)), kind_(kind) {}
+
+VarnMonitor::~VarnMonitor() = default;
+
+DvError VarnMonitor::GetCommunicationPath(int* kind) {
+    *kind = kind_;
+    return DvOk;
+}

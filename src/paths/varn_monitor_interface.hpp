@@ -1,0 +1,43 @@
+// One communication path to one monitor. The primitives are small
+// transactions on one feature code; each path kind carries them its own way
+// (VarnDDCCIMonitor over DDC/CI, VarnHIDMonitor over USB HID). The list of
+// primitives, their argument shapes and per-path behaviours is in
+// path_slots.hpp; the interface declares them from it in slot order.
+//
+// Results are DvError values: the transport's own result wherever a
+// primitive passes one back, 0x80000009 for an operation the path kind does
+// not carry at all, 0x80000007 for one it does not support. 0x80000006 from
+// a transport read counts as an answer: the data are used and the value is
+// passed back unchanged.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "libdvc/dvc_types.h"
+#include "paths/path_slots.hpp"
+
+class VarnMonitorInterface {
+public:
+    VarnMonitorInterface() = default;
+    VarnMonitorInterface(const VarnMonitorInterface&) = delete;
+    VarnMonitorInterface& operator=(const VarnMonitorInterface&) = delete;
+
+#define DVC_DECLARE_PRIMITIVE(slot, name, shape, ddcci, hid) virtual DvError name DVC_PARAMS_##shape = 0;
+    DVC_PATH_SLOTS(DVC_DECLARE_PRIMITIVE)
+    virtual ~VarnMonitorInterface() = default;
+    DVC_PATH_SLOTS_AFTER_DESTRUCTOR(DVC_DECLARE_PRIMITIVE)
+#undef DVC_DECLARE_PRIMITIVE
+};
+
+namespace dvc::paths {
+
+// Sizes of the fixed buffers that some primitives fill or send.
+inline constexpr uint32_t kLutTableBytes = 512;
+inline constexpr uint32_t kEdidBytes = 256;
+
+// A result that carries usable data: success, or a definite refusal that
+// still filled the caller's buffer.
+constexpr bool Usable(int32_t result) noexcept { return result >= 0 || result == DvErrRefused; }
+
+}  // namespace dvc::paths

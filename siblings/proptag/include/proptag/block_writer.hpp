@@ -2,6 +2,7 @@
 // FORMAT.md). Header only: used by the virtual monitors and by tests.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <vector>
@@ -39,10 +40,19 @@ public:
             Put16(out, static_cast<uint16_t>(item.data.size()));
             out.insert(out.end(), item.data.begin(), item.data.end());
         }
-        uint32_t sum = 0;
-        for (uint8_t b : out) sum += b;
-        Put16(out, static_cast<uint16_t>(sum));
+        Put16(out, 0);
+        Reseal(out);
         return out;
+    }
+
+    // Rewrites the checksum of a built block (at least 2 bytes) after its
+    // bytes were changed, e.g. to make a block that breaks exactly one rule.
+    static void Reseal(std::vector<uint8_t>& block) {
+        if (block.size() < 2) return;
+        uint32_t sum = 0;
+        for (size_t i = 0; i + 2 < block.size(); ++i) sum += block[i];
+        block[block.size() - 2] = static_cast<uint8_t>(sum);
+        block[block.size() - 1] = static_cast<uint8_t>(sum >> 8);
     }
 
 private:

@@ -5,7 +5,10 @@
 VarnMonitor::VarnMonitor(std::string serial, std::string model, int kind)
     : serial_(std::move(serial)), model_(std::move(model)), kind_(kind) {}
 
-VarnMonitor::~VarnMonitor() = default;
+VarnMonitor::~VarnMonitor() {
+    record_.reset();
+    flavors_.reset();
+}
 
 DvError VarnMonitor::GetCommunicationPath(int* kind) {
     *kind = kind_;

@@ -1,17 +1,21 @@
 // The logical monitor: one physical monitor with every path that reaches it.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "libdvc/dvc_types.h"
 #include "platform/critical_section.hpp"
+#include "registry/flavor_table.hpp"
+#include "registry/model_record.hpp"
 
 class VarnMonitorInterface;
 
 class VarnMonitor {
 public:
     VarnMonitor(std::string serial, std::string model, int kind);
+    // Frees the model record and the flavor table before everything else.
     virtual ~VarnMonitor();
     VarnMonitor(const VarnMonitor&) = delete;
     VarnMonitor& operator=(const VarnMonitor&) = delete;
@@ -26,6 +30,20 @@ public:
 
     varn_dvc::CriticalSection& MonitorLock() { return lock_; }
 
+    // Identification, run by discovery in this order. ReadModelRecord gives
+    // 0 when the record came from tag data or the monitor has none, and
+    // DvErrFailed when no path delivered its tag block (a record from the
+    // built-in tables is made anyway). ReadFlavorTable gives DvErrFailed
+    // when no path delivered the flavor block (the table is then empty).
+    DvError ReadModelRecord();
+    DvError ReadFlavorTable();
+
+    // Null until identified.
+    const dvc::registry::ModelRecord* Record() const { return record_.get(); }
+    const dvc::registry::FlavorTable* Flavors() const { return flavors_.get(); }
+    void SetRecord(std::unique_ptr<dvc::registry::ModelRecord> record) { record_ = std::move(record); }
+    void SetFlavors(std::unique_ptr<dvc::registry::FlavorTable> flavors) { flavors_ = std::move(flavors); }
+
     DvError GetCommunicationPath(int* kind);
 
 private:
@@ -33,5 +51,7 @@ private:
     std::string model_;
     int kind_;
     std::vector<VarnMonitorInterface*> paths_;
+    std::unique_ptr<dvc::registry::ModelRecord> record_;
+    std::unique_ptr<dvc::registry::FlavorTable> flavors_;
     varn_dvc::CriticalSection lock_;
 };

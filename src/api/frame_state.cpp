@@ -5,18 +5,15 @@
 namespace dvc::api {
 
 void GuardedCount::Increment() {
-    std::lock_guard guard(lock_);
-    if (count_ != UINT32_MAX) ++count_;
+    uint32_t seen = count_.load(std::memory_order_relaxed);
+    while (seen != UINT32_MAX && !count_.compare_exchange_weak(seen, seen + 1, std::memory_order_acq_rel)) {
+    }
 }
 
 void GuardedCount::Decrement() {
-    std::lock_guard guard(lock_);
-    if (count_ != 0) --count_;
-}
-
-uint32_t GuardedCount::Read() {
-    std::lock_guard guard(lock_);
-    return count_;
+    uint32_t seen = count_.load(std::memory_order_relaxed);
+    while (seen != 0 && !count_.compare_exchange_weak(seen, seen - 1, std::memory_order_acq_rel)) {
+    }
 }
 
 FrameState& FrameState::Instance() {

@@ -10,17 +10,17 @@
 
 namespace dvc::api {
 
-// A counter guarded by its own lock. Decrements at 0 and increments at the
-// limit are skipped, so a stray release can never wrap it.
+// A counter of calls or requests in flight. Decrements at 0 and increments
+// at the limit are skipped, so a stray release can never wrap it. Lock-free:
+// every call passes through it twice, on whatever core it runs.
 class GuardedCount {
 public:
     void Increment();
     void Decrement();
-    uint32_t Read();
+    uint32_t Read() const { return count_.load(std::memory_order_acquire); }
 
 private:
-    varn_dvc::CriticalSection lock_;
-    uint32_t count_ = 0;
+    std::atomic<uint32_t> count_{0};
 };
 
 class FrameState {

@@ -28,6 +28,11 @@ public:
     virtual ~VarnMonitorInterface() = default;
     DVC_PATH_SLOTS_AFTER_DESTRUCTOR(DVC_DECLARE_PRIMITIVE)
 #undef DVC_DECLARE_PRIMITIVE
+
+    // Per-path feature operations: non-virtual, built on the primitives
+    // above. Those the feature table describes, and the hand-written ones.
+#include "paths/table_operations.inc"
+#include "paths/special_operations.inc"
 };
 
 namespace dvc::paths {
@@ -35,6 +40,9 @@ namespace dvc::paths {
 // Sizes of the fixed buffers that some primitives fill or send.
 inline constexpr uint32_t kLutTableBytes = 512;
 inline constexpr uint32_t kEdidBytes = 256;
+
+// A transport's result in the library's code space (the two share it).
+constexpr DvError AsError(int32_t result) noexcept { return static_cast<DvError>(result); }
 
 // A result that carries usable data: success, or a definite refusal that
 // still filled the caller's buffer.

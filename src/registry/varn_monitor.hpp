@@ -46,6 +46,11 @@ public:
 
     DvError GetCommunicationPath(int* kind);
 
+    // Feature operations, one per exported feature function: those the
+    // feature table describes, and the hand-written ones.
+#include "features/table_operations.inc"
+#include "features/special_operations.inc"
+
 private:
     std::string serial_;
     std::string model_;

@@ -6,7 +6,6 @@
 #include "libdvc/dvc_types.h"
 #include "libdvc/dvc_errors.h"
 #include "libdvc/dvc_lifecycle.h"
-#include "libdvc/dvc_discovery.h"
 #include "libdvc/dvc_picture.h"
 #include "libdvc/dvc_modes_inputs.h"
 #include "libdvc/dvc_keys_osd.h"

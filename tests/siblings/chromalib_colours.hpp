@@ -1,11 +1,13 @@
-// Colours for the chromalib tests.
+// Colours for the chromalib tests, with recognisable reserved members.
 #pragma once
+
+#include <algorithm>
+#include <iterator>
 
 #include "chromalib/chromalib.h"
 
 namespace chromalib_test {
 
-// A colour with the given Y, x, y and recognisable reserved members.
 inline colour Yxy(double Y, double x, double y) {
     colour c{};
     for (int i = 0; i < 7; ++i) c.reserved_a[i] = 100 + i;
@@ -21,11 +23,9 @@ inline colour XYZ(double X, double Y, double Z) {
 }
 
 inline bool ReservedKept(const colour& c) {
-    for (int i = 0; i < 7; ++i)
-        if (c.reserved_a[i] != 100 + i) return false;
-    for (int i = 0; i < 6; ++i)
-        if (c.reserved_b[i] != -200 - i) return false;
-    return true;
+    const colour made = Yxy(0, 0, 0);
+    return std::equal(std::begin(c.reserved_a), std::end(c.reserved_a), made.reserved_a) &&
+           std::equal(std::begin(c.reserved_b), std::end(c.reserved_b), made.reserved_b);
 }
 
 }  // namespace chromalib_test

@@ -1,0 +1,102 @@
+// LUT blocks behind a select code and a data code (0x18/0x19, or 0x72/0x73):
+// writing a block number to the select code chooses which 128-byte block
+// the data code reads and writes. Models that take the selection only as a
+// two-byte data write {block, 0} answer a HID value write with 0x80000003.
+#include "../config_error.hpp"
+#include "../item.hpp"
+
+namespace dvcsim {
+namespace {
+
+class LutSelectItem final : public Item {
+public:
+    explicit LutSelectItem(const ItemConfig& c) : Item(c.code), hid_(c.link == Link::HID) {
+        const std::string& w = c.where;
+        json::OnlyKeys(c.entry, {"kind", "links", "data_code", "blocks", "block_size", "select_by", "fill", "comment"}, w);
+        data_code_ = json::ValueOr(c.entry, "data_code", c.code + 1, w);
+        if (data_code_ == c.code) throw ConfigError(w + ".data_code: must differ from the select code");
+        blocks_ = json::ValueOr(c.entry, "blocks", 256, w);
+        block_size_ = json::ValueOr(c.entry, "block_size", 128, w);
+        if (blocks_ == 0 || blocks_ > 0x10000 || block_size_ == 0 || block_size_ > 4096)
+            throw ConfigError(w + ": blocks must be 1..65536 and block_size 1..4096");
+        std::string by = c.entry.value("select_by", std::string("value"));
+        if (by != "value" && by != "data") throw ConfigError(w + ".select_by: expected \"value\" or \"data\"");
+        data_select_ = by == "data";
+        std::string fill = c.entry.value("fill", std::string("ramp"));
+        if (fill != "ramp" && fill != "zero") throw ConfigError(w + ".fill: expected \"ramp\" or \"zero\"");
+        ramp_ = fill == "ramp";
+    }
+
+    std::vector<uint32_t> ExtraCodes() const override { return {data_code_}; }
+
+    // Each group of four blocks holds one 256-entry table of 16-bit values,
+    // least significant byte first; the default content is the identity.
+    void Seed(Seeder& s) const override {
+        s.Seed(code(), Cell{0, {}});
+        for (uint32_t b = 0; b < blocks_; ++b) {
+            std::vector<uint8_t> block(block_size_, 0);
+            if (ramp_) {
+                for (uint32_t i = 0; i + 1 < block_size_; i += 2) {
+                    uint32_t entry = ((b % 4) * block_size_ + i) / 2;
+                    auto v = static_cast<uint16_t>(std::min<uint32_t>(entry * 257, 0xFFFF));
+                    block[i] = static_cast<uint8_t>(v);
+                    block[i + 1] = static_cast<uint8_t>(v >> 8);
+                }
+            }
+            s.Seed(data_code_, Cell{0, std::move(block)}, b);
+        }
+    }
+
+    int32_t FixedData(Context&, uint32_t code, Fixed& out) const override {
+        if (code == data_code_) out = Fixed{0, 0, 1, block_size_};
+        else out = Fixed{static_cast<int32_t>(blocks_ - 1), 0, 1, data_select_ ? 2u : 0u};
+        return result::kOk;
+    }
+
+    int32_t GetValue(Context& ctx, uint32_t code, uint32_t& value) const override {
+        if (code != this->code()) return result::kNotSupported;
+        value = ctx.state().ValueOr(ctx.Key(code), 0);
+        return result::kOk;
+    }
+
+    int32_t SetValue(Context& ctx, uint32_t code, uint32_t value, uint32_t) const override {
+        if (code != this->code()) return hid_ ? result::kSizeMismatch : result::kNotSupported;
+        if (data_select_ && hid_) return result::kSizeMismatch;
+        return Select(ctx, value);
+    }
+
+    int32_t GetData(Context& ctx, uint32_t code, uint8_t* out, uint32_t size) const override {
+        if (code != data_code_) return result::kNotSupported;
+        const Cell* c = ctx.state().Get(ctx.Key(data_code_, Selected(ctx)));
+        if (c == nullptr) return result::kFailed;
+        return CopyOut(c->data, out, size);
+    }
+
+    int32_t SetData(Context& ctx, uint32_t code, const uint8_t* in, uint32_t size, uint32_t) const override {
+        if (code == this->code()) {
+            if (size != 2) return result::kSizeMismatch;
+            return Select(ctx, in[0] | (static_cast<uint32_t>(in[1]) << 8));
+        }
+        if (size != block_size_) return result::kSizeMismatch;
+        ctx.state().SetData(ctx.Key(data_code_, Selected(ctx)), std::vector<uint8_t>(in, in + size));
+        return result::kOk;
+    }
+
+private:
+    uint32_t Selected(Context& ctx) const { return ctx.state().ValueOr(ctx.Key(code()), 0); }
+
+    int32_t Select(Context& ctx, uint32_t block) const {
+        if (block >= blocks_) return result::kFailed;
+        ctx.state().SetValue(ctx.Key(code()), block);
+        return result::kOk;
+    }
+
+    bool hid_;
+    uint32_t data_code_ = 0, blocks_ = 256, block_size_ = 128;
+    bool data_select_ = false, ramp_ = true;
+};
+
+const ItemKindRegistrar kLutSelect("lut-select", [](const ItemConfig& c) { return std::make_unique<LutSelectItem>(c); });
+
+}  // namespace
+}  // namespace dvcsim

@@ -7,6 +7,7 @@
 
 #include "libdvc/dvc_types.h"
 #include "platform/critical_section.hpp"
+#include "registry/derived_tables.hpp"
 #include "registry/flavor_table.hpp"
 #include "registry/model_record.hpp"
 
@@ -50,6 +51,7 @@ public:
     // feature table describes, and the hand-written ones.
 #include "features/table_operations.inc"
 #include "features/special_operations.inc"
+#include "features/model_operations.inc"
 
 private:
     std::string serial_;

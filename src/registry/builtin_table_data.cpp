@@ -14,7 +14,7 @@ namespace {
 
 // The oldest office models answer with two plain codes instead of ports.
 constexpr std::array kPortsTwoCode{0, 1};
-constexpr std::array kPortsAnalogDigital{0x100, 0x300};
+constexpr std::array kPortsAnalogDigital{0x100, 0x200};
 constexpr std::array kPortsOffice{0x100, 0x300, 0x400};
 constexpr std::array kPortsOfficeModern{0x300, 0x400, 0xA00, 0xA10};
 constexpr std::array kPortsCreative{0x300, 0x400, 0x401, 0xA00, 0xA01, 0xA10};
@@ -31,10 +31,10 @@ constexpr std::array kPortsLarge{0x400, 0xA00, 0xA01, 0xA02, 0xA03, 0xA11};
 // picture modes and four colour temperatures.
 constexpr std::array kOfficeRenumberedWords{
     WordValue{1, 0x0000000F}, WordValue{2, 0x80000049}, WordValue{6, 0x00000007}, WordValue{75, 1}};
-// Office models with gamma 1.8 to 2.2, five picture modes and native,
+// Office models with gamma 1.8, 2.2 and 2.4, five picture modes and native,
 // 5000 K, 6500 K, 9300 K and user colour temperatures.
 constexpr std::array kOfficeWords{
-    WordValue{1, 0x0000002F}, WordValue{2, 0x80001049}, WordValue{6, 0x0000001C}, WordValue{75, 1}};
+    WordValue{1, 0x0000002F}, WordValue{2, 0x80001049}, WordValue{6, 0x00000034}, WordValue{75, 1}};
 // Office models with a wider gamma range (1.8 to 2.4), a paper mode and
 // extra colour temperatures (5400 K among them).
 constexpr std::array kOfficeWideWords{

@@ -68,7 +68,8 @@ void FillListsFromTags(ModelRecord& record, const TagSource& tags) {
         record.d65.x = d65[0] / 10000.0;
         record.d65.y = d65[1] / 10000.0;
     }
-    record.usbcAltModePorts = ToInts(tags.Words(tag::kUsbcAltModePorts));
+    const auto altModePorts = tags.Bytes(tag::kUsbcAltModePorts);  // one port number per byte
+    record.usbcAltModePorts.assign(altModePorts.begin(), altModePorts.end());
     record.modeTable = tags.Bytes(tag::kModeTable);
 }
 

@@ -176,6 +176,11 @@ bool BoolOr(const Json& object, const char* key, bool fallback, const std::strin
     return j ? Bool(*j, where + "." + key) : fallback;
 }
 
+std::string StringOr(const Json& object, const char* key, const std::string& fallback, const std::string& where) {
+    const Json* j = Find(object, key);
+    return j ? String(*j, where + "." + key) : fallback;
+}
+
 void RequireObject(const Json& j, const std::string& where) {
     if (!j.is_object()) Fail(where, "expected an object, got " + TypeOf(j));
 }

@@ -32,6 +32,7 @@ const Json* Find(const Json& object, const char* key);
 uint32_t ValueOr(const Json& object, const char* key, uint32_t fallback, const std::string& where);
 int32_t BoundOr(const Json& object, const char* key, int32_t fallback, const std::string& where);
 bool BoolOr(const Json& object, const char* key, bool fallback, const std::string& where);
+std::string StringOr(const Json& object, const char* key, const std::string& fallback, const std::string& where);
 // Fails on members other than `allowed` (typos in data files are bugs).
 void OnlyKeys(const Json& object, std::initializer_list<const char*> allowed, const std::string& where);
 void RequireObject(const Json& j, const std::string& where);

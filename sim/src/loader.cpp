@@ -117,7 +117,9 @@ void AddItem(VirtualMonitor& m, Link link, uint32_t code, const Json& entry, con
             if (!over->get<bool>()) return;
         } else {
             json::RequireObject(*over, where + "." + LinkKey(link));
-            merged.merge_patch(*over);
+            // An override of another kind is a feature of its own on this link.
+            if (json::Find(*over, "kind")) merged = *over;
+            else merged.merge_patch(*over);
             for (const char* k : {"value", "data", "tags", "flavors", "edid", "kind", "separate"})
                 if (json::Find(*over, k)) variant = link == Link::DDCCI ? Variant::DDCCI : Variant::HID;
         }
@@ -127,7 +129,12 @@ void AddItem(VirtualMonitor& m, Link link, uint32_t code, const Json& entry, con
     if (const Json* k = json::Find(merged, "kind")) kind = json::String(*k, where + ".kind");
     const ItemFactory* factory = FindItemKind(kind);
     if (factory == nullptr) throw ConfigError(where + ".kind: unknown handler \"" + kind + "\"");
-    std::shared_ptr<const Item> item = (*factory)(ItemConfig{code, link, merged, where});
+    std::shared_ptr<const Item> item;
+    try {
+        item = (*factory)(ItemConfig{code, link, merged, where});
+    } catch (const Json::exception& e) {
+        throw ConfigError(where + ": " + e.what());
+    }
     ItemTable& table = m.items[static_cast<std::size_t>(link)];
     std::vector<uint32_t> codes{code};
     for (uint32_t extra : item->ExtraCodes()) codes.push_back(extra);
@@ -206,14 +213,17 @@ std::unique_ptr<VirtualMonitor> LoadMonitor(const Json& j, const std::string& wh
         json::RequireObject(*f, profile.origin + ": features");
         features = *f;
     }
-    if (const Json* f = json::Find(j, "features")) {
-        json::RequireObject(*f, where + ".features");
-        features.merge_patch(*f);
+    const Json* overrides = json::Find(j, "features");
+    if (overrides != nullptr) {
+        json::RequireObject(*overrides, where + ".features");
+        features.merge_patch(*overrides);
     }
     if (!json::Find(features, "0x11")) features["0x11"] = Json{{"kind", "identification"}};
     std::set<uint32_t> seen;
     for (auto it = features.begin(); it != features.end(); ++it) {
-        std::string fw = profile.origin + ": features." + it.key();
+        // Messages name the file the entry (or its override) came from.
+        bool overridden = overrides != nullptr && json::Find(*overrides, it.key().c_str()) != nullptr;
+        std::string fw = (overridden ? where + " (profile " + profile.origin + ")" : profile.origin) + ": features." + it.key();
         uint32_t code = json::ParseCode(it.key(), fw);
         if (!seen.insert(code).second) throw ConfigError(fw + ": code given twice");
         if (it.value().is_null()) continue;
@@ -237,10 +247,22 @@ void LoadTiming(World& w, const Json& t, const std::string& where) {
     ms("hid_reply_ms", w.timing.hid_reply_us);
 }
 
+std::unique_ptr<World> LoadWorldDocument(const Json& doc, const std::string& origin, const std::string& base_dir);
+
 }  // namespace
 
 std::unique_ptr<World> LoadWorldText(const std::string& text, const std::string& origin, const std::string& base_dir) {
-    Json doc = Parse(text, origin);
+    try {
+        return LoadWorldDocument(Parse(text, origin), origin, base_dir);
+    } catch (const Json::exception& e) {
+        // A member of the wrong JSON type that a check above missed.
+        throw ConfigError(origin + ": " + e.what());
+    }
+}
+
+namespace {
+
+std::unique_ptr<World> LoadWorldDocument(const Json& doc, const std::string& origin, const std::string& base_dir) {
     json::OnlyKeys(doc, {"description", "comment", "timing", "profiles", "monitors"}, origin);
     auto world = std::make_unique<World>();
     world->origin = origin;
@@ -262,6 +284,8 @@ std::unique_ptr<World> LoadWorldText(const std::string& text, const std::string&
     }
     return world;
 }
+
+}  // namespace
 
 std::unique_ptr<World> LoadWorld(const std::string& name_or_path) {
     std::string path = name_or_path;

@@ -38,6 +38,9 @@ Backend* Switch() {
 
 using namespace ddclink;
 
+// The exports (the library is built with hidden visibility; the version
+// script then keeps exactly these).
+#pragma GCC visibility push(default)
 extern "C" {
 
 int32_t DvDDCCISetCommunicationType(int32_t type) {
@@ -91,3 +94,4 @@ int32_t DvDDCCIRelease(void) {
 }
 
 }  // extern "C"
+#pragma GCC visibility pop

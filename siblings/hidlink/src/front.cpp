@@ -22,6 +22,9 @@ Backend* Current() { return g_current.load(std::memory_order_acquire); }
 
 using namespace hidlink;
 
+// The exports (the library is built with hidden visibility; the version
+// script then keeps exactly these).
+#pragma GCC visibility push(default)
 extern "C" {
 
 int32_t DvHIDFind(void) {
@@ -115,3 +118,4 @@ int32_t DvHIDRelease(void) {
 }
 
 }  // extern "C"
+#pragma GCC visibility pop

@@ -89,7 +89,7 @@ public:
             if (edid_.size() > 256) throw ConfigError(w + ".edid: more than 256 bytes");
             edid_.resize(256, 0);
         }
-        maker_ = c.entry.value("maker", std::string("VRN"));
+        maker_ = json::StringOr(c.entry, "maker", "VRN", c.where);
         if (maker_.size() != 3) throw ConfigError(w + ".maker: three letters");
         for (char ch : maker_)
             if (ch < 'A' || ch > 'Z') throw ConfigError(w + ".maker: three capital letters");

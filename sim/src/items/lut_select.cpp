@@ -19,10 +19,10 @@ public:
         block_size_ = json::ValueOr(c.entry, "block_size", 128, w);
         if (blocks_ == 0 || blocks_ > 0x10000 || block_size_ == 0 || block_size_ > 4096)
             throw ConfigError(w + ": blocks must be 1..65536 and block_size 1..4096");
-        std::string by = c.entry.value("select_by", std::string("value"));
+        std::string by = json::StringOr(c.entry, "select_by", "value", c.where);
         if (by != "value" && by != "data") throw ConfigError(w + ".select_by: expected \"value\" or \"data\"");
         data_select_ = by == "data";
-        std::string fill = c.entry.value("fill", std::string("ramp"));
+        std::string fill = json::StringOr(c.entry, "fill", "ramp", c.where);
         if (fill != "ramp" && fill != "zero") throw ConfigError(w + ".fill: expected \"ramp\" or \"zero\"");
         ramp_ = fill == "ramp";
     }

@@ -64,11 +64,14 @@ public:
     int32_t SetValue(Context& ctx, uint32_t code, uint32_t value, uint32_t) const override {
         MonitorState& st = ctx.state();
         st.SetValue(ctx.Key(code), value);
-        for (std::size_t i = 0; i < sequences_.size(); ++i) {
-            if (sequences_[i].first != value && sequences_[i].first != kAny) continue;
-            st.SetValue(ctx.Key(code, kSeq), static_cast<uint32_t>(i + 1));
-            StartStep(ctx, 0);
-            return result::kOk;
+        // A sequence for the value written wins over the one for any value.
+        for (uint32_t wanted : {value, kAny}) {
+            for (std::size_t i = 0; i < sequences_.size(); ++i) {
+                if (sequences_[i].first != wanted) continue;
+                st.SetValue(ctx.Key(code, kSeq), static_cast<uint32_t>(i + 1));
+                StartStep(ctx, 0);
+                return result::kOk;
+            }
         }
         st.SetValue(ctx.Key(code, kSeq), 0);
         return result::kOk;

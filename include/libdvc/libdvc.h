@@ -6,10 +6,15 @@
 #include "libdvc/dvc_types.h"
 #include "libdvc/dvc_errors.h"
 #include "libdvc/dvc_lifecycle.h"
+#include "libdvc/dvc_discovery.h"
 #include "libdvc/dvc_picture.h"
 #include "libdvc/dvc_modes_inputs.h"
 #include "libdvc/dvc_keys_osd.h"
 #include "libdvc/dvc_info.h"
+#include "libdvc/dvc_power.h"
+#include "libdvc/dvc_sensors.h"
+#include "libdvc/dvc_luts.h"
 #include "libdvc/dvc_storage.h"
+#include "libdvc/dvc_model.h"
 
 #endif

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iterator>
 #include <type_traits>
 #include <utility>
 

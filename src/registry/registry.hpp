@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string_view>
+#include <utility>
 
 #include "registry/monitor_key.hpp"
 #include "registry/varn_monitor.hpp"
@@ -36,6 +37,9 @@ public:
     bool Destroy(std::string_view serial, std::string_view model);
     // Destroys every monitor of the discovery map.
     void DestroyAll() { discovered_.clear(); }
+    // Empties the discovery map and hands its monitors to the caller, who
+    // destroys them once nothing can reach them any more.
+    Owned TakeAll() { return std::exchange(discovered_, Owned{}); }
 
 private:
     Owned discovered_;

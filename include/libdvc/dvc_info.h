@@ -4,6 +4,24 @@
 
 #include "libdvc/dvc_types.h"
 
+/* Feature table exports: written by scripts/gen_feature_headers.py from
+ * src/paths/feature_table_info.def; change the table, not these lines. */
+DVC_EXTERN_C_BEGIN
+
+/* Reads the screen size setting. */
+DVC_API DvError DvCtrlGetScreenSize(const char *id1, const char *id2, int *value);
+/* Sets the screen size setting. */
+DVC_API DvError DvCtrlSetScreenSize(const char *id1, const char *id2, int value);
+/* Nonzero when the screen size can be set. */
+DVC_API int DvCtrlSupportedScreenSize(const char *id1, const char *id2);
+/* Saves the current settings into the monitor's memory `value`. */
+DVC_API DvError DvCtrlSaveAtIndex(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor reports its firmware version. */
+DVC_API int DvCtrlSupportedFirmwareVersion(const char *id1, const char *id2);
+
+DVC_EXTERN_C_END
+/* End of feature table exports */
+
 /* Operations with an encoding of their own */
 DVC_EXTERN_C_BEGIN
 

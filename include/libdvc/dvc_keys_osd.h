@@ -4,6 +4,106 @@
 
 #include "libdvc/dvc_types.h"
 
+/* Feature table exports: written by scripts/gen_feature_headers.py from
+ * src/paths/feature_table_keys_osd.def; change the table, not these lines. */
+DVC_EXTERN_C_BEGIN
+
+/* Reads whether all front keys are locked (1) or not (0). */
+DVC_API DvError DvCtrlGetAllKeyLock(const char *id1, const char *id2, int *value);
+/* Locks (nonzero) or unlocks (0) all front keys. */
+DVC_API DvError DvCtrlSetAllKeyLock(const char *id1, const char *id2, int value);
+/* Nonzero when all front keys can be locked at once. */
+DVC_API int DvCtrlSupportedAllKeyLock(const char *id1, const char *id2);
+/* Reads the key lock setting. */
+DVC_API DvError DvCtrlGetKeyLockState(const char *id1, const char *id2, int *value);
+/* Sets the key lock setting. */
+DVC_API DvError DvCtrlSetKeyLockState(const char *id1, const char *id2, int value);
+/* Nonzero when the key lock setting can be read and set. */
+DVC_API int DvCtrlSupportedKeyLockSetting(const char *id1, const char *id2);
+/* Sets the time after which the front keys lock themselves. */
+DVC_API DvError DvCtrlSetTimeoutKeyLock(const char *id1, const char *id2, int value);
+/* Presses the virtual front key with this key code. */
+DVC_API DvError DvCtrlSetVirtualKey(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor takes virtual key presses. */
+DVC_API int DvCtrlSupportedVirtualKey(const char *id1, const char *id2);
+/* The number of front keys whose shortcut can be set; 0 when unknown. */
+DVC_API int DvCtrlGetFrontKeyCount(const char *id1, const char *id2);
+/* Reads the function assigned to front key `index`. */
+DVC_API DvError DvCtrlGetFrontKeyShortcut(const char *id1, const char *id2, int index, int *value);
+/* Assigns a function (0 to 255) to front key `index`. */
+DVC_API DvError DvCtrlSetFrontKeyShortcut(const char *id1, const char *id2, int index, int value);
+/* Nonzero when front key shortcuts can be assigned. */
+DVC_API int DvCtrlSupportedFrontKeyShortcut(const char *id1, const char *id2);
+/* Nonzero when the monitor counts front key presses. */
+DVC_API int DvCtrlSupportedKeyPushCount(const char *id1, const char *id2);
+/* Reads the audio mute setting. */
+DVC_API DvError DvCtrlGetAudioMuteSetting(const char *id1, const char *id2, int *value);
+/* Sets the audio mute setting. */
+DVC_API DvError DvCtrlSetAudioMuteSetting(const char *id1, const char *id2, int value);
+/* Nonzero when audio can be muted. */
+DVC_API int DvCtrlSupportedAudioMuteSetting(const char *id1, const char *id2);
+/* Reads the audio volume. */
+DVC_API DvError DvCtrlGetAudioVolume(const char *id1, const char *id2, int *value);
+/* Sets the audio volume. */
+DVC_API DvError DvCtrlSetAudioVolume(const char *id1, const char *id2, int value);
+/* Reads the range (maximum, minimum) of the audio volume; null pointers give DvErrInvalidParameter. */
+DVC_API DvError DvCtrlGetRangeAudioVolume(const char *id1, const char *id2, int *maximum, int *minimum);
+/* Nonzero when the audio volume can be set. */
+DVC_API int DvCtrlSupportedAudioVolume(const char *id1, const char *id2);
+/* Reads the DDC/CI setting. */
+DVC_API DvError DvCtrlGetDDCCISetting(const char *id1, const char *id2, int *value);
+/* Sets the DDC/CI setting. */
+DVC_API DvError DvCtrlSetDDCCISetting(const char *id1, const char *id2, int value);
+/* Nonzero when the DDC/CI setting can be read and set. */
+DVC_API int DvCtrlSupportedDDCCISetting(const char *id1, const char *id2);
+/* Reads the kind of DDC/CI setting the monitor offers (the setting's largest value). */
+DVC_API DvError DvCtrlGetDDCCISettingKind(const char *id1, const char *id2, int *value);
+/* Reads whether the maker's logo is shown at power-on. */
+DVC_API DvError DvCtrlGetEnableVarnLogo(const char *id1, const char *id2, int *value);
+/* Shows (1) or hides (any other value) the maker's logo at power-on. */
+DVC_API DvError DvCtrlSetEnableVarnLogo(const char *id1, const char *id2, int value);
+/* Nonzero when the power-on logo can be switched. */
+DVC_API int DvCtrlSupportedEnableVarnLogo(const char *id1, const char *id2);
+/* Reads the monitor's orientation as its direction sensor reports it. */
+DVC_API DvError DvCtrlGetMonitorDirection(const char *id1, const char *id2, int *value);
+/* Nonzero when the monitor has a direction sensor. */
+DVC_API int DvCtrlSupportedMonitorDirection(const char *id1, const char *id2);
+/* Reads the language of the on-screen display. */
+DVC_API DvError DvCtrlGetOSDLanguage(const char *id1, const char *id2, int *value);
+/* Sets the language of the on-screen display. */
+DVC_API DvError DvCtrlSetOSDLanguage(const char *id1, const char *id2, int value);
+/* Nonzero when the on-screen display language can be set. */
+DVC_API int DvCtrlSupportedOSDLanguage(const char *id1, const char *id2);
+/* Reads the quick check setting. */
+DVC_API DvError DvCtrlGetQuickCheck(const char *id1, const char *id2, int *value);
+/* Sets the quick check setting. */
+DVC_API DvError DvCtrlSetQuickCheck(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has the quick check. */
+DVC_API int DvCtrlSupportedQuickCheck(const char *id1, const char *id2);
+/* Nonzero when the monitor has the pixel error analyzer. */
+DVC_API int DvCtrlSupportedPixelErrorAnalyzer(const char *id1, const char *id2);
+/* Reads the safe area marker's 3 setting bytes. */
+DVC_API DvError DvCtrlGetSafeAreaMarker(const char *id1, const char *id2, uint8_t *data);
+/* Writes the safe area marker's 3 setting bytes. */
+DVC_API DvError DvCtrlSetSafeAreaMarker(const char *id1, const char *id2, const uint8_t *data);
+/* Nonzero when the monitor has the safe area marker. */
+DVC_API int DvCtrlSupportedSafeAreaMarker(const char *id1, const char *id2);
+/* Shows the information screen of the on-screen display. */
+DVC_API DvError DvCtrlShowInformationOSD(const char *id1, const char *id2);
+/* Hides the information screen of the on-screen display. */
+DVC_API DvError DvCtrlHideInformationOSD(const char *id1, const char *id2);
+/* Nonzero when the information screen can be shown and hidden. */
+DVC_API int DvCtrlSupportedInformationOSD(const char *id1, const char *id2);
+/* Nonzero when the monitor can show colour patches. */
+DVC_API int DvCtrlSupportedColorPatch(const char *id1, const char *id2);
+/* Nonzero when the monitor can show fixed colour patches. */
+DVC_API int DvCtrlSupportedColorPatchFixed(const char *id1, const char *id2);
+/* Nonzero when the monitor can generate colour patches. */
+DVC_API int DvCtrlSupportedColorPatchGeneration(const char *id1, const char *id2);
+
+DVC_EXTERN_C_END
+/* End of feature table exports */
+
 /* Operations with an encoding of their own */
 DVC_EXTERN_C_BEGIN
 

@@ -4,6 +4,198 @@
 
 #include "libdvc/dvc_types.h"
 
+/* Feature table exports: written by scripts/gen_feature_headers.py from
+ * src/paths/feature_table_modes_inputs.def; change the table, not these lines. */
+DVC_EXTERN_C_BEGIN
+
+/* Reads the state of the automatic adjustment. */
+DVC_API DvError DvCtrlGetAutoAdjust(const char *id1, const char *id2, int *value);
+/* Reads the black insertion setting. */
+DVC_API DvError DvCtrlGetBlackInsertion(const char *id1, const char *id2, int *value);
+/* Sets the black insertion setting. */
+DVC_API DvError DvCtrlSetBlackInsertion(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has black insertion. */
+DVC_API int DvCtrlSupportedBlackInsertion(const char *id1, const char *id2);
+/* Reads the analogue clock. */
+DVC_API DvError DvCtrlGetClock(const char *id1, const char *id2, int *value);
+/* Sets the analogue clock. */
+DVC_API DvError DvCtrlSetClock(const char *id1, const char *id2, int value);
+/* Reads the range (maximum, minimum) of the analogue clock. */
+DVC_API DvError DvCtrlGetRangeClock(const char *id1, const char *id2, int *maximum, int *minimum);
+/* Nonzero when the analogue clock can be set. */
+DVC_API int DvCtrlSupportedClock(const char *id1, const char *id2);
+/* Reads the analogue clock phase. */
+DVC_API DvError DvCtrlGetClockPhase(const char *id1, const char *id2, int *value);
+/* Sets the analogue clock phase. */
+DVC_API DvError DvCtrlSetClockPhase(const char *id1, const char *id2, int value);
+/* Reads the range (maximum, minimum) of the analogue clock phase. */
+DVC_API DvError DvCtrlGetRangeClockPhase(const char *id1, const char *id2, int *maximum, int *minimum);
+/* Nonzero when the analogue clock phase can be set. */
+DVC_API int DvCtrlSupportedClockPhase(const char *id1, const char *id2);
+/* Reads the horizontal picture position. */
+DVC_API DvError DvCtrlGetHPosition(const char *id1, const char *id2, int *value);
+/* Sets the horizontal picture position. */
+DVC_API DvError DvCtrlSetHPosition(const char *id1, const char *id2, int value);
+/* Reads the range (maximum, minimum) of the horizontal position. */
+DVC_API DvError DvCtrlGetRangeHPosition(const char *id1, const char *id2, int *maximum, int *minimum);
+/* Nonzero when the horizontal position can be set. */
+DVC_API int DvCtrlSupportedHPosition(const char *id1, const char *id2);
+/* Reads the vertical picture position. */
+DVC_API DvError DvCtrlGetVPosition(const char *id1, const char *id2, int *value);
+/* Sets the vertical picture position. */
+DVC_API DvError DvCtrlSetVPosition(const char *id1, const char *id2, int value);
+/* Reads the range (maximum, minimum) of the vertical position. */
+DVC_API DvError DvCtrlGetRangeVPosition(const char *id1, const char *id2, int *maximum, int *minimum);
+/* Nonzero when the vertical position can be set. */
+DVC_API int DvCtrlSupportedVPosition(const char *id1, const char *id2);
+/* Reads which window of a split screen is active. */
+DVC_API DvError DvCtrlGetDsActiveWindow(const char *id1, const char *id2, int *value);
+/* Sets which window of a split screen is active. */
+DVC_API DvError DvCtrlSetDsActiveWindow(const char *id1, const char *id2, int value);
+/* Nonzero when the active window can be chosen. */
+DVC_API int DvCtrlSupportedDsActiveWindow(const char *id1, const char *id2);
+/* Reads the picture-by-picture layout. */
+DVC_API DvError DvCtrlGetDsPbyPLayout(const char *id1, const char *id2, int *value);
+/* Sets the picture-by-picture layout. */
+DVC_API DvError DvCtrlSetDsPbyPLayout(const char *id1, const char *id2, int value);
+/* Nonzero when the picture-by-picture layout can be set. */
+DVC_API int DvCtrlSupportedDsPbyPLayout(const char *id1, const char *id2);
+/* The number of image-in-image areas; 0 when unknown. */
+DVC_API int DvCtrlGetIISAreaCount(const char *id1, const char *id2);
+/* Nonzero when the monitor reports its image-in-image areas. */
+DVC_API int DvCtrlSupportedIISArea(const char *id1, const char *id2);
+/* Reads the image-in-image mode. */
+DVC_API DvError DvCtrlGetIISMode(const char *id1, const char *id2, int *value);
+/* Sets the image-in-image mode. */
+DVC_API DvError DvCtrlSetIISMode(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has the image-in-image mode. */
+DVC_API int DvCtrlSupportedIISMode(const char *id1, const char *id2);
+/* Reads the input signal mode. */
+DVC_API DvError DvCtrlGetInputSignalMode(const char *id1, const char *id2, int *value);
+/* Nonzero when the monitor reports its input signal mode. */
+DVC_API int DvCtrlSupportedInputSignalMode(const char *id1, const char *id2);
+/* Reads whether the keyboard-video-mouse switch is on. */
+DVC_API DvError DvCtrlGetKVMSetting(const char *id1, const char *id2, int *value);
+/* Switches the keyboard-video-mouse switch on (nonzero) or off (0). */
+DVC_API DvError DvCtrlSetKVMSetting(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has the keyboard-video-mouse switch. */
+DVC_API int DvCtrlSupportedKVMSetting(const char *id1, const char *id2);
+/* Reads the screen layout. */
+DVC_API DvError DvCtrlGetLayout(const char *id1, const char *id2, int *value);
+/* Sets the screen layout. */
+DVC_API DvError DvCtrlSetLayout(const char *id1, const char *id2, int value);
+/* Nonzero when the screen layout can be set. */
+DVC_API int DvCtrlSupportedLayout(const char *id1, const char *id2);
+/* The number of screen layouts; 0 when unknown. */
+DVC_API int DvCtrlGetLayoutCount(const char *id1, const char *id2);
+/* The number of output segments; 0 when unknown. */
+DVC_API int DvCtrlGetOutputSegmentCount(const char *id1, const char *id2);
+/* Nonzero when the monitor has output segments. */
+DVC_API int DvCtrlSupportedOutputSegment(const char *id1, const char *id2);
+/* Reads whether the picture-in-picture shortcut key is shown. */
+DVC_API DvError DvCtrlGetPinPShortcutKeyVisible(const char *id1, const char *id2, int *value);
+/* Shows (nonzero) or hides (0) the picture-in-picture shortcut key. */
+DVC_API DvError DvCtrlSetPinPShortcutKeyVisible(const char *id1, const char *id2, int value);
+/* Nonzero when the picture-in-picture shortcut key can be shown. */
+DVC_API int DvCtrlSupportedPinPShortcutKeyVisible(const char *id1, const char *id2);
+/* Reads the Tonality of the picture-in-picture window. */
+DVC_API DvError DvCtrlGetPinPTonality(const char *id1, const char *id2, int *value);
+/* Sets the Tonality of the picture-in-picture window. */
+DVC_API DvError DvCtrlSetPinPTonality(const char *id1, const char *id2, int value);
+/* Nonzero when the picture-in-picture Tonality can be set. */
+DVC_API int DvCtrlSupportedPinPTonality(const char *id1, const char *id2);
+/* Nonzero when the input port can be selected. */
+DVC_API int DvCtrlSupportedPortSelect(const char *id1, const char *id2);
+/* Reads whether pseudo interlacing is on. */
+DVC_API DvError DvCtrlGetPseudoInterlace(const char *id1, const char *id2, int *value);
+/* Switches pseudo interlacing on (nonzero) or off (0). */
+DVC_API DvError DvCtrlSetPseudoInterlace(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has pseudo interlacing. */
+DVC_API int DvCtrlSupportedPseudoInterlace(const char *id1, const char *id2);
+/* Reads whether the quality-check signal selection support mode is on. */
+DVC_API DvError DvCtrlGetQaSignalSelectSupportMode(const char *id1, const char *id2, int *value);
+/* Switches the quality-check signal selection support mode on (nonzero) or off (0). */
+DVC_API DvError DvCtrlSetQaSignalSelectSupportMode(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has the quality-check signal selection support mode. */
+DVC_API int DvCtrlSupportedQaSignalSelectSupportMode(const char *id1, const char *id2);
+/* Reads the signal format setting. */
+DVC_API DvError DvCtrlGetSignalFormat(const char *id1, const char *id2, int *value);
+/* Sets the signal format setting. */
+DVC_API DvError DvCtrlSetSignalFormat(const char *id1, const char *id2, int value);
+/* Nonzero when the signal format can be set. */
+DVC_API int DvCtrlSupportedSignalFormat(const char *id1, const char *id2);
+/* Nonzero when the monitor reports signal information. */
+DVC_API int DvCtrlSupportedSignalInformation(const char *id1, const char *id2);
+/* Nonzero when the monitor reports the signal's InfoFrames. */
+DVC_API int DvCtrlSupportedSignalInfoFrame(const char *id1, const char *id2);
+/* The number of signal types the monitor can select; 0 when unknown. */
+DVC_API int DvCtrlGetSupportedSignalTypeSelectionsCount(const char *id1, const char *id2);
+/* Nonzero when the signal type can be selected. */
+DVC_API int DvCtrlSupportedSignalTypeSelection(const char *id1, const char *id2);
+/* Reads the split display mode. */
+DVC_API DvError DvCtrlGetSplitDisplayMode(const char *id1, const char *id2, int *value);
+/* Sets the split display mode. */
+DVC_API DvError DvCtrlSetSplitDisplayMode(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has a split display mode. */
+DVC_API int DvCtrlSupportedSplitDisplayMode(const char *id1, const char *id2);
+/* Reads whether sub-pixel drive is on. */
+DVC_API DvError DvCtrlGetSubPixelDriveSetting(const char *id1, const char *id2, int *value);
+/* Switches sub-pixel drive on (1) or off (any other value). */
+DVC_API DvError DvCtrlSetSubPixelDriveSetting(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has sub-pixel drive. */
+DVC_API int DvCtrlSupportedSubPixelDriveSetting(const char *id1, const char *id2);
+/* Reads whether the sync signal output is on (1) or off (0). */
+DVC_API DvError DvCtrlGetSyncSignalEnable(const char *id1, const char *id2, int *value);
+/* Switches the sync signal output on (nonzero) or off (0). */
+DVC_API DvError DvCtrlSetSyncSignalEnable(const char *id1, const char *id2, int value);
+/* Nonzero when the sync signal output can be switched. */
+DVC_API int DvCtrlSupportedSyncSignalEnable(const char *id1, const char *id2);
+/* Reads the Detailix setting. */
+DVC_API DvError DvCtrlGetDetailix(const char *id1, const char *id2, int *value);
+/* Sets the Detailix setting. */
+DVC_API DvError DvCtrlSetDetailix(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has Detailix. */
+DVC_API int DvCtrlSupportedDetailix(const char *id1, const char *id2);
+/* Reads the mode of the target selection. */
+DVC_API DvError DvCtrlGetTargetSelectionMode(const char *id1, const char *id2, int *value);
+/* Sets the mode of the target selection (0 to 255). */
+DVC_API DvError DvCtrlSetTargetSelectionMode(const char *id1, const char *id2, int value);
+/* Reads the layout ID of the target selection. */
+DVC_API DvError DvCtrlGetTargetSelectionLayoutID(const char *id1, const char *id2, int *value);
+/* Sets the layout ID of the target selection (0 to 255). */
+DVC_API DvError DvCtrlSetTargetSelectionLayoutID(const char *id1, const char *id2, int value);
+/* Reads the input port code of the target selection. */
+DVC_API DvError DvCtrlGetTargetSelectionInputPort(const char *id1, const char *id2, int *value);
+/* Sets the input port code of the target selection (0 to 65535). */
+DVC_API DvError DvCtrlSetTargetSelectionInputPort(const char *id1, const char *id2, int value);
+/* Nonzero when a target can be selected. */
+DVC_API int DvCtrlSupportedTargetSelection(const char *id1, const char *id2);
+/* Reads the USB power delivery setting. */
+DVC_API DvError DvCtrlGetUSBPowerDelivery(const char *id1, const char *id2, int *value);
+/* Nonzero when the monitor reports its USB power delivery. */
+DVC_API int DvCtrlSupportedUSBPowerDelivery(const char *id1, const char *id2);
+/* Reads whether USB power saving is on. */
+DVC_API DvError DvCtrlGetUSBPowerSave(const char *id1, const char *id2, int *value);
+/* Switches USB power saving on (nonzero) or off (0). */
+DVC_API DvError DvCtrlSetUSBPowerSave(const char *id1, const char *id2, int value);
+/* Nonzero when USB power saving can be switched. */
+DVC_API int DvCtrlSupportedUSBPowerSave(const char *id1, const char *id2);
+/* Nonzero when the USB upstream port can be selected. */
+DVC_API int DvCtrlSupportedUSBSelection(const char *id1, const char *id2);
+/* Nonzero when the monitor reports the active USB upstream port. */
+DVC_API int DvCtrlSupportedUSBSelectionActive(const char *id1, const char *id2);
+/* Reads whether the picture-in-picture window is shown. */
+DVC_API DvError DvCtrlGetVisiblePinP(const char *id1, const char *id2, int *value);
+/* Shows (1) or hides (any other value) the picture-in-picture window. */
+DVC_API DvError DvCtrlSetVisiblePinP(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has a picture-in-picture window. */
+DVC_API int DvCtrlSupportedVisiblePinP(const char *id1, const char *id2);
+/* Nonzero when the monitor can write its EDID to the DDC. */
+DVC_API int DvCtrlSupportedEDIDDDCWrite(const char *id1, const char *id2);
+
+DVC_EXTERN_C_END
+/* End of feature table exports */
+
 /* Operations with an encoding of their own */
 DVC_EXTERN_C_BEGIN
 

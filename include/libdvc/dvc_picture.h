@@ -4,6 +4,228 @@
 
 #include "libdvc/dvc_types.h"
 
+/* Feature table exports: written by scripts/gen_feature_headers.py from
+ * src/paths/feature_table_picture.def; change the table, not these lines. */
+DVC_EXTERN_C_BEGIN
+
+/* Reads the black level, centred on the middle of its range. */
+DVC_API DvError DvCtrlGetBlackLevel(const char *id1, const char *id2, int *value);
+/* Sets the black level, centred on the middle of its range. */
+DVC_API DvError DvCtrlSetBlackLevel(const char *id1, const char *id2, int value);
+/* Reads the centred range (maximum, minimum) of the black level. */
+DVC_API DvError DvCtrlGetRangeBlackLevel(const char *id1, const char *id2, int *maximum, int *minimum);
+/* Nonzero when the black level can be set. */
+DVC_API int DvCtrlSupportedBlackLevel(const char *id1, const char *id2);
+/* Reads the black level lift. */
+DVC_API DvError DvCtrlGetBlackLevelLift(const char *id1, const char *id2, int *value);
+/* Sets the black level lift. */
+DVC_API DvError DvCtrlSetBlackLevelLift(const char *id1, const char *id2, int value);
+/* Reads the range (maximum, minimum) of the black level lift. */
+DVC_API DvError DvCtrlGetRangeBlackLevelLift(const char *id1, const char *id2, int *maximum, int *minimum);
+/* Nonzero when the black level lift can be set. */
+DVC_API int DvCtrlSupportedBlackLevelLift(const char *id1, const char *id2);
+/* Reads whether only the blue channel is shown (1) or not (0). */
+DVC_API DvError DvCtrlGetBlueOnlyEnable(const char *id1, const char *id2, int *value);
+/* Shows only the blue channel (nonzero) or all channels (0). */
+DVC_API DvError DvCtrlSetBlueOnlyEnable(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor can show the blue channel alone. */
+DVC_API int DvCtrlSupportedBlueOnly(const char *id1, const char *id2);
+/* Reads how the brightness regulator operates. */
+DVC_API DvError DvCtrlGetBrightRegOperation(const char *id1, const char *id2, int *value);
+/* Sets how the brightness regulator operates. */
+DVC_API DvError DvCtrlSetBrightRegOperation(const char *id1, const char *id2, int value);
+/* Nonzero when the brightness regulator's operation can be set. */
+DVC_API int DvCtrlSupportedBrightRegOperation(const char *id1, const char *id2);
+/* Reads whether the brightness regulator is on (1) or off (0). */
+DVC_API DvError DvCtrlGetBrightRegulator(const char *id1, const char *id2, int *value);
+/* Nonzero when the monitor has a brightness regulator. */
+DVC_API int DvCtrlSupportedBrightRegulator(const char *id1, const char *id2);
+/* Reads the 6 bytes of the luminance parameters. */
+DVC_API DvError DvCtrlGetCandelaParam(const char *id1, const char *id2, uint8_t *data);
+/* The number of HDR luminance ranges of the on-screen display; 0 when unknown. */
+DVC_API int DvCtrlGetCandelaOSDRangeHDRCount(const char *id1, const char *id2);
+/* Nonzero when the monitor has HDR luminance ranges. */
+DVC_API int DvCtrlSupportedCandelaOSDRangeHDR(const char *id1, const char *id2);
+/* Nonzero when the luminance can be set in candela. */
+DVC_API int DvCtrlSupportedCandela(const char *id1, const char *id2);
+/* Reads the maximum luminance setting. */
+DVC_API DvError DvCtrlGetMaxCandela(const char *id1, const char *id2, int *value);
+/* Sets the maximum luminance setting. */
+DVC_API DvError DvCtrlSetMaxCandela(const char *id1, const char *id2, int value);
+/* Nonzero when the maximum luminance can be set. */
+DVC_API int DvCtrlSupportedMaxCandela(const char *id1, const char *id2);
+/* Puts the maximum luminance back to the value the monitor kept of it. */
+DVC_API DvError DvCtrlRollbackMaxCandela(const char *id1, const char *id2);
+/* Reads the white point chromaticity (x, y). */
+DVC_API DvError DvCtrlGetChromaticity(const char *id1, const char *id2, double *x, double *y);
+/* Sets the white point chromaticity (x, y). */
+DVC_API DvError DvCtrlSetChromaticity(const char *id1, const char *id2, double x, double y);
+/* Reads the chromaticity range (maximum, minimum), the same for each of the three channels. */
+DVC_API DvError DvCtrlGetRangeChromaticity(const char *id1, const char *id2, double *maximum, double *minimum);
+/* Nonzero when the chromaticity of all three channels can be set. */
+DVC_API int DvCtrlSupportedChromaticity(const char *id1, const char *id2);
+/* Reads the clipping setting. */
+DVC_API DvError DvCtrlGetClipping(const char *id1, const char *id2, int *value);
+/* Switches clipping on (nonzero) or off (0). */
+DVC_API DvError DvCtrlSetClipping(const char *id1, const char *id2, int value);
+/* Nonzero when clipping can be switched. */
+DVC_API int DvCtrlSupportedClipping(const char *id1, const char *id2);
+/* Reads whether colour processing is off. */
+DVC_API DvError DvCtrlGetColorDisable(const char *id1, const char *id2, int *value);
+/* Nonzero when colour processing can be switched off. */
+DVC_API int DvCtrlSupportedColorDisable(const char *id1, const char *id2);
+/* Reads the contrast enhancer setting. */
+DVC_API DvError DvCtrlGetContrastEnhancer(const char *id1, const char *id2, int *value);
+/* Sets the contrast enhancer setting. */
+DVC_API DvError DvCtrlSetContrastEnhancer(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has the contrast enhancer. */
+DVC_API int DvCtrlSupportedContrastEnhancer(const char *id1, const char *id2);
+/* Nonzero when the monitor has the screen shot functions. */
+DVC_API int DvCtrlSupportedDshot(const char *id1, const char *id2);
+/* Reads whether colour settings apply to the whole window. */
+DVC_API DvError DvCtrlGetEnableWholeWindowColorSetting(const char *id1, const char *id2, int *value);
+/* Applies colour settings to the whole window (nonzero) or not (0). */
+DVC_API DvError DvCtrlSetEnableWholeWindowColorSetting(const char *id1, const char *id2, int value);
+/* Nonzero when colour settings can apply to the whole window. */
+DVC_API int DvCtrlSupportedEnableWholeWindowColorSetting(const char *id1, const char *id2);
+/* Reads the gain of channel 0, 1 or 2 (red, green, blue). */
+DVC_API DvError DvCtrlGetGain(const char *id1, const char *id2, int *value, int channel);
+/* Sets the gain of channel 0, 1 or 2 (red, green, blue). */
+DVC_API DvError DvCtrlSetGain(const char *id1, const char *id2, int value, int channel);
+/* Reads the gain range (maximum, minimum), the same for each of the three channels. */
+DVC_API DvError DvCtrlGetRangeGain(const char *id1, const char *id2, int *maximum, int *minimum);
+/* Nonzero when the gain of all three channels can be set. */
+DVC_API int DvCtrlSupportedGain(const char *id1, const char *id2);
+/* Nonzero when the monitor describes its gain definitions. */
+DVC_API int DvCtrlSupportedGainDefinition(const char *id1, const char *id2);
+/* Nonzero when the gamma can be set. */
+DVC_API int DvCtrlSupportedGamma(const char *id1, const char *id2);
+/* Reads the tone curve parameter block as the monitor keeps it. */
+DVC_API DvError DvCtrlGetGammaTCParameter(const char *id1, const char *id2, uint8_t *data, int *size);
+/* Writes the tone curve parameter block. */
+DVC_API DvError DvCtrlSetGammaTCParameter(const char *id1, const char *id2, const uint8_t *data, int size);
+/* Nonzero when the monitor has tone curve parameters. */
+DVC_API int DvCtrlSupportedGammaTCParameter(const char *id1, const char *id2);
+/* Reads the tone curve status. */
+DVC_API DvError DvCtrlGetGammaTCStatus(const char *id1, const char *id2, int *value);
+/* Sets the tone curve status. */
+DVC_API DvError DvCtrlSetGammaTCStatus(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has a tone curve status. */
+DVC_API int DvCtrlSupportedGammaTCStatus(const char *id1, const char *id2);
+/* Reads the HLG system gamma index. */
+DVC_API DvError DvCtrlGetHLGSystemGamma(const char *id1, const char *id2, int *value);
+/* Sets the HLG system gamma index (0 to 255). */
+DVC_API DvError DvCtrlSetHLGSystemGamma(const char *id1, const char *id2, int value);
+/* Nonzero when the HLG system gamma can be set. */
+DVC_API int DvCtrlSupportedHLGSystemGamma(const char *id1, const char *id2);
+/* Reads whether HLG clipping is on (1) or off (0). */
+DVC_API DvError DvCtrlGetHLGSystemGammaClipping(const char *id1, const char *id2, int *value);
+/* Switches HLG clipping on (nonzero) or off (0). */
+DVC_API DvError DvCtrlSetHLGSystemGammaClipping(const char *id1, const char *id2, int value);
+/* Nonzero when HLG clipping can be switched. */
+DVC_API int DvCtrlSupportedHLGSystemGammaClipping(const char *id1, const char *id2);
+/* Reads whether the HLG system gamma is in use (1) or not (0). */
+DVC_API DvError DvCtrlGetHLGSystemGammaEnable(const char *id1, const char *id2, int *value);
+/* Puts the HLG system gamma in use (nonzero) or not (0). */
+DVC_API DvError DvCtrlSetHLGSystemGammaEnable(const char *id1, const char *id2, int value);
+/* Reads whether the hybrid tone curve is on. */
+DVC_API DvError DvCtrlGetMixedImageCurve(const char *id1, const char *id2, int *value);
+/* Switches the hybrid tone curve on (nonzero) or off (0). */
+DVC_API DvError DvCtrlSetMixedImageCurve(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has the hybrid tone curve. */
+DVC_API int DvCtrlSupportedMixedImageCurve(const char *id1, const char *id2);
+/* Reads the limited-range 109% setting. */
+DVC_API DvError DvCtrlGetLimited109Setting(const char *id1, const char *id2, int *value);
+/* Sets the limited-range 109% setting. */
+DVC_API DvError DvCtrlSetLimited109Setting(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has the limited-range 109% setting. */
+DVC_API int DvCtrlSupportedLimited109Setting(const char *id1, const char *id2);
+/* Reads the kind of luminance the monitor controls. */
+DVC_API DvError DvCtrlGetLuminanceType(const char *id1, const char *id2, int *value);
+/* Nonzero when the monitor reports its luminance kind. */
+DVC_API int DvCtrlSupportedLuminanceType(const char *id1, const char *id2);
+/* Reads whether the picture is converted to monochrome. */
+DVC_API DvError DvCtrlGetMonochromeConversion(const char *id1, const char *id2, int *value);
+/* Converts the picture to monochrome (1) or not (any other value). */
+DVC_API DvError DvCtrlSetMonochromeConversion(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor can convert to monochrome. */
+DVC_API int DvCtrlSupportedMonochromeConversion(const char *id1, const char *id2);
+/* Reads whether the panel tone measurement mode is on. */
+DVC_API DvError DvCtrlGetPanelToneCharMeasureMode(const char *id1, const char *id2, int *value);
+/* Switches the panel tone measurement mode on (nonzero) or off (0). */
+DVC_API DvError DvCtrlSetPanelToneCharMeasureMode(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has the panel tone measurement mode. */
+DVC_API int DvCtrlSupportedPanelToneCharMeasureMode(const char *id1, const char *id2);
+/* Reads the uniformity brightness improvement setting. */
+DVC_API DvError DvCtrlGetPUCBrightImproveSetting(const char *id1, const char *id2, int *value);
+/* Switches the uniformity brightness improvement on (nonzero) or off (0). */
+DVC_API DvError DvCtrlSetPUCBrightImproveSetting(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has the uniformity brightness improvement. */
+DVC_API int DvCtrlSupportedPUCBrightImproveSetting(const char *id1, const char *id2);
+/* Reads the uniformity correction priority. */
+DVC_API DvError DvCtrlGetPUCPriority(const char *id1, const char *id2, int *value);
+/* Sets the uniformity correction priority. */
+DVC_API DvError DvCtrlSetPUCPriority(const char *id1, const char *id2, int value);
+/* Nonzero when the uniformity correction priority can be set. */
+DVC_API int DvCtrlSupportedPUCPriority(const char *id1, const char *id2);
+/* Reads the uniformity tone curve status. */
+DVC_API DvError DvCtrlGetPUCTCStatus(const char *id1, const char *id2, int *value);
+/* Sets the uniformity tone curve status. */
+DVC_API DvError DvCtrlSetPUCTCStatus(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has the uniformity tone curve status. */
+DVC_API int DvCtrlSupportedPUCTCStatus(const char *id1, const char *id2);
+/* Sets the uniformity correction on or off. */
+DVC_API DvError DvCtrlSetPUCEnable(const char *id1, const char *id2, int value);
+/* Nonzero when the uniformity correction can be switched. */
+DVC_API int DvCtrlSupportedPUCEnable(const char *id1, const char *id2);
+/* Reads the range extension. */
+DVC_API DvError DvCtrlGetRangeExtension(const char *id1, const char *id2, int *value);
+/* Sets the range extension. */
+DVC_API DvError DvCtrlSetRangeExtension(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has the range extension. */
+DVC_API int DvCtrlSupportedRangeExtension(const char *id1, const char *id2);
+/* Reads the range extension setting. */
+DVC_API DvError DvCtrlGetRangeExtensionSetting(const char *id1, const char *id2, int *value);
+/* Sets the range extension setting. */
+DVC_API DvError DvCtrlSetRangeExtensionSetting(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has the range extension setting. */
+DVC_API int DvCtrlSupportedRangeExtensionSetting(const char *id1, const char *id2);
+/* Reads the sharpness. */
+DVC_API DvError DvCtrlGetSharpnessNC2(const char *id1, const char *id2, int *value);
+/* Sets the sharpness. */
+DVC_API DvError DvCtrlSetSharpnessNC2(const char *id1, const char *id2, int value);
+/* Nonzero when the sharpness can be set. */
+DVC_API int DvCtrlSupportedSharpnessNC2(const char *id1, const char *id2);
+/* Reads the Lumadapt setting. */
+DVC_API DvError DvCtrlGetLumadapt(const char *id1, const char *id2, int *value);
+/* Sets the Lumadapt setting. */
+DVC_API DvError DvCtrlSetLumadapt(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has Lumadapt. */
+DVC_API int DvCtrlSupportedLumadapt(const char *id1, const char *id2);
+/* Reads the system primaries and white: x, y of red, green, blue and white (8 doubles). */
+DVC_API DvError DvCtrlGetSystemChromaticity(const char *id1, const char *id2, double *xy);
+/* Sets the system primaries and white: x, y of red, green, blue and white (8 doubles, 0 to 6.5535). */
+DVC_API DvError DvCtrlSetSystemChromaticity(const char *id1, const char *id2, const double *xy);
+/* Nonzero when the system primaries can be set. */
+DVC_API int DvCtrlSupportedSystemChromaticity(const char *id1, const char *id2);
+/* The number of system primary sets the monitor keeps; 0 when unknown. */
+DVC_API int DvCtrlGetSystemChromaticityAllCount(const char *id1, const char *id2);
+/* Puts the system primaries back to the monitor's own. */
+DVC_API DvError DvCtrlRollbackSystemChromaticity(const char *id1, const char *id2);
+/* Puts every system primary set back to the monitor's own. */
+DVC_API DvError DvCtrlRollbackSystemChromaticityAll(const char *id1, const char *id2);
+/* Reads whether the uniformity correction is on. */
+DVC_API DvError DvCtrlGetUniformityEnable(const char *id1, const char *id2, int *value);
+/* Switches the uniformity correction on (1) or off (any other value). */
+DVC_API DvError DvCtrlSetUniformityEnable(const char *id1, const char *id2, int value);
+/* Nonzero when the uniformity correction can be switched. */
+DVC_API int DvCtrlSupportedUniformityEnable(const char *id1, const char *id2);
+/* Tells every path of the monitor to fix colour banding; the first answer other than 0 ends it. */
+DVC_API DvError DvCtrlFixColorBanding(const char *id1, const char *id2);
+
+DVC_EXTERN_C_END
+/* End of feature table exports */
+
 /* Operations with an encoding of their own */
 DVC_EXTERN_C_BEGIN
 

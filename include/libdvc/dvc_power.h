@@ -1,0 +1,165 @@
+/* libdvc: power, energy saving, backlight and Thriftlux. */
+#ifndef LIBDVC_DVC_POWER_H
+#define LIBDVC_DVC_POWER_H
+
+#include "libdvc/dvc_types.h"
+
+/* Feature table exports: written by scripts/gen_feature_headers.py from
+ * src/paths/feature_table_power.def; change the table, not these lines. */
+DVC_EXTERN_C_BEGIN
+
+/* Reads the time after which the monitor goes from power saving to fully off. */
+DVC_API DvError DvCtrlGet2ndPowerOffTime(const char *id1, const char *id2, int *value);
+/* Sets the time after which the monitor goes from power saving to fully off. */
+DVC_API DvError DvCtrlSet2ndPowerOffTime(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has a second power-off time. */
+DVC_API int DvCtrlSupported2ndPowerOffTime(const char *id1, const char *id2);
+/* Reads the ambient light range (maximum, minimum) over which automatic Thriftlux works. */
+DVC_API DvError DvCtrlGetAutoThriftluxAmbientLightRange(const char *id1, const char *id2, int *maximum, int *minimum);
+/* Reads the automatic Thriftlux settings block as the monitor keeps it. */
+DVC_API DvError DvCtrlGetAutoThriftluxSettings(const char *id1, const char *id2, uint8_t *data, int *size);
+/* Writes the automatic Thriftlux settings block (at most its length; the rest is zero). */
+DVC_API DvError DvCtrlSetAutoThriftluxSettings(const char *id1, const char *id2, const uint8_t *data, int size);
+/* Nonzero when the monitor has automatic Thriftlux settings. */
+DVC_API int DvCtrlSupportedAutoThriftluxSettings(const char *id1, const char *id2);
+/* Reads the second-generation automatic Thriftlux settings block as the monitor keeps it. */
+DVC_API DvError DvCtrlGetAutoThriftluxSettingsV2(const char *id1, const char *id2, uint8_t *data, int *size);
+/* Writes the second-generation automatic Thriftlux settings block. */
+DVC_API DvError DvCtrlSetAutoThriftluxSettingsV2(const char *id1, const char *id2, const uint8_t *data, int size);
+/* Nonzero when the monitor has second-generation automatic Thriftlux settings. */
+DVC_API int DvCtrlSupportedAutoThriftluxSettingsV2(const char *id1, const char *id2);
+/* Reads how long the backlight has been lit. */
+DVC_API DvError DvCtrlGetBackLightLightingTime(const char *id1, const char *id2, int *value);
+/* Nonzero when the monitor reports its backlight lighting time. */
+DVC_API int DvCtrlSupportedBackLightLightingTime(const char *id1, const char *id2);
+/* Reads the backlight state. */
+DVC_API DvError DvCtrlGetBackLightState(const char *id1, const char *id2, int *value);
+/* Sets the backlight state. */
+DVC_API DvError DvCtrlSetBackLightState(const char *id1, const char *id2, int value);
+/* Nonzero when the backlight state can be read and set. */
+DVC_API int DvCtrlSupportedBackLight(const char *id1, const char *id2);
+/* Reads the dimmer output level. */
+DVC_API DvError DvCtrlGetDimmerOut(const char *id1, const char *id2, int *value);
+/* Nonzero when the monitor reports its dimmer output. */
+DVC_API int DvCtrlSupportedDimmerOut(const char *id1, const char *id2);
+/* Reads the Thriftlux optimizer setting. */
+DVC_API DvError DvCtrlGetThriftluxOptimizer(const char *id1, const char *id2, int *value);
+/* Switches the Thriftlux optimizer on (1) or off (any other value). */
+DVC_API DvError DvCtrlSetThriftluxOptimizer(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has the Thriftlux optimizer. */
+DVC_API int DvCtrlSupportedThriftluxOptimizer(const char *id1, const char *id2);
+/* Reads the Thriftlux optimizer's enable byte. */
+DVC_API DvError DvCtrlGetThriftluxOptimizerEnable(const char *id1, const char *id2, int *value);
+/* Enables (nonzero) or disables (0) the Thriftlux optimizer. */
+DVC_API DvError DvCtrlSetThriftluxOptimizerEnable(const char *id1, const char *id2, int value);
+/* Reads the Thriftlux optimizer's status byte. */
+DVC_API DvError DvCtrlGetThriftluxOptimizerStatus(const char *id1, const char *id2, int *value);
+/* Reads whether Thriftlux sense is on (1) or off (0). */
+DVC_API DvError DvCtrlGetThriftluxSense(const char *id1, const char *id2, int *value);
+/* Switches Thriftlux sense on (nonzero) or off (0). */
+DVC_API DvError DvCtrlSetThriftluxSense(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has Thriftlux sense. */
+DVC_API int DvCtrlSupportedThriftluxSense(const char *id1, const char *id2);
+/* Reads the Thriftlux sense control setting. */
+DVC_API DvError DvCtrlGetThriftluxSenseControl(const char *id1, const char *id2, int *value);
+/* Sets the Thriftlux sense control setting. */
+DVC_API DvError DvCtrlSetThriftluxSenseControl(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has the Thriftlux sense control setting. */
+DVC_API int DvCtrlSupportedThriftluxSenseControl(const char *id1, const char *id2);
+/* Reads the power state that Thriftlux sense has put the monitor in. */
+DVC_API DvError DvCtrlGetThriftluxSensePowerState(const char *id1, const char *id2, int *value);
+/* Nonzero when the monitor reports the Thriftlux sense power state. */
+DVC_API int DvCtrlSupportedThriftluxSensePowerState(const char *id1, const char *id2);
+/* Reads the Thriftlux sense status. */
+DVC_API DvError DvCtrlGetThriftluxSenseStatus(const char *id1, const char *id2, int *value);
+/* Nonzero when the monitor reports the Thriftlux sense status. */
+DVC_API int DvCtrlSupportedThriftluxSenseStatus(const char *id1, const char *id2);
+/* Reads whether the 5 V DC output is on. */
+DVC_API DvError DvCtrlGetEnableDC5VOutput(const char *id1, const char *id2, int *value);
+/* Switches the 5 V DC output on (1) or off (any other value). */
+DVC_API DvError DvCtrlSetEnableDC5VOutput(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has a switchable 5 V DC output. */
+DVC_API int DvCtrlSupportedEnableDC5VOutput(const char *id1, const char *id2);
+/* Reads the instant backlight booster setting. */
+DVC_API DvError DvCtrlGetInstantBacklightBooster(const char *id1, const char *id2, int *value);
+/* Sets the instant backlight booster setting. */
+DVC_API DvError DvCtrlSetInstantBacklightBooster(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has the instant backlight booster. */
+DVC_API int DvCtrlSupportedInstantBacklightBooster(const char *id1, const char *id2);
+/* Reads the luminance warning setting. */
+DVC_API DvError DvCtrlGetLuminanceWarning(const char *id1, const char *id2, int *value);
+/* Sets the luminance warning setting. */
+DVC_API DvError DvCtrlSetLuminanceWarning(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has the luminance warning. */
+DVC_API int DvCtrlSupportedLuminanceWarning(const char *id1, const char *id2);
+/* Reads whether the monitor is on (1) or off (0). */
+DVC_API DvError DvCtrlGetPower(const char *id1, const char *id2, int *value);
+/* Switches the monitor on (nonzero) or off (0). */
+DVC_API DvError DvCtrlSetPower(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor can be switched on and off. */
+DVC_API int DvCtrlSupportedPower(const char *id1, const char *id2);
+/* Reads the power emergency block as the monitor keeps it. */
+DVC_API DvError DvCtrlGetPowerEmergencyDirectData(const char *id1, const char *id2, uint8_t *data, int *size);
+/* Reads the length in bytes of the power emergency block. */
+DVC_API DvError DvCtrlGetPowerEmergencyDirectSize(const char *id1, const char *id2, int *size);
+/* Enables (nonzero) or disables (0) the power emergency mode. */
+DVC_API DvError DvCtrlSetPowerEmergencyEnable(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has a power emergency mode. */
+DVC_API int DvCtrlSupportedPowerEmergency(const char *id1, const char *id2);
+/* Reads the power indicator setting. */
+DVC_API DvError DvCtrlGetPowerLED(const char *id1, const char *id2, int *value);
+/* Sets the power indicator setting. */
+DVC_API DvError DvCtrlSetPowerLED(const char *id1, const char *id2, int value);
+/* Nonzero when the power indicator can be set. */
+DVC_API int DvCtrlSupportedPowerLED(const char *id1, const char *id2);
+/* Reads the range (maximum, minimum) of the power indicator setting. */
+DVC_API DvError DvCtrlGetRangePowerLED(const char *id1, const char *id2, int *maximum, int *minimum);
+/* Reads the power resolution setting. */
+DVC_API DvError DvCtrlGetPowerResolution(const char *id1, const char *id2, int *value);
+/* Sets the power resolution setting. */
+DVC_API DvError DvCtrlSetPowerResolution(const char *id1, const char *id2, int value);
+/* Reads the range (maximum, minimum) of the power resolution setting. */
+DVC_API DvError DvCtrlGetRangePowerResolution(const char *id1, const char *id2, int *maximum, int *minimum);
+/* Nonzero when the monitor has the power resolution setting. */
+DVC_API int DvCtrlSupportedPowerResolution(const char *id1, const char *id2);
+/* Reads the power saving setting. */
+DVC_API DvError DvCtrlGetPowerSaveSetting(const char *id1, const char *id2, int *value);
+/* Sets the power saving setting. */
+DVC_API DvError DvCtrlSetPowerSaveSetting(const char *id1, const char *id2, int value);
+/* Nonzero when the power saving setting can be read and set. */
+DVC_API int DvCtrlSupportedPowerSaveSetting(const char *id1, const char *id2);
+/* Reads the power saving setting (second generation). */
+DVC_API DvError DvCtrlGetPowerSaveSettingV2(const char *id1, const char *id2, int *value);
+/* Sets the power saving setting (second generation). */
+DVC_API DvError DvCtrlSetPowerSaveSettingV2(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has the second-generation power saving setting. */
+DVC_API int DvCtrlSupportedPowerSaveSettingV2(const char *id1, const char *id2);
+/* Reads whether the monitor is in power saving (1) or not (0). */
+DVC_API DvError DvCtrlGetPowerSaveState(const char *id1, const char *id2, int *value);
+/* Nonzero when the monitor reports its power saving state. */
+DVC_API int DvCtrlSupportedPowerSaveState(const char *id1, const char *id2);
+/* Reads the time after which the monitor goes into power saving. */
+DVC_API DvError DvCtrlGetPowerSaveTime(const char *id1, const char *id2, int *value);
+/* Sets the time after which the monitor goes into power saving. */
+DVC_API DvError DvCtrlSetPowerSaveTime(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has a power saving time. */
+DVC_API int DvCtrlSupportedPowerSaveTime(const char *id1, const char *id2);
+/* Reads the brightness of the wall light. */
+DVC_API DvError DvCtrlGetWallLightBrightness(const char *id1, const char *id2, int *value);
+/* Sets the brightness of the wall light. */
+DVC_API DvError DvCtrlSetWallLightBrightness(const char *id1, const char *id2, int value);
+/* Nonzero when the wall light brightness can be set. */
+DVC_API int DvCtrlSupportedWallLightBrightness(const char *id1, const char *id2);
+/* Reads the range (maximum, minimum) of the wall light brightness. */
+DVC_API DvError DvCtrlGetRangeWallLightBrightness(const char *id1, const char *id2, int *maximum, int *minimum);
+/* Reads whether the wall light is on. */
+DVC_API DvError DvCtrlGetWallLightStatus(const char *id1, const char *id2, int *value);
+/* Switches the wall light on or off. */
+DVC_API DvError DvCtrlSetWallLightStatus(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has a wall light. */
+DVC_API int DvCtrlSupportedWallLightStatus(const char *id1, const char *id2);
+
+DVC_EXTERN_C_END
+/* End of feature table exports */
+
+#endif

@@ -1,0 +1,49 @@
+/* libdvc: sensors and calibration timing. */
+#ifndef LIBDVC_DVC_SENSORS_H
+#define LIBDVC_DVC_SENSORS_H
+
+#include "libdvc/dvc_types.h"
+
+/* Feature table exports: written by scripts/gen_feature_headers.py from
+ * src/paths/feature_table_sensors.def; change the table, not these lines. */
+DVC_EXTERN_C_BEGIN
+
+/* Reads the acceleration sensor's data block as the monitor keeps it. */
+DVC_API DvError DvCtrlGetAccSensorData(const char *id1, const char *id2, uint8_t *data, int *size);
+/* Nonzero when the monitor has an acceleration sensor. */
+DVC_API int DvCtrlSupportedAccSensorData(const char *id1, const char *id2);
+/* Reads the time after which the monitor asks for a calibration. */
+DVC_API DvError DvCtrlGetCalibrationAlertTime(const char *id1, const char *id2, int *value);
+/* Sets the time after which the monitor asks for a calibration. */
+DVC_API DvError DvCtrlSetCalibrationAlertTime(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has a calibration alert time. */
+DVC_API int DvCtrlSupportedCalibrationAlertTime(const char *id1, const char *id2);
+/* Reads the calibration state. */
+DVC_API DvError DvCtrlGetCalibrationState(const char *id1, const char *id2, int *value);
+/* Sets the calibration state on (nonzero) or off (0). */
+DVC_API DvError DvCtrlSetCalibrationState(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has a calibration state. */
+DVC_API int DvCtrlSupportedCalibrationState(const char *id1, const char *id2);
+/* Reads the 8 bytes of the panel luminance measured at the factory. */
+DVC_API DvError DvCtrlGetFactoryPanelLuminance(const char *id1, const char *id2, uint8_t *data);
+/* Nonzero when the monitor keeps its factory panel luminance. */
+DVC_API int DvCtrlSupportedFactoryPanelLuminance(const char *id1, const char *id2);
+/* Reads the outside light sensor's converter value. */
+DVC_API DvError DvCtrlGetOutsidePhotoSensorAD(const char *id1, const char *id2, int *value);
+/* Reads the range (maximum, minimum) of the outside light sensor's value. */
+DVC_API DvError DvCtrlGetRangeOutsidePhotoSensorAD(const char *id1, const char *id2, int *maximum, int *minimum);
+/* Nonzero when the monitor has an outside light sensor. */
+DVC_API int DvCtrlSupportedOutsidePhotoSensorAD(const char *id1, const char *id2);
+/* Reads the light sensor's converter value. */
+DVC_API DvError DvCtrlGetPhotoSensorAD(const char *id1, const char *id2, int *value);
+/* Sets the light sensor's converter value. */
+DVC_API DvError DvCtrlSetPhotoSensorAD(const char *id1, const char *id2, int value);
+/* Reads the range (maximum, minimum) of the light sensor's value. */
+DVC_API DvError DvCtrlGetRangePhotoSensorAD(const char *id1, const char *id2, int *maximum, int *minimum);
+/* Nonzero when the monitor has a light sensor. */
+DVC_API int DvCtrlSupportedPhotoSensorAD(const char *id1, const char *id2);
+
+DVC_EXTERN_C_END
+/* End of feature table exports */
+
+#endif

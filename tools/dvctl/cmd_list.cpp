@@ -1,0 +1,55 @@
+// dvctl list: every monitor with its identifier pair and the paths that
+// reach it.
+#include <fmt/core.h>
+#include <fmt/format.h>
+
+#include <memory>
+#include <nlohmann/json.hpp>
+
+#include "command.hpp"
+#include "session.hpp"
+
+namespace dvctl {
+
+namespace {
+
+struct ListOptions {
+    bool json = false;
+};
+
+std::vector<std::string> PathNames(const Monitor& m) {
+    std::vector<std::string> names;
+    for (const int k : m.pathKinds) names.emplace_back(KindName(k));
+    return names;
+}
+
+void RunList(const GlobalOptions& global, const ListOptions& options) {
+    Session session(global, true);
+    if (options.json) {
+        nlohmann::ordered_json out = nlohmann::ordered_json::array();
+        for (const auto& m : session.Monitors())
+            out.push_back({{"index", m.index}, {"serial", m.serial}, {"model", m.model}, {"pathKind", m.firstKind},
+                           {"pathKindName", KindName(m.firstKind)}, {"paths", PathNames(m)}});
+        fmt::print("{}\n", out.dump(2));
+        return;
+    }
+    if (session.Monitors().empty()) {
+        fmt::print("no monitors found\n");
+        return;
+    }
+    fmt::print("{:<5} {:<9} {:<16} {:<9} {}\n", "index", "serial", "model", "found", "paths");
+    for (const auto& m : session.Monitors())
+        fmt::print("{:<5} {:<9} {:<16} {:<9} {}\n", m.index, m.serial, m.model, KindName(m.firstKind),
+                   fmt::join(PathNames(m), ", "));
+}
+
+}  // namespace
+
+void AddListCommand(CLI::App& app, const GlobalOptions& global) {
+    auto options = std::make_shared<ListOptions>();
+    auto* cmd = app.add_subcommand("list", "list the monitors and the paths that reach them");
+    cmd->add_flag("--json", options->json, "print JSON");
+    cmd->callback([&global, options] { RunList(global, *options); });
+}
+
+}  // namespace dvctl

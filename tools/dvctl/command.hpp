@@ -1,0 +1,19 @@
+// What every command shares: the options of the whole program, and the way
+// a command joins the command line. Each command lives in its own file and
+// offers one Add...Command function.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <string>
+
+namespace dvctl {
+
+struct GlobalOptions {
+    std::string simWorld;  // empty: no virtual world named on the command line
+};
+
+void AddListCommand(CLI::App& app, const GlobalOptions& global);
+void AddInfoCommand(CLI::App& app, const GlobalOptions& global);
+
+}  // namespace dvctl

@@ -1,0 +1,20 @@
+#include "failure.hpp"
+
+#include <fmt/core.h>
+
+#include <cstdio>
+
+namespace dvctl {
+
+DvError Check(DvError result, const std::string& what) {
+    if (result < 0) throw Failure(result, what);
+    return result;
+}
+
+int Report(const Failure& failure) {
+    fmt::print(stderr, "error: {}: {} ({})\n", DvErrorName(failure.Code()), DvErrorText(failure.Code()),
+               failure.what());
+    return 1;
+}
+
+}  // namespace dvctl

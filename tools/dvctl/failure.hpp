@@ -1,0 +1,26 @@
+// How dvctl fails: a library result code and what the user asked for.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include "libdvc/libdvc.h"
+
+namespace dvctl {
+
+class Failure : public std::runtime_error {
+public:
+    Failure(DvError code, std::string detail) : std::runtime_error(std::move(detail)), code_(code) {}
+    DvError Code() const { return code_; }
+
+private:
+    DvError code_;
+};
+
+// Throws a Failure for a negative result; returns it otherwise.
+DvError Check(DvError result, const std::string& what);
+
+// "error: <name>: <sentence> (<detail>)" on stderr; the exit status to use.
+int Report(const Failure& failure);
+
+}  // namespace dvctl

@@ -1,0 +1,32 @@
+// dvctl: look at and change the settings of the attached monitors.
+#include <CLI/CLI.hpp>
+
+#include <exception>
+#include <iostream>
+
+#include "command.hpp"
+#include "failure.hpp"
+
+int main(int argc, char** argv) {
+    CLI::App app{"dvctl: the monitors attached over DDC/CI and USB HID, and their settings"};
+    app.require_subcommand(1);
+    dvctl::GlobalOptions global;
+    // A flag that takes an optional value: --sim alone means the default
+    // world, --sim=NAME another one; without it the real monitors are used.
+    app.add_flag("--sim{default}", global.simWorld,
+                 "use a virtual world of monitors (--sim=WORLD; name or path)")
+        ->expected(0, 1);
+    dvctl::AddListCommand(app, global);
+    dvctl::AddInfoCommand(app, global);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e);
+    } catch (const dvctl::Failure& f) {
+        return dvctl::Report(f);
+    } catch (const std::exception& e) {
+        std::cerr << "error: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

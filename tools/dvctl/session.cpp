@@ -1,0 +1,91 @@
+#include "session.hpp"
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <utility>
+
+#include "failure.hpp"
+#include "libdvc/libdvc.h"
+
+namespace dvctl {
+
+namespace {
+
+// The identifier pair buffers of DvCtrlGetSerialProduct.
+constexpr int kSerialBytes = 9;
+constexpr int kModelBytes = 17;
+
+using Pair = std::pair<std::string, std::string>;
+
+std::vector<Pair> RegisteredPairs() {
+    std::vector<Pair> pairs;
+    const int count = DvCtrlGetNumMonitors();
+    for (int i = 0; i < count; ++i) {
+        char serial[kSerialBytes] = {};
+        char model[kModelBytes] = {};
+        if (DvCtrlGetSerialProduct(i, serial, model) == DvOk) pairs.emplace_back(serial, model);
+    }
+    return pairs;
+}
+
+bool IsIndex(const std::string& name) {
+    return !name.empty() && name.size() < 9 &&
+           std::all_of(name.begin(), name.end(), [](unsigned char c) { return c >= '0' && c <= '9'; });
+}
+
+}  // namespace
+
+const std::vector<PathKind>& ProbedKinds() {
+    static const std::vector<PathKind> kinds{{DvPathHID, "HID"}, {DvPathDDCCIType0, "DDC/CI"},
+                                             {DvPathDDCCIType1, "DDC/CI-1"}};
+    return kinds;
+}
+
+const char* KindName(int kind) {
+    for (const auto& k : ProbedKinds())
+        if (k.kind == kind) return k.name;
+    return "unknown";
+}
+
+Session::Session(const GlobalOptions& global, bool probePaths) {
+    if (!global.simWorld.empty()) setenv("DVC_SIM", global.simWorld.c_str(), 1);
+    std::map<Pair, std::vector<int>> reached;
+    if (probePaths) {
+        for (const auto& k : ProbedKinds()) {
+            DvCtrlFind(&k.kind, 1);
+            for (const auto& pair : RegisteredPairs()) reached[pair].push_back(k.kind);
+        }
+    }
+    DvCtrlFind(nullptr, 0);
+    int index = 0;
+    for (auto& pair : RegisteredPairs()) {
+        Monitor m;
+        m.index = index++;
+        m.serial = pair.first;
+        m.model = pair.second;
+        DvCtrlGetCommunicationPath(m.serial.c_str(), m.model.c_str(), &m.firstKind);
+        if (const auto it = reached.find(pair); it != reached.end()) m.pathKinds = it->second;
+        monitors_.push_back(std::move(m));
+    }
+}
+
+Session::~Session() { DvCtrlRelease(); }
+
+const Monitor& Session::Find(const std::string& name) const {
+    if (IsIndex(name)) {
+        const auto index = static_cast<std::size_t>(std::stoul(name));
+        if (index < monitors_.size()) return monitors_[index];
+    }
+    for (const auto& m : monitors_)
+        if (m.serial == name) return m;
+    const auto byModel = std::count_if(monitors_.begin(), monitors_.end(), [&](const Monitor& m) { return m.model == name; });
+    if (byModel > 1)
+        throw Failure(DvErrInvalidParameter,
+                      "\"" + name + "\" is the model of " + std::to_string(byModel) + " monitors; name one by serial number");
+    for (const auto& m : monitors_)
+        if (m.model == name) return m;
+    throw Failure(DvErrFailed, "no monitor is named \"" + name + "\"; dvctl list shows them");
+}
+
+}  // namespace dvctl

@@ -70,12 +70,14 @@ TEST_F(Reports, InjectedReportsArriveInOrderOnHidlinksThread) {
     EXPECT_TRUE(dvcsim::InjectReport(kCX, 0xFF0000F3, {3}));
     EXPECT_FALSE(dvcsim::InjectReport(kOF1, 2, {1, 0}));  // no HID link
     ASSERT_TRUE(in.WaitFor(2));
-    std::lock_guard lock(in.m);
+    std::unique_lock lock(in.m);
     EXPECT_EQ(in.codes, (std::vector<uint32_t>{2, 0xFF0000F3}));
     EXPECT_EQ(in.reports[0], (std::vector<uint8_t>{5, 0}));
     EXPECT_EQ(in.reports[1], (std::vector<uint8_t>{3}));
     EXPECT_NE(in.threads[0], std::this_thread::get_id());
     EXPECT_EQ(in.threads[0], in.threads[1]);
+    lock.unlock();
+    EXPECT_EQ(DvHIDReportOFF(cx), 0);  // before the inbox goes away
 }
 
 TEST_F(Reports, ReportOffCallsTeardownOnceAndStopsDelivery) {

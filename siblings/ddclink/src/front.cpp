@@ -33,6 +33,18 @@ Backend* Switch() {
     return b;
 }
 
+
+// No exception leaves the C interface: a failure inside (memory, threads)
+// becomes the general failure code.
+template <typename F>
+int32_t Guard(F&& f) noexcept {
+    try {
+        return f();
+    } catch (...) {
+        return kFailed;
+    }
+}
+
 }  // namespace
 }  // namespace ddclink
 
@@ -44,53 +56,71 @@ using namespace ddclink;
 extern "C" {
 
 int32_t DvDDCCISetCommunicationType(int32_t type) {
-    if (type != 0 && type != 1) return kInvalidParameter;
-    std::lock_guard lock(g_select);
-    g_type = type;
-    return Switch()->SetCommunicationType(type);
+    return Guard([&]() -> int32_t {
+        if (type != 0 && type != 1) return kInvalidParameter;
+        std::lock_guard lock(g_select);
+        g_type = type;
+        return Switch()->SetCommunicationType(type);
+    });
 }
 
 int32_t DvDDCCIFind(void) {
-    std::lock_guard lock(g_select);
-    Backend* before = Current();
-    Backend* b = Switch();
-    if (b != before) b->SetCommunicationType(g_type);
-    return b->Find();
+    return Guard([&]() -> int32_t {
+        std::lock_guard lock(g_select);
+        Backend* before = Current();
+        Backend* b = Switch();
+        if (b != before) b->SetCommunicationType(g_type);
+        return b->Find();
+    });
 }
 
 int32_t DvDDCCIIsSupported(uint32_t index, uint32_t code) {
-    Backend* b = Current();
-    return b ? b->IsSupported(index, code) : 0;
+    return Guard([&]() -> int32_t {
+        Backend* b = Current();
+        return b ? b->IsSupported(index, code) : 0;
+    });
 }
 
 int32_t DvDDCCIGetFixedData(uint32_t index, uint32_t code, int32_t* maximum, int32_t* minimum, uint32_t* length) {
-    Backend* b = Current();
-    return b ? b->GetFixedData(index, code, maximum, minimum, length) : kFailed;
+    return Guard([&]() -> int32_t {
+        Backend* b = Current();
+        return b ? b->GetFixedData(index, code, maximum, minimum, length) : kFailed;
+    });
 }
 
 int32_t DvDDCCIGetValue(uint32_t index, uint32_t code, uint32_t* value) {
-    Backend* b = Current();
-    return b ? b->GetValue(index, code, value) : kFailed;
+    return Guard([&]() -> int32_t {
+        Backend* b = Current();
+        return b ? b->GetValue(index, code, value) : kFailed;
+    });
 }
 
 int32_t DvDDCCISetValue(uint32_t index, uint32_t code, const uint32_t* value) {
-    Backend* b = Current();
-    return b ? b->SetValue(index, code, value) : kFailed;
+    return Guard([&]() -> int32_t {
+        Backend* b = Current();
+        return b ? b->SetValue(index, code, value) : kFailed;
+    });
 }
 
 int32_t DvDDCCIGetData(uint32_t index, uint32_t code, void* buffer, uint32_t size) {
-    Backend* b = Current();
-    return b ? b->GetData(index, code, buffer, size) : kFailed;
+    return Guard([&]() -> int32_t {
+        Backend* b = Current();
+        return b ? b->GetData(index, code, buffer, size) : kFailed;
+    });
 }
 
 int32_t DvDDCCISetData(uint32_t index, uint32_t code, const void* buffer, uint32_t size) {
-    Backend* b = Current();
-    return b ? b->SetData(index, code, buffer, size) : kFailed;
+    return Guard([&]() -> int32_t {
+        Backend* b = Current();
+        return b ? b->SetData(index, code, buffer, size) : kFailed;
+    });
 }
 
 int32_t DvDDCCIRelease(void) {
-    Backend* b = Current();
-    return b ? b->Release() : 0;
+    return Guard([&]() -> int32_t {
+        Backend* b = Current();
+        return b ? b->Release() : 0;
+    });
 }
 
 }  // extern "C"

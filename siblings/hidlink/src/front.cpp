@@ -17,6 +17,18 @@ std::atomic<Backend*> g_current{nullptr};
 
 Backend* Current() { return g_current.load(std::memory_order_acquire); }
 
+
+// No exception leaves the C interface: a failure inside (memory, threads)
+// becomes the general failure code.
+template <typename F>
+int32_t Guard(F&& f) noexcept {
+    try {
+        return f();
+    } catch (...) {
+        return kFailed;
+    }
+}
+
 }  // namespace
 }  // namespace hidlink
 
@@ -28,93 +40,121 @@ using namespace hidlink;
 extern "C" {
 
 int32_t DvHIDFind(void) {
-    std::lock_guard lock(g_select);
-    Backend* sim = SimBackend();
-    Backend* b = sim != nullptr ? sim : &HardwareBackend();
-    Backend* old = Current();
-    if (old != nullptr && old != b) {
-        ReportDispatcher::Get().UnregisterAll();
-        old->Release();
-    }
-    g_current.store(b, std::memory_order_release);
-    return b->Find();
+    return Guard([&]() -> int32_t {
+        std::lock_guard lock(g_select);
+        Backend* sim = SimBackend();
+        Backend* b = sim != nullptr ? sim : &HardwareBackend();
+        Backend* old = Current();
+        if (old != nullptr && old != b) {
+            ReportDispatcher::Get().UnregisterAll();
+            old->Release();
+        }
+        g_current.store(b, std::memory_order_release);
+        return b->Find();
+    });
 }
 
 int32_t DvHIDRetrieve(uint32_t index, uint32_t* handle) {
-    Backend* b = Current();
-    return b ? b->Retrieve(index, handle) : kFailed;
+    return Guard([&]() -> int32_t {
+        Backend* b = Current();
+        return b ? b->Retrieve(index, handle) : kFailed;
+    });
 }
 
 int32_t DvHIDGetFixedData(uint32_t handle, uint32_t code, int32_t* maximum, int32_t* minimum, int32_t* flag,
                           uint32_t* length) {
-    Backend* b = Current();
-    return b ? b->GetFixedData(handle, code, maximum, minimum, flag, length) : kFailed;
+    return Guard([&]() -> int32_t {
+        Backend* b = Current();
+        return b ? b->GetFixedData(handle, code, maximum, minimum, flag, length) : kFailed;
+    });
 }
 
 int32_t DvHIDGetValue(uint32_t handle, uint32_t code, uint32_t* value) {
-    Backend* b = Current();
-    return b ? b->GetValue(handle, code, value) : kFailed;
+    return Guard([&]() -> int32_t {
+        Backend* b = Current();
+        return b ? b->GetValue(handle, code, value) : kFailed;
+    });
 }
 
 int32_t DvHIDSetValue(uint32_t handle, uint32_t code, uint32_t value, uint32_t option) {
-    Backend* b = Current();
-    return b ? b->SetValue(handle, code, value, option) : kFailed;
+    return Guard([&]() -> int32_t {
+        Backend* b = Current();
+        return b ? b->SetValue(handle, code, value, option) : kFailed;
+    });
 }
 
 int32_t DvHIDGetData(uint32_t handle, uint32_t code, void* buffer, uint32_t size) {
-    Backend* b = Current();
-    return b ? b->GetData(handle, code, buffer, size) : kFailed;
+    return Guard([&]() -> int32_t {
+        Backend* b = Current();
+        return b ? b->GetData(handle, code, buffer, size) : kFailed;
+    });
 }
 
 int32_t DvHIDSetData(uint32_t handle, uint32_t code, const void* buffer, uint32_t size, uint32_t option) {
-    Backend* b = Current();
-    return b ? b->SetData(handle, code, buffer, size, option) : kFailed;
+    return Guard([&]() -> int32_t {
+        Backend* b = Current();
+        return b ? b->SetData(handle, code, buffer, size, option) : kFailed;
+    });
 }
 
 int32_t DvHIDSetDataNoCheckResult(uint32_t handle, uint32_t code, const void* buffer, uint32_t size,
                                   uint32_t option) {
-    Backend* b = Current();
-    return b ? b->SetDataNoCheckResult(handle, code, buffer, size, option) : kFailed;
+    return Guard([&]() -> int32_t {
+        Backend* b = Current();
+        return b ? b->SetDataNoCheckResult(handle, code, buffer, size, option) : kFailed;
+    });
 }
 
 int32_t DvHIDReportON(uint32_t handle, DvHIDReportCallback report, DvHIDTeardownCallback teardown, void* context) {
-    if (report == nullptr) return kInvalidParameter;
-    Backend* b = Current();
-    if (b == nullptr) return kFailed;
-    // Registered before the device starts, so that its first report finds it.
-    ReportDispatcher::Get().Register(handle, report, teardown, context);
-    int32_t r = b->ReportOn(handle);
-    if (r < 0) ReportDispatcher::Get().Unregister(handle, false);
-    return r;
+    return Guard([&]() -> int32_t {
+        if (report == nullptr) return kInvalidParameter;
+        Backend* b = Current();
+        if (b == nullptr) return kFailed;
+        // Registered before the device starts, so that its first report finds it.
+        ReportDispatcher::Get().Register(handle, report, teardown, context);
+        int32_t r = b->ReportOn(handle);
+        if (r < 0) ReportDispatcher::Get().Unregister(handle, false);
+        return r;
+    });
 }
 
 int32_t DvHIDReportOFF(uint32_t handle) {
-    Backend* b = Current();
-    int32_t r = b ? b->ReportOff(handle) : kFailed;
-    ReportDispatcher::Get().Unregister(handle, true);
-    return r;
+    return Guard([&]() -> int32_t {
+        Backend* b = Current();
+        int32_t r = b ? b->ReportOff(handle) : kFailed;
+        ReportDispatcher::Get().Unregister(handle, true);
+        return r;
+    });
 }
 
 int32_t DvHIDSupportsCriticalSection(uint32_t handle) {
-    Backend* b = Current();
-    return b ? b->SupportsCriticalSection(handle) : 0;
+    return Guard([&]() -> int32_t {
+        Backend* b = Current();
+        return b ? b->SupportsCriticalSection(handle) : 0;
+    });
 }
 
 int32_t DvHIDEnterCriticalSection(uint32_t handle) {
-    Backend* b = Current();
-    return b ? b->EnterCriticalSection(handle) : kFailed;
+    return Guard([&]() -> int32_t {
+        Backend* b = Current();
+        return b ? b->EnterCriticalSection(handle) : kFailed;
+    });
 }
 
 int32_t DvHIDExitCriticalSection(uint32_t handle) {
-    Backend* b = Current();
-    return b ? b->ExitCriticalSection(handle) : kFailed;
+    return Guard([&]() -> int32_t {
+        Backend* b = Current();
+        return b ? b->ExitCriticalSection(handle) : kFailed;
+    });
 }
 
 int32_t DvHIDRelease(void) {
-    Backend* b = Current();
-    int32_t r = b ? b->Release() : 0;
-    ReportDispatcher::Get().UnregisterAll();
-    return r;
+    return Guard([&]() -> int32_t {
+        Backend* b = Current();
+        int32_t r = b ? b->Release() : 0;
+        ReportDispatcher::Get().UnregisterAll();
+        return r;
+    });
 }
 
 }  // extern "C"

@@ -37,7 +37,12 @@ bool ReportDispatcher::Unregister(uint32_t handle, bool call_teardown) {
                      queue_.end());
         if (!OnDeliveryThread()) idle_.wait(lock, [&] { return delivering_ != handle; });
     }
-    if (call_teardown && reg.teardown != nullptr) reg.teardown(handle, reg.context);
+    if (call_teardown && reg.teardown != nullptr) {
+        try {
+            reg.teardown(handle, reg.context);
+        } catch (...) {
+        }
+    }
     return true;
 }
 
@@ -90,8 +95,12 @@ void ReportDispatcher::Run() {
         Registration reg = it->second;
         delivering_ = p.handle;
         lock.unlock();
-        reg.report(p.handle, p.code, p.data.empty() ? nullptr : p.data.data(), static_cast<uint32_t>(p.data.size()),
-                   reg.context);
+        try {
+            reg.report(p.handle, p.code, p.data.empty() ? nullptr : p.data.data(),
+                       static_cast<uint32_t>(p.data.size()), reg.context);
+        } catch (...) {
+            // A host callback that throws loses that report, not the thread.
+        }
         lock.lock();
         delivering_ = 0;
         idle_.notify_all();

@@ -23,6 +23,11 @@ struct Status {
     explicit operator bool() const { return ok; }
 };
 
+// Activation also starts the instrumentation afresh: the log, the counters
+// and the fault script are cleared and the timing model is the world's
+// (off unless the world file or DVC_SIM_TIMING switches it on). With
+// DVC_SIM_STATE set, the monitors' state is read from and kept in that file.
+
 // A built-in short name ("default") or a path to a world file.
 Status ActivateWorld(const std::string& name_or_path);
 // A world given as JSON text; `origin` names it in error messages.

@@ -1,0 +1,5 @@
+# The simulator's link timing model: a DDC/CI read costs its reply delay
+# when the model is on, microseconds when it is off.
+if(TARGET dvcsim)
+  dvc_bench(bench_sim SOURCES sim_link.cpp LIBS dvcsim ddclink hidlink)
+endif()

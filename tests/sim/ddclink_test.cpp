@@ -169,4 +169,54 @@ TEST_F(DdcLink, TransactionsAreLoggedWithTargetMonitorAndResult) {
     EXPECT_GE(c.reads, 1u);
 }
 
+TEST_F(DdcLink, RequestReplyItemsAnswerForTheKeyLastAskedFor) {
+    uint8_t reply[3] = {};
+    EXPECT_EQ(DvDDCCIGetData(0, 0xFF01006F, reply, 3), 0);
+    EXPECT_EQ(reply[0], 0xFF);  // nothing asked yet
+    const uint8_t key0[3] = {0, 0, 0}, key3[3] = {3, 0, 0}, key9[3] = {9, 0, 0};
+    ASSERT_EQ(DvDDCCISetData(0, 0xFF01006F, key0, 3), 0);
+    ASSERT_EQ(DvDDCCIGetData(0, 0xFF01006F, reply, 3), 0);
+    EXPECT_EQ(reply[1] | reply[2] << 8, 0x1234);
+    ASSERT_EQ(DvDDCCISetData(0, 0xFF01006F, key3, 3), 0);
+    ASSERT_EQ(DvDDCCIGetData(0, 0xFF01006F, reply, 3), 0);
+    EXPECT_EQ(reply[1] | reply[2] << 8, 711);
+    ASSERT_EQ(DvDDCCISetData(0, 0xFF01006F, key9, 3), 0);
+    ASSERT_EQ(DvDDCCIGetData(0, 0xFF01006F, reply, 3), 0);
+    EXPECT_EQ(reply[0], 0xFF);
+    EXPECT_EQ(DvDDCCISetData(0, 0xFF01006F, key9, 2), kSizeMismatch);
+}
+
+TEST_F(DdcLink, SlotSelectChoosesWhatTheDataCodeReadsAndWrites) {
+    int32_t slots = 0;
+    ASSERT_EQ(DvDDCCIGetFixedData(3, 0xFF0000F7, &slots, nullptr, nullptr), 0);  // the CG3180
+    EXPECT_EQ(slots, 4);
+    uint8_t area[12] = {};
+    uint32_t index = 1;
+    ASSERT_EQ(DvDDCCISetValue(3, 0xFF0000F7, &index), 0);
+    ASSERT_EQ(DvDDCCIGetData(3, 0xFF0000F8, area, 12), 0);
+    EXPECT_EQ(area[0], 1);
+    EXPECT_EQ(area[8] | area[9] << 8, 1920);
+    index = 2;
+    ASSERT_EQ(DvDDCCISetValue(3, 0xFF0000F7, &index), 0);
+    ASSERT_EQ(DvDDCCIGetData(3, 0xFF0000F8, area, 12), 0);
+    EXPECT_EQ(area[0], 0);
+    area[0] = 7;
+    ASSERT_EQ(DvDDCCISetData(3, 0xFF0000F8, area, 12), 0);
+    EXPECT_EQ(dvcsim::GetStateData(kCG, 0xFF0000F8, 2)->at(0), 7);
+    EXPECT_EQ(dvcsim::GetStateData(kCG, 0xFF0000F8, 1)->at(0), 1);
+    index = 4;
+    EXPECT_EQ(DvDDCCISetValue(3, 0xFF0000F7, &index), kRefused);
+}
+
+TEST_F(DdcLink, LinkTimeIsModelledPerCallEvenWithTheTimingModelOff) {
+    dvcsim::Timing t = dvcsim::GetTiming();
+    EXPECT_FALSE(t.enabled);
+    dvcsim::ResetCounters();
+    uint32_t v = 0;
+    DvDDCCIGetValue(0, 0x88, &v);
+    DvDDCCISetValue(0, 0x88, &v);
+    EXPECT_EQ(dvcsim::Counters(dvcsim::Link::DDCCI).link_time, t.ddcci_reply + t.ddcci_post_write);
+    EXPECT_NE(dvcsim::Summary().find("DDC/CI"), std::string::npos);
+}
+
 }  // namespace

@@ -39,8 +39,9 @@ protected:
     }
 
     // Starts sim_peer with DVC_SIM=single and this test's state file.
-    pid_t Spawn(const std::vector<std::string>& args, const std::string& out = "/dev/null") {
-        std::vector<std::string> env_store = {"DVC_SIM=single", "DVC_SIM_STATE=" + path_};
+    pid_t Spawn(const std::vector<std::string>& args, const std::string& out = "/dev/null",
+                const std::string& extra_env = "DVC_SIM_TIMING=0", const std::string& err = "/dev/null") {
+        std::vector<std::string> env_store = {"DVC_SIM=single", "DVC_SIM_STATE=" + path_, extra_env};
         for (char** e = environ; *e != nullptr; ++e)
             if (std::strncmp(*e, "DVC_SIM", 7) != 0) env_store.emplace_back(*e);
         std::vector<char*> envp;
@@ -54,6 +55,7 @@ protected:
         posix_spawn_file_actions_t fa;
         posix_spawn_file_actions_init(&fa);
         posix_spawn_file_actions_addopen(&fa, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&fa, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         pid_t pid = -1;
         int rc = posix_spawn(&pid, SIM_PEER, &fa, nullptr, argv.data(), envp.data());
         posix_spawn_file_actions_destroy(&fa);
@@ -116,6 +118,15 @@ TEST_F(StateFile, ADamagedFileFallsBackToTheProfile) {
     EXPECT_NE(err.find(path_), std::string::npos) << err;
     EXPECT_TRUE(dvcsim::SetStateValue(kCX, 0x88, 6));  // and the file is usable again
     EXPECT_EQ(Run({"get", "0x88"}), "6");
+}
+
+TEST_F(StateFile, SummaryAtExitCountsTheProcesssTransactions) {
+    std::string err = path_ + ".err";
+    ASSERT_EQ(Wait(Spawn({"get", "0x88"}, "/dev/null", "DVC_SIM_SUMMARY=1", err)), 0);
+    std::ifstream in(err);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("dvcsim summary"), std::string::npos) << text;
+    EXPECT_NE(text.find("DDC/CI calls"), std::string::npos) << text;
 }
 
 }  // namespace

@@ -113,15 +113,3 @@ TEST_F(IdentifySim, NoPathDeliversTheTablesAreUsed) {
     EXPECT_EQ(m.Record()->contrastScale, 100u);
     EXPECT_EQ(m.ReadModelRecord(), DvErrFailed);
 }
-
-TEST_F(IdentifySim, ShortTagDataLeavesTheRecordCleared) {
-    auto rule = TagReadFault(dvcsim::Link::HID);
-    rule.kind = dvcsim::FaultKind::ShortData;
-    rule.keep_bytes = 12;
-    dvcsim::AddFault(rule);
-    Discover();
-    const ModelRecord& r = Record(kCX, "CX2740");
-    EXPECT_EQ(r.ModeCount(), 0u);
-    EXPECT_EQ(r.contrastScale, 0u);
-    EXPECT_TRUE(r.featureList1.empty());
-}

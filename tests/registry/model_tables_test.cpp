@@ -238,12 +238,3 @@ TEST(ModelGroups, NamesMatchExactlyOrByPrefixAndLength) {
     EXPECT_TRUE(InModelGroup(ModelGroup::LegacyLutFamily, std::string(data::LegacyLutFamilyPrefix()) + "9999"));
     EXPECT_FALSE(InModelGroup(ModelGroup::LegacyLutFamily, kPlain));
 }
-
-TEST(ModelGroups, TheVirtualMonitorsModelsHaveTheirEntries) {
-    EXPECT_TRUE(InModelGroup(ModelGroup::Tagless, "OF2210"));
-    for (const char* tagged : {"CX2740", "CG3180", "MX2420"}) {
-        EXPECT_FALSE(InModelGroup(ModelGroup::Tagless, tagged)) << tagged;
-        EXPECT_TRUE(InModelGroup(ModelGroup::Defaults, tagged)) << tagged;
-        EXPECT_TRUE(InModelGroup(ModelGroup::DefaultsAlt, tagged)) << tagged;
-    }
-}

@@ -40,6 +40,10 @@ int DvCtrlGetNumMonitors(void) {
 
 DvError DvCtrlGetSerialProduct(int index, char* serial, char* model) {
     if (serial == nullptr || model == nullptr) return DvErrFailed;
+    // Counted like a call, so that a rediscovery waits instead of freeing
+    // the entry being copied.
+    dvc::api::ReaderShare share;
+    if (share.Busy()) return DvErrFailed;
     dvc::api::RegistryShare registryLock;
     const auto& entries = Registry::Instance().Entries();
     if (static_cast<unsigned>(index) >= entries.size()) return DvErrFailed;

@@ -33,7 +33,9 @@ inline const char* kPathWorld = R"({
     "0xAA": {"data": [0, 0, 1, 0]},
     "0x18": {"kind": "lut-select"},
     "0x72": {"kind": "lut-select", "select_by": "data"},
-    "0xB9": {"kind": "edid-pages", "page": 0}
+    "0xB9": {"kind": "edid-pages", "page": 0},
+    "0xC6": {"max": 70000, "value": "0x1FF", "check": "none"},
+    "0xC7": {"data": [16, 39, 5, 0]}
   }}},
   "monitors": [
     {"serial": "PATH0001", "profile": "path-tester", "links": {"ddcci": {"types": [0]}, "hid": {}}}

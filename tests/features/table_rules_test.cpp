@@ -164,13 +164,6 @@ TEST_F(OnePath, ValueFallbackTakesTheSecondCodeOnlyAfterFailedOrNotSupported) {
     EXPECT_EQ(value, 0) << "a refusal with no data is the answer; code 0x1 is not read";
 }
 
-TEST_F(OnePath, ChannelOutsideTheTableSendsNothing) {
-    int value = 0;
-    EXPECT_EQ(DvCtrlGetGain(kSerial, kModel, &value, 3), DvErrFailed);
-    EXPECT_EQ(DvCtrlSetGain(kSerial, kModel, 10, -1), DvErrFailed);
-    EXPECT_TRUE(first.Calls().empty());
-}
-
 // Value blocks take their length from the monitor.
 TEST_F(OnePath, CheckedLengthRefusesEmptyShortAndAbsurdBlocks) {
     constexpr uint32_t kStatus = 0xBD;  // optimizer status: byte 1

@@ -89,26 +89,6 @@ TEST(ValueBlocks, WidthFollowsTheMonitorsLength) {
     EXPECT_EQ(value, -2);
 }
 
-TEST(ItemBlocks, ItemsOfTwoBytesAreAddressedByIndex) {
-    ScriptedPath path;
-    path.At(0x99).data = {1, 0, 2, 0, 3};
-    int32_t value = 0;
-    EXPECT_EQ(BlockItemGet(path, 0x99, 2, 1, &value), DvOk);
-    EXPECT_EQ(value, 2);
-    EXPECT_EQ(BlockItemGet(path, 0x99, 2, 2, &value), DvErrInvalidParameter) << "the odd last byte is no item";
-    EXPECT_EQ(BlockItemSet(path, 0x99, 2, 0, 0x0304), DvOk);
-    EXPECT_EQ(path.At(0x99).data, (Bytes{4, 3, 2, 0, 3}));
-}
-
-TEST(RawBlocks, ANegativeCapacityIsTooSmall) {
-    ScriptedPath path;
-    path.At(0x57).data = {1, 2};
-    uint8_t buffer[4] = {};
-    int32_t size = -5;
-    EXPECT_EQ(BlockRawGet(path, 0x57, buffer, &size), DvErrSizeMismatch);
-    EXPECT_EQ(size, 2);
-}
-
 TEST(PairBlocks, CoordinatesMustFitSixteenBitsOfATenThousandth) {
     EXPECT_TRUE(ChromaticityFits(0.0));
     EXPECT_TRUE(ChromaticityFits(6.5535));
@@ -130,20 +110,6 @@ TEST(CopyValue, ARefusedReadIsStillCopied) {
     path.RefuseOn("ReadValue", 0x1F);
     EXPECT_EQ(CopyValue(path, 0x1F, 0x67), DvOk);
     EXPECT_EQ(path.At(0x67).value, 120u);
-}
-
-TEST(ForwardPrimitives, ValuesGoByPointerOrByValueAsThePrimitiveTakesThem) {
-    ScriptedPath path;
-    path.At(0x3C);
-    path.At(0x4A);
-    EXPECT_EQ(ForwardSet<&VarnMonitorInterface::WriteClock>(path, 0x3C, 300), DvOk);
-    EXPECT_EQ(ForwardSet<&VarnMonitorInterface::WriteSwitch>(path, 0x4A, 1), DvOk);
-    EXPECT_EQ(path.At(0x3C).value, 300u);
-    EXPECT_EQ(path.At(0x4A).value, 1u);
-    int32_t value = 0;
-    path.At(0x3C).value = 0xFFFFFFFF;
-    EXPECT_EQ(ForwardGet<&VarnMonitorInterface::ReadClock>(path, 0x3C, &value), DvOk);
-    EXPECT_EQ(value, -1);
 }
 
 }  // namespace

@@ -180,6 +180,8 @@ DVC_API DvError DvCtrlGetUSBPowerSave(const char *id1, const char *id2, int *val
 DVC_API DvError DvCtrlSetUSBPowerSave(const char *id1, const char *id2, int value);
 /* Nonzero when USB power saving can be switched. */
 DVC_API int DvCtrlSupportedUSBPowerSave(const char *id1, const char *id2);
+/* Reads the selected USB upstream port (byte 0 of the selection block). */
+DVC_API DvError DvCtrlGetUSBSelection(const char *id1, const char *id2, int *value);
 /* Nonzero when the USB upstream port can be selected. */
 DVC_API int DvCtrlSupportedUSBSelection(const char *id1, const char *id2);
 /* Nonzero when the monitor reports the active USB upstream port. */

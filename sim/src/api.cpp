@@ -36,6 +36,7 @@ bool WorldActive() { return Sim::Get().Active(); }
 std::vector<std::string> BuiltinWorlds() { return ListDataFiles("worlds"); }
 std::vector<std::string> BuiltinProfiles() { return ListDataFiles("profiles"); }
 std::vector<MonitorInfo> Monitors() { return Sim::Get().Monitors(); }
+std::vector<uint32_t> FeatureCodes(std::string_view serial, Link link) { return Sim::Get().FeatureCodes(serial, link); }
 
 std::vector<Transaction> Transactions() { return Sim::Get().Transactions(); }
 void ClearTransactions() { Sim::Get().ClearTransactions(); }

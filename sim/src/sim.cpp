@@ -131,6 +131,16 @@ std::vector<MonitorInfo> Sim::Monitors() {
     return out;
 }
 
+std::vector<uint32_t> Sim::FeatureCodes(std::string_view serial, Link link) {
+    LoadEnvWorld();
+    std::lock_guard lock(mutex_);
+    std::vector<uint32_t> out;
+    VirtualMonitor* m = world_ ? world_->BySerial(serial) : nullptr;
+    if (m == nullptr || !(link == Link::DDCCI ? m->has_ddcci : m->has_hid)) return out;
+    for (const auto& [code, entry] : m->ItemsOn(link).by_code) out.push_back(code);
+    return out;
+}
+
 // ---- the transaction path --------------------------------------------------
 
 VirtualMonitor* Sim::Resolve(Link link, uint32_t target) {

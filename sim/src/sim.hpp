@@ -28,6 +28,7 @@ public:
     void Deactivate();
     bool Active();  // loads the DVC_SIM world on first need
     std::vector<MonitorInfo> Monitors();
+    std::vector<uint32_t> FeatureCodes(std::string_view serial, Link link);
 
     // Transport entry points (arguments as in ddclink.h / hidlink.h).
     int32_t DdcSetType(int32_t type);

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dvcsim/types.hpp"
@@ -52,5 +53,10 @@ struct MonitorInfo {
     uint32_t hid_handle = 0;     // hidlink handle (never 0 when hid)
 };
 std::vector<MonitorInfo> Monitors();
+
+// The feature codes one monitor answers on one link, ascending (its profile
+// with the monitor's patches; select items add their data codes). Empty
+// for an unknown serial number or a link the monitor lacks.
+std::vector<uint32_t> FeatureCodes(std::string_view serial, Link link);
 
 }  // namespace dvcsim

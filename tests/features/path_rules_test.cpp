@@ -8,7 +8,7 @@
 using namespace dvc::features;
 
 namespace {
-// A stand-in path that answers with a scripted result and counts the calls.
+// Stand-in paths that answer with scripted results and count their calls.
 struct ScriptedPath {
     DvError result;
     int calls = 0;
@@ -28,69 +28,53 @@ struct Paths {
     std::vector<ScriptedPath*> list;
 };
 
-auto Ask = [](ScriptedPath& path) {
+DvError Ask(ScriptedPath& path) {
     ++path.calls;
     return path.result;
-};
+}
 
 constexpr DvError kTransport = static_cast<DvError>(0x80000020);
 }  // namespace
 
-TEST(FirstAnswer, StopsAtSuccessOrRefusal) {
-    Paths refusedFirst({DvErrRefused, DvOk});
-    EXPECT_EQ(FirstAnswer(refusedFirst.list, Ask), DvErrRefused);
-    EXPECT_EQ(refusedFirst.Calls(), (std::vector<int>{1, 0}));
-
-    Paths failedFirst({kTransport, static_cast<DvError>(7)});
-    EXPECT_EQ(FirstAnswer(failedFirst.list, Ask), 7);
-    EXPECT_EQ(failedFirst.Calls(), (std::vector<int>{1, 1}));
+TEST(PathRules, FirstAnswerStopsAtSuccessOrRefusal) {
+    Paths refused({DvErrRefused, DvOk});
+    EXPECT_EQ(FirstAnswer(refused.list, Ask), DvErrRefused);
+    EXPECT_EQ(refused.Calls(), (std::vector<int>{1, 0}));
+    Paths failed({kTransport, static_cast<DvError>(7)});
+    EXPECT_EQ(FirstAnswer(failed.list, Ask), 7);
+    Paths none({DvErrNotSupported, kTransport});
+    EXPECT_EQ(FirstAnswer(none.list, Ask), kTransport);  // the last path's failure
 }
 
-TEST(FirstAnswer, AllFailingGivesTheLastPathsResult) {
-    Paths paths({DvErrNotSupported, kTransport});
-    EXPECT_EQ(FirstAnswer(paths.list, Ask), kTransport);
-}
-
-TEST(FirstSuccess, RefusalGoesOnToTheNextPath) {
+TEST(PathRules, FirstSuccessGoesPastARefusal) {
     Paths paths({DvErrRefused, DvOk, kTransport});
     EXPECT_EQ(FirstSuccess(paths.list, Ask), DvOk);
     EXPECT_EQ(paths.Calls(), (std::vector<int>{1, 1, 0}));
-
     Paths refusedLast({kTransport, DvErrRefused});
     EXPECT_EQ(FirstSuccess(refusedLast.list, Ask), DvErrRefused);
 }
 
-TEST(AnyPath, FirstNonzeroAnswerWins) {
+TEST(PathRules, AnyPathTakesTheFirstNonzeroAnswer) {
+    auto flag = [](ScriptedPath& p) { return static_cast<int>(Ask(p)); };
     Paths paths({DvOk, static_cast<DvError>(1), static_cast<DvError>(2)});
-    EXPECT_EQ(AnyPath(paths.list, [](ScriptedPath& p) { return Ask(p) != 0 ? static_cast<int>(p.result) : 0; }), 1);
+    EXPECT_EQ(AnyPath(paths.list, flag), 1);
     EXPECT_EQ(paths.Calls(), (std::vector<int>{1, 1, 0}));
-
     Paths none({DvOk, DvOk});
-    EXPECT_EQ(AnyPath(none.list, [](ScriptedPath& p) { return static_cast<int>(Ask(p)); }), 0);
-    EXPECT_EQ(none.Calls(), (std::vector<int>{1, 1}));
+    EXPECT_EQ(AnyPath(none.list, flag), 0);
 }
 
-TEST(FirstPathOnly, AsksOnlyTheFirstPathOncePerChannel) {
+TEST(PathRules, FirstPathOnlyAsksTheFirstPathPerChannelAndFailsAtOnce) {
     Paths paths({DvOk, DvOk});
     std::vector<int> channels;
-    const DvError r = FirstPathOnly(paths.list, std::array{0, 1, 2}, [&](ScriptedPath& p, int channel) {
+    auto record = [&](ScriptedPath& p, int channel) {
         channels.push_back(channel);
-        return Ask(p);
-    });
-    EXPECT_EQ(r, DvOk);
-    EXPECT_EQ(channels, (std::vector<int>{0, 1, 2}));
+        Ask(p);
+        return channel == 1 && channels.size() > 3 ? DvErrRefused : DvOk;
+    };
+    EXPECT_EQ(FirstPathOnly(paths.list, std::array{0, 1, 2}, record), DvOk);
     EXPECT_EQ(paths.Calls(), (std::vector<int>{3, 0}));
-}
-
-TEST(FirstPathOnly, AnyFailingChannelFailsAtOnceWithoutTheSecondPath) {
-    Paths paths({DvOk, DvOk});
-    int asked = 0;
-    const DvError r = FirstPathOnly(paths.list, std::array{0, 1, 2}, [&](ScriptedPath&, int channel) {
-        ++asked;
-        return channel == 1 ? DvErrRefused : DvOk;
-    });
-    EXPECT_EQ(r, DvErrFailed);
-    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(FirstPathOnly(paths.list, std::array{0, 1, 2}, record), DvErrFailed);
+    EXPECT_EQ(channels, (std::vector<int>{0, 1, 2, 0, 1}));
 }
 
 TEST(PathRules, NoPathsGiveTheFailureOfTheirClass) {

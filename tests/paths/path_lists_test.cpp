@@ -5,7 +5,6 @@
 #include <dvcsim/dvcsim.hpp>
 
 #include "paths/varn_ddcci_monitor.hpp"
-#include "hidlink/hidlink.h"
 #include "paths/varn_hid_monitor.hpp"
 
 namespace {
@@ -64,11 +63,6 @@ TEST_F(PathLists, RefusedCommunicationTypeFindsNothing) {
     EXPECT_TRUE(VarnDDCCIMonitor::Monitors().empty());
 }
 
-TEST_F(PathLists, HidDiscoveryTrimsPaddingAndSkipsShortBlocks) {
-    EXPECT_EQ(VarnHIDMonitor::FindMonitors(), 1);
-    EXPECT_EQ(Pairs(VarnHIDMonitor::Monitors()), (std::vector<std::string>{"LIST0001/Plain 24"}));
-}
-
 TEST_F(PathLists, ReleaseEmptiesTheListAndAlwaysReleasesTheTransport) {
     EXPECT_EQ(VarnDDCCIMonitor::ReleaseMonitors(), DvOk);
     ASSERT_EQ(VarnDDCCIMonitor::FindMonitors(0), 2);
@@ -78,18 +72,6 @@ TEST_F(PathLists, ReleaseEmptiesTheListAndAlwaysReleasesTheTransport) {
     const auto log = dvcsim::Transactions();
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.back().op, dvcsim::Op::Release);
-}
-
-TEST_F(PathLists, AddByHandleCopiesThePairOut) {
-    // Enumeration makes the transport's handles valid without a path.
-    ASSERT_GT(DvHIDFind(), 0);
-    std::string serial, model;
-    VarnHIDMonitor* path = VarnHIDMonitor::AddMonitor(HandleOf("LIST0001"), &serial, &model);
-    ASSERT_NE(path, nullptr);
-    EXPECT_EQ(serial, "LIST0001");
-    EXPECT_EQ(model, "Plain 24");
-    ASSERT_EQ(VarnHIDMonitor::Monitors().size(), 1u);
-    EXPECT_EQ(VarnHIDMonitor::Monitors()[0].get(), path);
 }
 
 TEST_F(PathLists, AddRefusesNullKnownAndNamelessDevices) {

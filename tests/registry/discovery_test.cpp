@@ -15,27 +15,20 @@ using Discovery = DiscoveryWorld;
 
 TEST_F(Discovery, DefaultWorldMergesTheDualLinkMonitorHidFirst) {
     Activate();
-    ASSERT_EQ(DvCtrlFind(nullptr, 0), 5);
-    EXPECT_EQ(Registered(), (std::vector<std::string>{"17200455/OF2210", "17200456/OF2210", "21409001/CX2740",
-                                                     "22050012/MX2420", "23100077/CG3180"}));
-    EXPECT_EQ(PathKinds(t::kDual, "CX2740"), (std::vector<int>{0, 1}));
-    EXPECT_EQ(FirstKind(t::kDual, "CX2740"), 0);
-    EXPECT_EQ(FirstKind(t::kOffice1, "OF2210"), 1);
-    EXPECT_EQ(PathKinds(t::kMedical, "MX2420"), (std::vector<int>{0}));  // its DDC/CI speaks type 1 only
-}
-
-TEST_F(Discovery, ExplicitDefaultKindsBehaveAsTheDefault) {
-    Activate();
-    ASSERT_EQ(DvCtrlFind(nullptr, 0), 5);
-    const auto byDefault = Registered();
     const int kinds[] = {0, 1};
-    dvcsim::ClearTransactions();
-    ASSERT_EQ(DvCtrlFind(kinds, 2), 5);
-    EXPECT_EQ(Registered(), byDefault);
-    EXPECT_EQ(PathKinds(t::kGrading, "CG3180"), (std::vector<int>{0, 1}));
-    const auto types = Log(Op::SetCommunicationType);
-    ASSERT_EQ(types.size(), 1u);
-    EXPECT_EQ(types[0].code, 0u);
+    for (const int count : {0, 2}) {  // the default, then the same kinds named
+        dvcsim::ClearTransactions();
+        ASSERT_EQ(DvCtrlFind(count == 0 ? nullptr : kinds, count), 5);
+        EXPECT_EQ(Registered(), (std::vector<std::string>{"17200455/OF2210", "17200456/OF2210", "21409001/CX2740",
+                                                         "22050012/MX2420", "23100077/CG3180"}));
+        EXPECT_EQ(PathKinds(t::kDual, "CX2740"), (std::vector<int>{0, 1}));
+        EXPECT_EQ(FirstKind(t::kDual, "CX2740"), 0);
+        EXPECT_EQ(FirstKind(t::kOffice1, "OF2210"), 1);
+        EXPECT_EQ(PathKinds(t::kMedical, "MX2420"), (std::vector<int>{0}));  // its DDC/CI speaks type 1 only
+        const auto types = Log(Op::SetCommunicationType);
+        ASSERT_EQ(types.size(), 1u);
+        EXPECT_EQ(types[0].code, 0u);
+    }
 }
 
 TEST_F(Discovery, FirstDdcciTypeNamedWinsAndOrdersThePaths) {
@@ -73,13 +66,6 @@ TEST_F(Discovery, UnknownKindDiscoversNothingAndDropsEverything) {
     int kind = 7;
     EXPECT_EQ(DvCtrlGetCommunicationPath(t::kDual, "CX2740", &kind), DvErrFailed);
     EXPECT_EQ(kind, -1);
-}
-
-TEST_F(Discovery, EveryDiscoveryStartsFromNothing) {
-    Activate();
-    ASSERT_EQ(DvCtrlFind(nullptr, 0), 5);
-    ASSERT_EQ(DvCtrlFind(nullptr, 0), 5);
-    EXPECT_EQ(PathKinds(t::kDual, "CX2740"), (std::vector<int>{0, 1}));
 }
 
 // Each link of MERGE001 names the model its own way; only padding is

@@ -21,7 +21,9 @@
 //   NotImplemented 0x80000009 without touching any argument
 //
 // Primitives that nothing in the library uses are not listed (the inverted
-// switch on 0xA0 and the second LUT support query).
+// switch on 0xA0 and the second LUT support query), and arguments that no
+// path looks at (a channel number beside the gain code, a word beside the
+// identification code) are not part of the signatures.
 #pragma once
 
 #include <cstdint>

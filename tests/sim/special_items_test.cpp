@@ -1,0 +1,163 @@
+// Items of the built-in models that answer more than a stored value: output
+// segments behind a select code, the colour reset pulse and its direction,
+// the centre cross marker, the signal description block and polled jobs.
+#include "sim_fixture.hpp"
+#include "wire.hpp"
+
+namespace {
+
+using namespace simtest;
+
+constexpr uint32_t kSegmentSelect = 0xFF010103, kSegmentConstant = 0xFF010104, kSegmentProperty = 0xFF010105;
+constexpr uint32_t kColourReset = 0xFF0100CF, kPriority = 0xFF010069, kGainRed = 0x8A, kKelvin = 0xFF0100DF;
+constexpr uint32_t kSignalInfo = 0xFF01010A;
+
+Bytes U16(std::initializer_list<uint16_t> values, std::size_t length) {
+    Bytes b;
+    for (uint16_t v : values) b.insert(b.end(), {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8)});
+    b.resize(length, 0);
+    return b;
+}
+
+class SpecialItems : public WorldTest {
+protected:
+    void SetUp() override {
+        Activate();
+        ASSERT_EQ(DvDDCCISetCommunicationType(0), 0);
+        ASSERT_EQ(DvDDCCIFind(), 4);  // CX2740, two OF2210, CG3180
+        ASSERT_EQ(DvHIDFind(), 3);
+    }
+    void TearDown() override {
+        DvHIDRelease();
+        DvDDCCIRelease();
+        WorldTest::TearDown();
+    }
+    const Wire cx{false, 0}, office{false, 1}, cg{false, 3};
+};
+
+TEST_F(SpecialItems, OutputSegmentsSelectTheirRecords) {
+    int32_t count = 0;
+    uint32_t length = 0;
+    ASSERT_TRUE(cg.Fixed(kSegmentSelect, count, length));
+    EXPECT_EQ(count, 2) << "the select code's maximum is the segment count";
+    EXPECT_EQ(cg.Length(kSegmentProperty), 12u);
+    EXPECT_EQ(cg.Length(kSegmentConstant), 12u);
+
+    ASSERT_EQ(cg.SetValue(kSegmentSelect, 1), 0);
+    EXPECT_EQ(cg.Read(kSegmentProperty, 12), (Bytes{128, 7, 0, 0, 128, 7, 112, 8, 1, 1, 0, 1}));
+    EXPECT_EQ(cg.Read(kSegmentConstant, 12), U16({0, 0, 3840, 2160, 1}, 12));
+    ASSERT_EQ(cg.Write(kSegmentProperty, Bytes(12, 9)), 0);
+    ASSERT_EQ(cg.SetValue(kSegmentSelect, 0), 0);
+    EXPECT_EQ(cg.Read(kSegmentProperty, 12), U16({0, 0, 1920, 2160, 1}, 12)) << "segment 0 kept its own record";
+    ASSERT_EQ(cg.SetValue(kSegmentSelect, 1), 0);
+    EXPECT_EQ(cg.Read(kSegmentProperty, 12), Bytes(12, 9));
+    EXPECT_EQ(cg.SetValue(kSegmentSelect, 2), kRefused);
+    EXPECT_FALSE(cx.Supported(kSegmentSelect));
+}
+
+TEST_F(SpecialItems, ColourResetRunsOnlyOnAPulseInItsDirection) {
+    ASSERT_EQ(cg.SetValue(kGainRed, 100), 0);
+    ASSERT_EQ(cg.SetValue(kKelvin, 5000), 0);
+    ASSERT_EQ(cg.SetValue(kColourReset, 0), 0);  // idle while the priority is 0
+    ASSERT_EQ(cg.SetValue(kColourReset, 1), 0);
+    EXPECT_EQ(cg.Value(kColourReset), 1u) << "the level reads back";
+    EXPECT_EQ(cg.Value(kGainRed), 100u) << "a rise alone resets nothing";
+    ASSERT_EQ(cg.SetValue(kColourReset, 0), 0);
+    EXPECT_EQ(cg.Value(kGainRed), 255u);
+    EXPECT_EQ(cg.Value(kKelvin), 6500u);
+    EXPECT_EQ(dvcsim::GetStateValue(kCG, kColourReset, 1), 1u) << "one pulse counted";
+
+    // Priority 2 turns the pulse round: 0, then back to 1.
+    ASSERT_EQ(cg.SetValue(kPriority, 2), 0);
+    ASSERT_EQ(cg.SetValue(kGainRed, 90), 0);
+    ASSERT_EQ(cg.SetValue(kColourReset, 1), 0);
+    ASSERT_EQ(cg.SetValue(kColourReset, 0), 0);
+    EXPECT_EQ(cg.Value(kGainRed), 90u) << "1 then 0 is no pulse under priority 2";
+    ASSERT_EQ(cg.SetValue(kColourReset, 1), 0);
+    EXPECT_EQ(cg.Value(kGainRed), 255u);
+    EXPECT_EQ(cg.SetValue(kColourReset, 2), kRefused);
+
+    const Wire mx{true, HidHandleOf(kMX)};
+    EXPECT_EQ(mx.Value(kPriority), 2u) << "the medical model ships inverted";
+    ASSERT_EQ(mx.SetValue(kGainRed, 10), 0);
+    ASSERT_EQ(mx.SetValue(kColourReset, 0), 0);
+    ASSERT_EQ(mx.SetValue(kColourReset, 1), 0);
+    EXPECT_EQ(mx.Value(kGainRed), 255u);
+    EXPECT_FALSE(cx.Supported(kColourReset));
+}
+
+TEST_F(SpecialItems, CentreCrossMarkerReadsBackWhatWasWritten) {
+    ASSERT_EQ(cg.SetValue(0x3B, 0x7F), 0);
+    EXPECT_EQ(cg.Value(0x3B), 0x7Fu);
+    ASSERT_EQ(cg.SetValue(0x3B, 0), 0);
+    EXPECT_EQ(cg.Value(0x3B), 0u);
+    EXPECT_EQ(cg.SetValue(0x3B, 5), kRefused) << "shown or hidden, nothing between";
+    EXPECT_FALSE(office.Supported(0x3B));
+}
+
+TEST_F(SpecialItems, SignalDescriptionsFollowTheirInputs) {
+    // Colour grading over HDMI: YCbCr 4:2:2, 10 bits, BT.2020, HLG.
+    const Wire cgHid{true, HidHandleOf(kCG)};
+    ASSERT_EQ(cgHid.Length(kSignalInfo), 128u);
+    const Bytes g = cgHid.Read(kSignalInfo, 128);
+    EXPECT_EQ(g[0] | g[1] << 8, 0x0401);
+    EXPECT_EQ(g[18] & 0x0F, 5) << "10 bits per component";
+    EXPECT_EQ(Bytes(g.begin() + 34, g.begin() + 42), (Bytes{2, 2, 13, 0x30, 0xE8, 0x60, 96, 0x00}))
+        << "AVI: Y=1, C=3 with EC=6, limited range";
+    EXPECT_EQ(Bytes(g.begin() + 79, g.begin() + 84), (Bytes{7, 1, 26, 3, 0})) << "DRM: HLG";
+    EXPECT_EQ(g[100] | g[101] << 8, 1000) << "mastering peak luminance";
+    EXPECT_EQ(g[84] | g[85] << 8, 35400) << "BT.2020 red x in 0.00002";
+
+    // The creative model on DisplayPort: the depth sits in the stream word.
+    const Bytes c = cx.Read(kSignalInfo, 128);
+    EXPECT_EQ(c[0] | c[1] << 8, 0x0300);
+    EXPECT_EQ(c[2] | c[3] << 8, 0x0020) << "RGB, 8 bits";
+    EXPECT_EQ(c[34 + 5], 0x08) << "AVI: RGB full range";
+    EXPECT_EQ(c[79], 0) << "no HDR frame";
+
+    const Wire mx{true, HidHandleOf(kMX)};
+    ASSERT_EQ(mx.Length(kSignalInfo), 108u);
+    const Bytes m = mx.Read(kSignalInfo, 108);
+    EXPECT_EQ(m[0] | m[1] << 8, 0x0301);
+    EXPECT_EQ(m[2] | m[3] << 8, 0x0040) << "RGB, 10 bits";
+    EXPECT_EQ(cx.Write(kSignalInfo, c), kRefused);
+    EXPECT_FALSE(office.Supported(kSignalInfo));
+}
+
+TEST_F(SpecialItems, PolledJobsFinishAfterAFewReads) {
+    ASSERT_EQ(cg.SetValue(0xFF020037, 0xFF), 0);
+    std::vector<uint32_t> states;
+    for (int i = 0; i < 6; ++i) states.push_back(cg.Value(0xFF020037));
+    EXPECT_EQ(states, (std::vector<uint32_t>{2, 2, 2, 2, 1, 1}));
+
+    ASSERT_EQ(office.SetValue(0x03, 4), 0);  // auto adjust
+    states.clear();
+    for (int i = 0; i < 5; ++i) states.push_back(office.Value(0x03));
+    EXPECT_EQ(states, (std::vector<uint32_t>{2, 2, 2, 6, 6}));
+    ASSERT_EQ(office.SetValue(0x03, 7), 0);
+    EXPECT_EQ(office.Value(0x03), 6u) << "other kinds finish at once";
+}
+
+TEST(SignalDescriptionEdges, DescriptionsThatCannotBeBuiltNameTheirPlace) {
+    const struct {
+        const char* entry;
+        const char* needle;
+    } cases[] = {
+        {R"("length": 128)", "port"},
+        {R"("port": "0x0400", "length": 100)", "length"},
+        {R"("port": "0x0400", "bits_per_component": 9)", "bits_per_component"},
+        {R"("port": "0x0400", "avi": {"colour_format": "ycbcr444", "range": "default"})", "avi.range"},
+        {R"("port": "0x0400", "avi": {"colorimetry": "adobe"})", "avi.colorimetry"},
+        {R"("port": "0x0400", "drm": {"max_cll": 100})", "drm"},
+        {R"("port": "0x0400", "drm": {"eotf": "pq", "min_luminance": 7})", "drm.min_luminance"},
+    };
+    for (const auto& c : cases) {
+        const std::string world = std::string(R"({"monitors": [{"serial": "SIG00001", "profile": "p", "links": {"hid": true}}],
+            "profiles": {"p": {"model": "SIG", "features": {"0xFF01010A": {"kind": "signal-infoframe", )") + c.entry + "}}}}}";
+        const auto status = dvcsim::ActivateWorldJson(world);
+        EXPECT_FALSE(status.ok) << c.entry;
+        EXPECT_NE(status.message.find(c.needle), std::string::npos) << status.message;
+    }
+}
+
+}  // namespace

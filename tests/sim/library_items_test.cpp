@@ -1,6 +1,7 @@
 // The library against the built-in models, end to end: monitors found by
 // DvCtrlFind, tagged items moved by the paths' own ReadTag and WriteTag in
-// each model's block mode, and the special items through the exports.
+// each model's block mode, and the signal description and colour reset
+// through the exports.
 #include <gtest/gtest.h>
 
 #include <dvcsim/dvcsim.hpp>
@@ -191,42 +192,6 @@ TEST_F(LibraryItems, ColourResetFollowsEachModelsPriority) {
         EXPECT_EQ(dvcsim::GetStateValue(serial, 0xFF0100CF, 1), 1u) << model;
     }
     EXPECT_EQ(DvCtrlReset(kCX, "CX2740", 3), DvErrNotSupported);
-}
-
-TEST_F(LibraryItems, MarkersSegmentsAndSelections) {
-    EXPECT_EQ(DvCtrlShowCenterCrossMarker(kCG, "CG3180"), DvOk);
-    EXPECT_EQ(dvcsim::GetStateValue(kCG, 0x3B), 0x7Fu);
-    EXPECT_EQ(DvCtrlHideCenterCrossMarker(kCG, "CG3180"), DvOk);
-    EXPECT_EQ(Sent(0x3B).size(), 2u) << "hidden at the first try";
-
-    DvOutputSegmentProperty segment{};
-    ASSERT_EQ(DvCtrlGetOutputSegmentProperty(kCG, "CG3180", 1, &segment), DvOk);
-    EXPECT_EQ(segment.values[0], 1920);
-    EXPECT_EQ(segment.values[3], 2160);
-    EXPECT_EQ(segment.flag, 1);
-    EXPECT_EQ(segment.kind, 2);
-    ASSERT_EQ(DvCtrlGetOutputSegmentPropertyConstant(kCG, "CG3180", 0, &segment), DvOk);
-    EXPECT_EQ(segment.values[2], 3840);
-
-    EXPECT_EQ(DvCtrlGetIISAreaCount(kCG, "CG3180"), 4);
-    DvIISArea area{};
-    EXPECT_EQ(DvCtrlGetIISArea(kCG, "CG3180", 4, &area), DvErrInvalidParameter);
-
-    ASSERT_EQ(DvCtrlClearTargetSelection(kCX, "CX2740"), DvOk);
-    EXPECT_EQ(dvcsim::GetStateData(kCX, 0xFF010100), (Bytes{0, 0, 0, 0}));
-}
-
-TEST_F(LibraryItems, ColourOffForALuminanceUpdateAndBack) {
-    DvColorDisableState* state = nullptr;
-    ASSERT_EQ(DvCtrlDisableColorForCandelaUpdate(kCG, "CG3180", &state, 20), DvOk);
-    ASSERT_NE(state, nullptr);
-    EXPECT_EQ(dvcsim::GetStateValue(kCG, 0xFF010052), 1u);
-    EXPECT_EQ(dvcsim::GetStateValue(kCG, 0xFF0100B0), 0u);
-    EXPECT_EQ(dvcsim::GetStateValue(kCG, 0xFF020049), 1u) << "the tone curve state was refreshed";
-    EXPECT_EQ(waits.pauses, (std::vector<uint32_t>{20}));
-    ASSERT_EQ(DvCtrlRestoreDisableColorForCandelaUpdate(kCG, "CG3180", state), DvOk);
-    EXPECT_EQ(dvcsim::GetStateValue(kCG, 0xFF010052), 0u);
-    EXPECT_EQ(dvcsim::GetStateValue(kCG, 0xFF0100B0), 1u);
 }
 
 }  // namespace

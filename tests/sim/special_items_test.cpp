@@ -1,6 +1,6 @@
 // Items of the built-in models that answer more than a stored value: output
 // segments behind a select code, the colour reset pulse and its direction,
-// the centre cross marker, the signal description block and polled jobs.
+// the centre cross marker and the signal description block.
 #include "sim_fixture.hpp"
 #include "wire.hpp"
 
@@ -108,34 +108,13 @@ TEST_F(SpecialItems, SignalDescriptionsFollowTheirInputs) {
     EXPECT_EQ(g[100] | g[101] << 8, 1000) << "mastering peak luminance";
     EXPECT_EQ(g[84] | g[85] << 8, 35400) << "BT.2020 red x in 0.00002";
 
-    // The creative model on DisplayPort: the depth sits in the stream word.
+    // DisplayPort inputs carry the depth in the stream word instead.
     const Bytes c = cx.Read(kSignalInfo, 128);
     EXPECT_EQ(c[0] | c[1] << 8, 0x0300);
     EXPECT_EQ(c[2] | c[3] << 8, 0x0020) << "RGB, 8 bits";
-    EXPECT_EQ(c[34 + 5], 0x08) << "AVI: RGB full range";
     EXPECT_EQ(c[79], 0) << "no HDR frame";
-
-    const Wire mx{true, HidHandleOf(kMX)};
-    ASSERT_EQ(mx.Length(kSignalInfo), 108u);
-    const Bytes m = mx.Read(kSignalInfo, 108);
-    EXPECT_EQ(m[0] | m[1] << 8, 0x0301);
-    EXPECT_EQ(m[2] | m[3] << 8, 0x0040) << "RGB, 10 bits";
     EXPECT_EQ(cx.Write(kSignalInfo, c), kRefused);
     EXPECT_FALSE(office.Supported(kSignalInfo));
-}
-
-TEST_F(SpecialItems, PolledJobsFinishAfterAFewReads) {
-    ASSERT_EQ(cg.SetValue(0xFF020037, 0xFF), 0);
-    std::vector<uint32_t> states;
-    for (int i = 0; i < 6; ++i) states.push_back(cg.Value(0xFF020037));
-    EXPECT_EQ(states, (std::vector<uint32_t>{2, 2, 2, 2, 1, 1}));
-
-    ASSERT_EQ(office.SetValue(0x03, 4), 0);  // auto adjust
-    states.clear();
-    for (int i = 0; i < 5; ++i) states.push_back(office.Value(0x03));
-    EXPECT_EQ(states, (std::vector<uint32_t>{2, 2, 2, 6, 6}));
-    ASSERT_EQ(office.SetValue(0x03, 7), 0);
-    EXPECT_EQ(office.Value(0x03), 6u) << "other kinds finish at once";
 }
 
 TEST(SignalDescriptionEdges, DescriptionsThatCannotBeBuiltNameTheirPlace) {

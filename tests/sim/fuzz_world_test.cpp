@@ -15,7 +15,12 @@ const char* kSeedWorld = R"({"profiles": {"p": {"model": "FZ1", "features": {
   "0xB9": {"kind": "edid-pages", "page": 0},
   "0xFF01006F": {"kind": "request-reply", "request_length": 3, "reply_length": 3, "replies": {"1": [0, 1, 0]}},
   "0xFF0000F7": {"kind": "slot-select", "slots": 2, "data": {"0xFF0000F8": {"length": 4}}},
-  "0x3": {"kind": "polled", "sequences": {"4": [{"value": 2, "reads": 1}, {"value": 6}]}}}}},
+  "0x3": {"kind": "polled", "sequences": {"4": [{"value": 2, "reads": 1}, {"value": 6}]}},
+  "0xFF0200C2": {"kind": "tagged", "codes": ["0xFF0200C4", "0xFF0200C7", "0xFF0200FD", "0xFF0200FE"],
+                 "tags": {"TST001": {"size": 600, "records": 2, "key_values": {"k": [1]}}}},
+  "0xFF01010A": {"kind": "signal-infoframe", "port": "0x0401", "bits_per_component": 10,
+                 "avi": {"colour_format": "ycbcr444", "range": "full"}, "drm": {"eotf": "pq"}},
+  "0xFF0100CF": {"kind": "reset-pulse", "priority_code": "0x3", "resets": ["0x88"]}}}},
  "monitors": [{"serial": "FZ000001", "profile": "p", "links": {"ddcci": {"types": [0, 1], "padding": "  "}, "hid": {}}}]})";
 
 TEST(WorldFuzz, MutatedWorldsLoadOrFailCleanly) {
@@ -55,7 +60,10 @@ namespace {
 TEST(WorldFuzz, LoadedMutationsAnswerEveryTransaction) {
     std::mt19937 rng(11);
     const DvSimBackend* t = dvcsim_backend();
-    const uint32_t codes[] = {0x3, 0x11, 0x12, 0x18, 0x19, 0x50, 0x88, 0xB9, 0xBA, 0xFF0000F1, 0xFF0000F7, 0xFF0000F8, 0xFF01006F};
+    const uint32_t codes[] = {0x3,        0x11,       0x12,       0x18,       0x19,       0x50,
+                              0x88,       0xB9,       0xBA,       0xFF0000F1, 0xFF0000F7, 0xFF0000F8,
+                              0xFF01006F, 0xFF0200C2, 0xFF0200C3, 0xFF0200C4, 0xFF0200C7, 0xFF0200FD,
+                              0xFF0200FE, 0xFF01010A, 0xFF0100CF};
     int exercised = 0;
     for (int i = 0; i < 400 && exercised < 60; ++i) {
         std::string text = kSeedWorld;
@@ -68,7 +76,7 @@ TEST(WorldFuzz, LoadedMutationsAnswerEveryTransaction) {
         t->hid_find();
         uint32_t handle = 0;
         t->hid_retrieve(0, &handle);
-        uint8_t buf[600];
+        uint8_t buf[600] = {'T', 'S', 'T', '0', '0', '1', 1, 0, 0, 0};  // a header naming the tag, record 1
         for (uint32_t code : codes) {
             for (uint32_t index = 0; index < static_cast<uint32_t>(n > 0 ? n : 1); ++index) {
                 int32_t mx, mn;
@@ -78,6 +86,7 @@ TEST(WorldFuzz, LoadedMutationsAnswerEveryTransaction) {
                 t->ddc_set_value(index, code, &v);
                 t->ddc_get_data(index, code, buf, len < sizeof buf ? len : sizeof buf);
                 t->ddc_set_data(index, code, buf, 3);
+                for (uint32_t size : {10u, 128u, 512u, 522u}) t->ddc_set_data(index, code, buf, size);
             }
             uint32_t v = 4;
             t->hid_set_value(handle, code, v, 1);

@@ -15,5 +15,9 @@ struct GlobalOptions {
 
 void AddListCommand(CLI::App& app, const GlobalOptions& global);
 void AddInfoCommand(CLI::App& app, const GlobalOptions& global);
+void AddFeaturesCommand(CLI::App& app, const GlobalOptions& global);
+void AddGetCommand(CLI::App& app, const GlobalOptions& global);
+void AddSetCommand(CLI::App& app, const GlobalOptions& global);
+void AddRunCommand(CLI::App& app, const GlobalOptions& global);
 
 }  // namespace dvctl

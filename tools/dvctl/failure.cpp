@@ -17,4 +17,9 @@ int Report(const Failure& failure) {
     return 1;
 }
 
+int Report(const UsageError& error) {
+    fmt::print(stderr, "error: {}\n", error.what());
+    return 2;
+}
+
 }  // namespace dvctl

@@ -17,10 +17,19 @@ private:
     DvError code_;
 };
 
+// A mistake on the command line, found before any call of the library: a
+// name that means nothing, a value that is not one, a missing option.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 // Throws a Failure for a negative result; returns it otherwise.
 DvError Check(DvError result, const std::string& what);
 
 // "error: <name>: <sentence> (<detail>)" on stderr; the exit status to use.
 int Report(const Failure& failure);
+// "error: <what>" on stderr; the exit status to use.
+int Report(const UsageError& error);
 
 }  // namespace dvctl

@@ -18,12 +18,18 @@ int main(int argc, char** argv) {
         ->expected(0, 1);
     dvctl::AddListCommand(app, global);
     dvctl::AddInfoCommand(app, global);
+    dvctl::AddFeaturesCommand(app, global);
+    dvctl::AddGetCommand(app, global);
+    dvctl::AddSetCommand(app, global);
+    dvctl::AddRunCommand(app, global);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
         return app.exit(e);
     } catch (const dvctl::Failure& f) {
         return dvctl::Report(f);
+    } catch (const dvctl::UsageError& e) {
+        return dvctl::Report(e);
     } catch (const std::exception& e) {
         std::cerr << "error: " << e.what() << '\n';
         return 1;

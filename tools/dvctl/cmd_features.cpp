@@ -1,0 +1,101 @@
+// dvctl features MONITOR: which features of the catalogue the monitor has,
+// by asking each feature's Supported export once. Features for which the
+// library has no Supported export are listed apart, not guessed at.
+#include <fmt/core.h>
+
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "command.hpp"
+#include "feature_listing.hpp"
+#include "session.hpp"
+
+namespace dvctl {
+
+namespace {
+
+struct FeaturesOptions {
+    std::string monitor;
+    bool all = false;
+    bool json = false;
+};
+
+struct Answer {
+    const Feature* feature;
+    std::optional<bool> supported;  // none: nothing to ask
+};
+
+// One answer per feature; several features share one Supported export, and
+// each export is asked once.
+std::vector<Answer> Ask(const Monitor& monitor) {
+    std::map<int (*)(Id, Id), bool> asked;
+    std::vector<Answer> answers;
+    for (const auto& f : Catalog()) {
+        if (f.supported.fn == nullptr) {
+            answers.push_back({&f, std::nullopt});
+            continue;
+        }
+        auto it = asked.find(f.supported.fn);
+        if (it == asked.end())
+            it = asked.emplace(f.supported.fn, f.supported.fn(monitor.serial.c_str(), monitor.model.c_str()) != 0).first;
+        answers.push_back({&f, it->second});
+    }
+    return answers;
+}
+
+void PrintText(const Monitor& monitor, const std::vector<Answer>& answers, bool all) {
+    int yes = 0, unknown = 0;
+    for (const auto& a : answers) {
+        if (!a.supported) ++unknown;
+        else if (*a.supported) ++yes;
+    }
+    fmt::print("{} {} (monitor {}): {} of {} features supported\n", monitor.model, monitor.serial, monitor.index, yes,
+               answers.size());
+    for (const auto& a : answers)
+        if (a.supported && *a.supported) fmt::print("  {}\n", Describe(*a.feature));
+    fmt::print("Not known: the library has no Supported export for these {} features, so they were not asked:\n",
+               unknown);
+    for (const auto& a : answers)
+        if (!a.supported) fmt::print("  {}\n", Describe(*a.feature));
+    if (!all) return;
+    fmt::print("Not supported:\n");
+    for (const auto& a : answers)
+        if (a.supported && !*a.supported) fmt::print("  {}\n", Describe(*a.feature));
+}
+
+void PrintJson(const Monitor& monitor, const std::vector<Answer>& answers, bool all) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const auto& a : answers) {
+        if (a.supported && !*a.supported && !all) continue;
+        auto entry = DescribeJson(*a.feature);
+        entry["supported"] = a.supported ? nlohmann::ordered_json(*a.supported) : nlohmann::ordered_json(nullptr);
+        entry["askedBy"] = a.feature->supported.name ? nlohmann::ordered_json(a.feature->supported.name)
+                                                     : nlohmann::ordered_json(nullptr);
+        list.push_back(std::move(entry));
+    }
+    const nlohmann::ordered_json out{
+        {"index", monitor.index}, {"serial", monitor.serial}, {"model", monitor.model}, {"features", list}};
+    fmt::print("{}\n", out.dump(2));
+}
+
+void RunFeatures(const GlobalOptions& global, const FeaturesOptions& options) {
+    Session session(global, false);
+    const Monitor& monitor = session.Find(options.monitor);
+    const auto answers = Ask(monitor);
+    if (options.json) PrintJson(monitor, answers, options.all);
+    else PrintText(monitor, answers, options.all);
+}
+
+}  // namespace
+
+void AddFeaturesCommand(CLI::App& app, const GlobalOptions& global) {
+    auto options = std::make_shared<FeaturesOptions>();
+    auto* cmd = app.add_subcommand("features", "list the features a monitor supports");
+    cmd->add_option("monitor", options->monitor, "index, serial number or model name")->required();
+    cmd->add_flag("--all", options->all, "also list the features the monitor does not support");
+    cmd->add_flag("--json", options->json, "print JSON (\"supported\": true, false, or null when not asked)");
+    cmd->callback([&global, options] { RunFeatures(global, *options); });
+}
+
+}  // namespace dvctl

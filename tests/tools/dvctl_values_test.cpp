@@ -1,14 +1,11 @@
-// The words of dvctl's command line as values, suggestions for mistyped
-// names, and the progress line of long calls.
+// The words of dvctl's command line as values, and suggestions for
+// mistyped names.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
-#include <thread>
 
 #include "failure.hpp"
 #include "name_suggest.hpp"
-#include "progress.hpp"
 #include "value_text.hpp"
 
 namespace {
@@ -77,39 +74,6 @@ TEST(DvctlSuggest, CloseNamesComeBeforeNamesThatOnlyContainTheWord) {
     EXPECT_EQ(Closest("save", names, 3), (std::vector<std::string>{"power-save-state"}));
     EXPECT_EQ(Closest("power", names, 1), (std::vector<std::string>{"power"}));
     EXPECT_TRUE(Closest("brightness", names, 3).empty());
-}
-
-class ProgressLine : public testing::Test {
-protected:
-    void SetUp() override { file_ = std::tmpfile(); ASSERT_NE(file_, nullptr); }
-    void TearDown() override { std::fclose(file_); }
-    std::string Written() {
-        std::string text;
-        std::rewind(file_);
-        for (int c = std::fgetc(file_); c != EOF; c = std::fgetc(file_)) text += static_cast<char>(c);
-        return text;
-    }
-    std::FILE* file_ = nullptr;
-};
-
-TEST_F(ProgressLine, TheCallRunsOnAWorkerAndItsResultComesBack) {
-    const auto main = std::this_thread::get_id();
-    std::thread::id worker;
-    const DvError result = RunWithProgress("working", [&] { worker = std::this_thread::get_id(); return DvErrTimeout; },
-                                           file_, false);
-    EXPECT_EQ(result, DvErrTimeout);
-    EXPECT_NE(worker, main);
-    EXPECT_TRUE(Written().empty());
-}
-
-TEST_F(ProgressLine, OnATerminalTheLineShowsTheLabelAndIsClearedAtTheEnd) {
-    EXPECT_EQ(RunWithProgress("writing the EDID", [] { return DvOk; }, file_, true), DvOk);
-    const std::string text = Written();
-    EXPECT_EQ(text.rfind("\r| writing the EDID... 0.", 0), 0u) << text;
-    EXPECT_NE(text.find(" s"), std::string::npos) << text;
-    const std::string clear = "\r\033[K";
-    ASSERT_GE(text.size(), clear.size());
-    EXPECT_EQ(text.substr(text.size() - clear.size()), clear);
 }
 
 }  // namespace

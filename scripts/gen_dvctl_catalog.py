@@ -7,9 +7,9 @@ Supported; GetRange for range rows). Command rows keep their whole name.
 Each stem becomes one entry: a readable kebab-case name, a few words taken
 from the rows' descriptions, and the addresses of its public exports by
 family. A stem without a Supported export of its own is asked through the
-Supported export whose codes include one of the stem's codes (the longest
-stem that starts its name wins a tie); a Supported export that no other
-stem uses is an entry of its own.
+Supported export whose main code is a main code of the stem (among several,
+the one whose stem starts the stem's name; else none, rather than a guess);
+a Supported export that no other stem uses is an entry of its own.
 
   gen_dvctl_catalog.py           rewrite the catalogue
   gen_dvctl_catalog.py --check   exit 1 when the committed catalogue differs

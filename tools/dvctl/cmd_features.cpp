@@ -28,7 +28,7 @@ struct Answer {
 
 // One answer per feature; several features share one Supported export, and
 // each export is asked once.
-std::vector<Answer> Ask(const Monitor& monitor) {
+std::vector<Answer> AskAll(const Monitor& monitor) {
     std::map<int (*)(Id, Id), bool> asked;
     std::vector<Answer> answers;
     for (const auto& f : Catalog()) {
@@ -82,7 +82,7 @@ void PrintJson(const Monitor& monitor, const std::vector<Answer>& answers, bool 
 void RunFeatures(const GlobalOptions& global, const FeaturesOptions& options) {
     Session session(global, false);
     const Monitor& monitor = session.Find(options.monitor);
-    const auto answers = Ask(monitor);
+    const auto answers = AskAll(monitor);
     if (options.json) PrintJson(monitor, answers, options.all);
     else PrintText(monitor, answers, options.all);
 }

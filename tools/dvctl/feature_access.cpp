@@ -164,6 +164,13 @@ Reading ReadValue(const Feature& feature, Id id1, Id id2, int selected) {
         feature.get);
 }
 
+// A value as an error message quotes it: long blocks cut short.
+std::string Shortened(const std::string& text) {
+    constexpr std::size_t kShown = 48;
+    if (text.size() <= kShown) return text;
+    return text.substr(0, kShown) + fmt::format("... ({} characters)", text.size());
+}
+
 // Runs the call, with a progress line when the feature's calls are long.
 DvError Call(const Feature& feature, const std::function<DvError()>& call) {
     if (feature.progress == nullptr) return call();
@@ -250,7 +257,7 @@ Reading WriteFeature(const Feature& feature, const Monitor& monitor, const Selec
                  },
                  [&](const std::monostate&) -> std::function<DvError()> { return [] { return DvErrInvalidParameter; }; }},
         feature.set);
-    Check(Call(feature, call), fmt::format("setting {} to {}", feature.name, done.text));
+    Check(Call(feature, call), fmt::format("setting {} to {}", feature.name, Shortened(done.text)));
     return done;
 }
 

@@ -42,7 +42,7 @@ Json Numbers(const T (&values)[N]) {
 Reading AssetTag(Id id1, Id id2, int) {
     // The tag holds at most 16 characters; one more for the NUL.
     std::array<char, 17> text{};
-    Check(DvCtrlGetAssetTag(id1, id2, text.data(), static_cast<int>(text.size())), "asset tag");
+    Check(DvCtrlGetAssetTag(id1, id2, text.data(), static_cast<int>(text.size())), "reading asset-tag");
     Reading r;
     r.text.assign(text.data());
     r.fields["text"] = r.text;
@@ -51,7 +51,7 @@ Reading AssetTag(Id id1, Id id2, int) {
 
 Reading SignalInfoFrame(Id id1, Id id2, int) {
     DvSignalInfoFrame info{};
-    Check(DvCtrlGetSignalInfoFrame(id1, id2, &info), "signal InfoFrame");
+    Check(DvCtrlGetSignalInfoFrame(id1, id2, &info), "reading signal-info-frame");
     return Fields({{"portType", info.portType},
                    {"quantizationRange", info.quantizationRange},
                    {"bitDepth", info.bitDepth},
@@ -62,7 +62,7 @@ Reading SignalInfoFrame(Id id1, Id id2, int) {
 
 Reading IISArea(Id id1, Id id2, int index) {
     DvIISArea area{};
-    Check(DvCtrlGetIISArea(id1, id2, index, &area), "image-in-image area");
+    Check(DvCtrlGetIISArea(id1, id2, index, &area), "reading iis-area");
     return Fields({{"setting", Numbers(area.setting)}, {"geometry", Numbers(area.geometry)}});
 }
 
@@ -72,19 +72,19 @@ Reading SegmentFields(const DvOutputSegmentProperty& p) {
 
 Reading OutputSegmentProperty(Id id1, Id id2, int segment) {
     DvOutputSegmentProperty property{};
-    Check(DvCtrlGetOutputSegmentProperty(id1, id2, segment, &property), "output segment property");
+    Check(DvCtrlGetOutputSegmentProperty(id1, id2, segment, &property), "reading output-segment-property");
     return SegmentFields(property);
 }
 
 Reading OutputSegmentPropertyConstant(Id id1, Id id2, int segment) {
     DvOutputSegmentProperty property{};
-    Check(DvCtrlGetOutputSegmentPropertyConstant(id1, id2, segment, &property), "output segment constants");
+    Check(DvCtrlGetOutputSegmentPropertyConstant(id1, id2, segment, &property), "reading output-segment-property-constant");
     return SegmentFields(property);
 }
 
 Reading RGBWChromaticities(Id id1, Id id2, int) {
     colour red{}, green{}, blue{}, white{};
-    Check(DvCtrlGetRGBWChromaticities(id1, id2, &red, &green, &blue, &white), "RGBW chromaticities");
+    Check(DvCtrlGetRGBWChromaticities(id1, id2, &red, &green, &blue, &white), "reading rgbw-chromaticities");
     auto xy = [](const colour& c) { return Json::array({c.x, c.y}); };
     return Fields({{"red", xy(red)}, {"green", xy(green)}, {"blue", xy(blue)}, {"white", xy(white)}});
 }

@@ -19,11 +19,12 @@ import pathlib
 import re
 import sys
 
+from feature_rows import read_rows
+
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 TABLE = ROOT / "src" / "paths"
 OUTPUT = ROOT / "tools" / "dvctl" / "feature_catalog.inc"
 
-ROW = re.compile(r"^DVC_([A-Z_]+)\((.*)\)\s*$")
 INCLUDE = re.compile(r'^#include "paths/(feature_table_[a-z_]+\.def)"')
 CODE = re.compile(r"0x[0-9A-Fa-f]+|\d+")
 # One word of a stem: an ordinal, an acronym before a capitalised word, a
@@ -94,30 +95,6 @@ LEADS = ("Reads ", "Sets ", "Writes ", "Switches ", "Shows ", "Selects ", "Assig
 ARTICLES = ("the ", "a ", "an ")
 
 
-def split_arguments(text):
-    """Top-level comma split that respects parentheses and string literals."""
-    parts, depth, quoted, current = [], 0, False, ""
-    for i, ch in enumerate(text):
-        if quoted:
-            current += ch
-            if ch == '"' and text[i - 1] != "\\":
-                quoted = False
-            continue
-        if ch == '"':
-            quoted = True
-        elif ch == "(":
-            depth += 1
-        elif ch == ")":
-            depth -= 1
-        elif ch == "," and depth == 0:
-            parts.append(current.strip())
-            current = ""
-            continue
-        current += ch
-    parts.append(current.strip())
-    return parts
-
-
 class Row:
     def __init__(self, where, kind, arguments):
         self.where = where
@@ -149,15 +126,11 @@ def table_rows():
         if not include:
             continue
         path = TABLE / include.group(1)
-        for number, text in enumerate(path.read_text().splitlines(), 1):
-            match = ROW.match(text)
-            if not match:
-                continue
-            kind = match.group(1)
+        for number, kind, arguments in read_rows(path):
             where = f"{path.name}:{number}"
             if kind not in KINDS:
                 raise SystemExit(f"{where}: row kind DVC_{kind} is not known to dvctl's catalogue")
-            found.append(Row(where, kind, split_arguments(match.group(2))))
+            found.append(Row(where, kind, arguments))
     if not found:
         raise SystemExit(f"{top}: no rows found")
     return found

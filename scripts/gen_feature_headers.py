@@ -9,8 +9,9 @@ src/paths/feature_table_<area>.def. Everything else in a header is kept.
                                    in src/api/exports.txt, or one is twice
 """
 import pathlib
-import re
 import sys
+
+from feature_rows import read_rows
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 TABLE = ROOT / "src" / "paths"
@@ -71,40 +72,9 @@ SIGNATURES = {
     "BLOCK_XY_SET": ("DvError", "const double *xy"),
 }
 
-ROW = re.compile(r"^DVC_([A-Z_]+)\((.*)\)\s*$")
-
-
-def split_arguments(text):
-    """Top-level comma split that respects parentheses and string literals."""
-    parts, depth, quoted, current = [], 0, False, ""
-    for i, ch in enumerate(text):
-        if quoted:
-            current += ch
-            if ch == '"' and text[i - 1] != "\\":
-                quoted = False
-            continue
-        if ch == '"':
-            quoted = True
-        elif ch == "(":
-            depth += 1
-        elif ch == ")":
-            depth -= 1
-        elif ch == "," and depth == 0:
-            parts.append(current.strip())
-            current = ""
-            continue
-        current += ch
-    parts.append(current.strip())
-    return parts
-
-
 def rows(area):
     path = TABLE / f"feature_table_{area}.def"
-    for number, line in enumerate(path.read_text().splitlines(), 1):
-        match = ROW.match(line)
-        if not match:
-            continue
-        kind, arguments = match.group(1), split_arguments(match.group(2))
+    for number, kind, arguments in read_rows(path):
         if kind not in SIGNATURES:
             raise SystemExit(f"{path}:{number}: unknown row kind DVC_{kind}")
         doc = arguments[-1]

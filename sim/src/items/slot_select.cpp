@@ -3,6 +3,7 @@
 // select code's fixed-data maximum is the number of slots.
 #include "../config_error.hpp"
 #include "../item.hpp"
+#include "selector.hpp"
 
 namespace dvcsim {
 namespace {
@@ -67,16 +68,11 @@ public:
     }
 
     int32_t GetValue(Context& ctx, uint32_t code, uint32_t& value) const override {
-        if (code != this->code()) return result::kNotSupported;
-        value = ctx.state().ValueOr(ctx.Key(code), 0);
-        return result::kOk;
+        return selector::Get(ctx, this->code(), code, value);
     }
 
     int32_t SetValue(Context& ctx, uint32_t code, uint32_t value, uint32_t) const override {
-        if (code != this->code()) return result::kNotSupported;
-        if (value >= slots_) return result::kRefused;
-        ctx.state().SetValue(ctx.Key(code), value);
-        return result::kOk;
+        return selector::Set(ctx, this->code(), slots_, code, value);
     }
 
     int32_t GetData(Context& ctx, uint32_t code, uint8_t* out, uint32_t size) const override {

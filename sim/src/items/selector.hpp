@@ -1,0 +1,25 @@
+// The select code of a paged or slotted item: its value names which of
+// `count` pages or slots the item's data code reads and writes.
+#pragma once
+
+#include <cstdint>
+
+#include "../item.hpp"
+
+namespace dvcsim::selector {
+
+inline int32_t Get(Context& ctx, uint32_t selectCode, uint32_t code, uint32_t& value) {
+    if (code != selectCode) return result::kNotSupported;
+    value = ctx.state().ValueOr(ctx.Key(code), 0);
+    return result::kOk;
+}
+
+// A choice past the last page or slot is refused and changes nothing.
+inline int32_t Set(Context& ctx, uint32_t selectCode, uint32_t count, uint32_t code, uint32_t value) {
+    if (code != selectCode) return result::kNotSupported;
+    if (value >= count) return result::kRefused;
+    ctx.state().SetValue(ctx.Key(code), value);
+    return result::kOk;
+}
+
+}  // namespace dvcsim::selector

@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "backend.hpp"
+#include "transport_guard.hpp"
 #include "ddclink/ddclink.h"
 
 namespace ddclink {
@@ -34,16 +35,7 @@ Backend* Switch() {
 }
 
 
-// No exception leaves the C interface: a failure inside (memory, threads)
-// becomes the general failure code.
-template <typename F>
-int32_t Guard(F&& f) noexcept {
-    try {
-        return f();
-    } catch (...) {
-        return kFailed;
-    }
-}
+using dvc_transport::Guard;
 
 }  // namespace
 }  // namespace ddclink

@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "backend.hpp"
+#include "transport_guard.hpp"
 #include "hidlink/hidlink.h"
 #include "report_dispatcher.hpp"
 
@@ -18,16 +19,7 @@ std::atomic<Backend*> g_current{nullptr};
 Backend* Current() { return g_current.load(std::memory_order_acquire); }
 
 
-// No exception leaves the C interface: a failure inside (memory, threads)
-// becomes the general failure code.
-template <typename F>
-int32_t Guard(F&& f) noexcept {
-    try {
-        return f();
-    } catch (...) {
-        return kFailed;
-    }
-}
+using dvc_transport::Guard;
 
 }  // namespace
 }  // namespace hidlink

@@ -21,27 +21,37 @@
 #endif
 
 /* Result code of most exports: 0 is success, every failure is negative
- * (top bit set), so "result < 0" tests for failure. */
+ * (top bit set), so "result < 0" tests for failure. The transports and the
+ * virtual monitors answer in the same code space.
+ *
+ * The list of results, one line each: name, value, and the sentence that
+ * says what the value means to a user (DvErrorText in dvc_errors.h). The
+ * enumeration below, DvErrorName and DvErrorText are all built from it. */
+#define DVC_ERROR_LIST(X) \
+    X(DvOk,                  0x00000000u, "Success.") \
+    X(DvErrFailed,           0x80000000u, "The call failed: the monitor is not known, the library is busy, or the transport failed.") \
+    X(DvErrInvalidParameter, 0x80000001u, "An argument is out of range, or a required pointer or handle is null.") \
+    X(DvErrNullOutput,       0x80000002u, "The pointer that should receive the result is null.") \
+    X(DvErrSizeMismatch,     0x80000003u, "A buffer is missing or its size does not match the data.") \
+    X(DvErrDeviceNotUsable,  0x80000004u, "No communication path could be made from the device handle.") \
+    X(DvErrBadSignature,     0x80000005u, "A data block from the monitor lacks its expected signature.") \
+    X(DvErrRefused,          0x80000006u, "The monitor refused the request.") \
+    X(DvErrNotSupported,     0x80000007u, "The monitor or path does not support this feature.") \
+    X(DvErrNotImplemented,   0x80000009u, "This communication path does not carry the operation.") \
+    X(DvErrOutOfUnitRange,   0x8000000Au, "A normalised value lies outside 0.0 to 1.0.") \
+    X(DvErrNoMoreItems,      0x8000000Bu, "There are no more items.") \
+    X(DvErrDataTruncated,    0x80000011u, "A record runs past the end of its data block.") \
+    X(DvErrTimeout,          0x80000013u, "The monitor did not reach the awaited state in time.") \
+    X(DvErrCountOutOfRange,  0x80000014u, "A count read from the monitor is out of range.") \
+    X(DvErrInvalidIndex,     0x80000015u, "The index is negative, or the monitor reports the value as unset.") \
+    X(DvErrChecksum,         0x80000016u, "A data block's checksum does not match its contents.") \
+    X(DvErrNoData,           0x8000001Au, "A required data buffer was not given.") \
+    X(DvErrWrongLength,      0x8000001Bu, "A data block has the wrong length for this model.")
+
 typedef enum DvError DVC_ENUM_BASE {
-    DvOk                  = 0,
-    DvErrFailed           = (int32_t)0x80000000u, /* general failure; unknown monitor; busy lock */
-    DvErrInvalidParameter = (int32_t)0x80000001u, /* argument out of range, or a required pointer is null */
-    DvErrNullOutput       = (int32_t)0x80000002u, /* the out-pointer for the result is null */
-    DvErrSizeMismatch     = (int32_t)0x80000003u, /* caller buffer missing or of the wrong element count */
-    DvErrDeviceNotUsable  = (int32_t)0x80000004u, /* no communication path could be made from a handle */
-    DvErrBadSignature     = (int32_t)0x80000005u, /* a block from the monitor lacks its signature */
-    DvErrRefused          = (int32_t)0x80000006u, /* the monitor answered with a refusal: a final answer */
-    DvErrNotSupported     = (int32_t)0x80000007u, /* not supported by this model or path */
-    DvErrNotImplemented   = (int32_t)0x80000009u, /* the path kind does not carry the operation */
-    DvErrOutOfUnitRange   = (int32_t)0x8000000Au, /* a normalised value lies outside 0.0 to 1.0 */
-    DvErrNoMoreItems      = (int32_t)0x8000000Bu, /* end of an enumeration, or nothing found */
-    DvErrDataTruncated    = (int32_t)0x80000011u, /* a record runs past the end of its block */
-    DvErrTimeout          = (int32_t)0x80000013u, /* the awaited state did not come in time */
-    DvErrCountOutOfRange  = (int32_t)0x80000014u, /* a count from the monitor is out of range */
-    DvErrInvalidIndex     = (int32_t)0x80000015u, /* a negative index, or a value reported as unset */
-    DvErrChecksum         = (int32_t)0x80000016u, /* a block's checksum does not match */
-    DvErrNoData           = (int32_t)0x8000001Au, /* a required data buffer was not given */
-    DvErrWrongLength      = (int32_t)0x8000001Bu  /* a block's length is not the model's */
+#define DVC_ERROR_ENUMERATOR(name, value, text) name = (int32_t)value,
+    DVC_ERROR_LIST(DVC_ERROR_ENUMERATOR)
+#undef DVC_ERROR_ENUMERATOR
 } DvError;
 
 /* Communication path kinds, as DvCtrlFind takes them and

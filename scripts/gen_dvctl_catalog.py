@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Writes dvctl's catalogue of plain features, tools/dvctl/feature_catalog.inc,
-from the rows of the library's feature table (src/paths/feature_table_*.def).
+from the rows of the library's feature table (src/features/<area>_table.def).
+Each row kind says its role (supported, get, set, range, run) and the form in
+which dvctl calls its export (its kDvctl in src/features/row_kinds.hpp).
 
 Rows are grouped by stem: the export name without its verb (Get, Set,
 Supported; GetRange for range rows). Command rows keep their whole name.
@@ -15,61 +17,19 @@ a Supported export that no other stem uses is an entry of its own.
   gen_dvctl_catalog.py --check   exit 1 when the committed catalogue differs
                                  from what the table gives
 """
-import pathlib
 import re
 import sys
 
-from feature_rows import read_rows
+import feature_table
+from feature_table import ROOT, TableError
 
-ROOT = pathlib.Path(__file__).resolve().parent.parent
-TABLE = ROOT / "src" / "paths"
 OUTPUT = ROOT / "tools" / "dvctl" / "feature_catalog.inc"
 
-INCLUDE = re.compile(r'^#include "paths/(feature_table_[a-z_]+\.def)"')
-CODE = re.compile(r"0x[0-9A-Fa-f]+|\d+")
 # One word of a stem: an ordinal, an acronym before a capitalised word, a
 # capitalised word (digits stay with the word before them), an acronym.
 WORD = re.compile(r"\d+(?:nd|st|rd|th)|[A-Z]+\d*(?=[A-Z][a-z]|$)|[A-Z]?[a-z]+\d*|[A-Z]+\d*|\d+[A-Z]*")
 # Words that run into their neighbours without a change of case, longest first.
 GLUED = ("DDCCI", "EDID", "PbyP", "PinP", "DDC", "PUC", "3D", "5V", "DC")
-
-# Row kind: (role, C++ wrapper, where the codes are, extra wrapper argument).
-# Roles: supported, get, set, range, run. Codes: the argument index holding
-# the code or DVC_CODES(...), or None (taken from the range row it names).
-KINDS = {
-    "SUPPORTED": ("supported", None, 1, None),
-    "SUPPORTED_OUT": ("supported", None, 2, None),
-    "SUPPORTED_KEPT": ("supported", None, 2, None),
-    "SUPPORTED_BY_RANGE": ("supported", None, None, None),
-    "RANGE_OLD": ("range", "IntRange", 2, None),
-    "RANGE_FIXED": ("range", "IntRange", 2, None),
-    "RANGE_CHANNELS": ("range", None, 3, None),  # IntRange or DoubleRange by its type column
-    "VALUE_GET": ("get", "ValueGet", 3, None),
-    "FORWARD_GET": ("get", "ValueGet", 2, None),
-    "FIXED_MAX_GET": ("get", "ValueGet", 2, None),
-    "FIXED_LENGTH_GET": ("get", "ValueGet", 2, None),
-    "BLOCK_VALUE_GET": ("get", "ValueGet", 2, None),
-    "BLOCK_FIELD_GET": ("get", "ValueGet", 2, None),
-    "FIXED_MAX_COUNT": ("get", "CountGet", 1, None),
-    "CHANNEL_GET": ("get", "ChannelGet", 3, None),
-    "BLOCK_ITEM_GET": ("get", "ItemGet", 2, None),
-    "BLOCK_RAW_GET": ("get", "BlockGet", 2, None),
-    "BLOCK_FIXED_GET": ("get", "FixedGet", 2, 3),
-    "FORWARD_GET_XY": ("get", "XyGet", 2, None),
-    "BLOCK_XY_GET": ("get", "PairsGet", 2, 3),
-    "VALUE_SET": ("set", "ValueSet", 3, None),
-    "FORWARD_SET": ("set", "ValueSet", 2, None),
-    "BLOCK_VALUE_SET": ("set", "ValueSet", 2, None),
-    "BLOCK_FIELD_SET": ("set", "ValueSet", 2, None),
-    "CHANNEL_SET": ("set", "ChannelSet", 3, None),
-    "BLOCK_ITEM_SET": ("set", "ItemSet", 2, None),
-    "BLOCK_RAW_SET": ("set", "BlockSet", 2, None),
-    "BLOCK_FIXED_SET": ("set", "FixedSet", 2, 3),
-    "FORWARD_SET_XY": ("set", "XySet", 2, None),
-    "BLOCK_XY_SET": ("set", "PairsSet", 2, 3),
-    "COMMAND": ("run", "Command", 2, None),
-    "VALUE_COPY": ("run", "Command", 2, None),
-}
 
 VERBS = {"supported": ("Supported",), "get": ("Get",), "set": ("Set",), "range": ("GetRange", "Get")}
 
@@ -96,19 +56,21 @@ ARTICLES = ("the ", "a ", "an ")
 
 
 class Row:
-    def __init__(self, where, kind, arguments):
-        self.where = where
-        self.kind = kind
-        self.arguments = arguments
-        self.name = arguments[0]
-        self.role, self.wrapper, code_at, extra_at = KINDS[kind]
-        self.codes = [int(c, 0) for c in CODE.findall(arguments[code_at])] if code_at is not None else []
-        if kind == "VALUE_COPY":
-            self.codes = [int(arguments[2], 0), int(arguments[3], 0)]
-        if kind == "RANGE_CHANNELS":
-            self.wrapper = "DoubleRange" if arguments[2] == "double" else "IntRange"
-        self.extra = arguments[extra_at] if extra_at is not None else None
-        self.doc = arguments[-1][1:-1]
+    """A table row as the catalogue sees it."""
+
+    def __init__(self, row):
+        self.where = row.where
+        self.name = row.name
+        self.doc = row.doc
+        self.role = row.kind.role
+        self.wrapper = row.kind.form
+        self.codes = row.codes
+        self.copies = row.kind.name == "ValueCopy"  # reads one code and writes another: both are main
+        self.range_of = row.options.get("RangeOf")
+        option = row.kind.form_option
+        self.extra = row.options.get(option) if option else None
+        if option and self.extra is None:
+            raise SystemExit(f"{row.where}: dvctl calls {row.name} with its {option} option, which the row lacks")
         self.stem = self.name
         if self.role in VERBS:
             for verb in VERBS[self.role]:
@@ -118,22 +80,11 @@ class Row:
 
 
 def table_rows():
-    """The table's rows in the order the table includes its files."""
-    top = TABLE / "feature_table.def"
-    found = []
-    for line in top.read_text().splitlines():
-        include = INCLUDE.match(line)
-        if not include:
-            continue
-        path = TABLE / include.group(1)
-        for number, kind, arguments in read_rows(path):
-            where = f"{path.name}:{number}"
-            if kind not in KINDS:
-                raise SystemExit(f"{where}: row kind DVC_{kind} is not known to dvctl's catalogue")
-            found.append(Row(where, kind, arguments))
-    if not found:
-        raise SystemExit(f"{top}: no rows found")
-    return found
+    """The table's rows in table order."""
+    try:
+        return [Row(row) for row in feature_table.read_table()]
+    except TableError as error:
+        raise SystemExit(str(error))
 
 
 def kebab(stem):
@@ -200,8 +151,8 @@ def catalogue(rows):
     by_name = {row.name: row for row in rows}
     supported = [row for row in rows if row.role == "supported"]
     for row in supported:
-        if row.kind == "SUPPORTED_BY_RANGE":
-            row.codes = by_name[row.arguments[1]].codes
+        if row.range_of:
+            row.codes = by_name[row.range_of].codes
     for stem, members in stems.items():
         if "supported" not in members:
             chosen = asked_for(stem, members, supported)
@@ -225,7 +176,7 @@ def asked_for(stem, members, supported):
     name, else none: that would be a guess."""
     main = set()
     for row in members.values():
-        main.update(row.codes if row.kind == "VALUE_COPY" else row.codes[:1])
+        main.update(row.codes if row.copies else row.codes[:1])
     candidates = [s for s in supported if s.codes and s.codes[0] in main]
     if len(candidates) == 1:
         return candidates[0]
@@ -251,7 +202,7 @@ def entry(stem, members):
 
 
 HEADER = """// dvctl's plain features: written by scripts/gen_dvctl_catalog.py from
-// src/paths/feature_table_*.def; change the table (or the generator's word
+// src/features/*_table.def; change the table (or the generator's word
 // list), not these lines. One entry per stem: name, stem, words, the
 // Supported export asked for it (none: {}), then its get, set, range and run
 // exports.

@@ -1,94 +1,47 @@
 #!/usr/bin/env python3
 """Writes the declarations of the feature table's exports into the public
 area headers, between the feature-table markers, from the rows of
-src/paths/feature_table_<area>.def. Everything else in a header is kept.
+src/features/<area>_table.def and the signatures of their kinds. Everything
+else in a header is kept.
 
   gen_feature_headers.py           rewrite the headers
   gen_feature_headers.py --check   exit 1 (and say where) when a header
                                    differs from the table, an export is not
                                    in src/api/exports.txt, or one is twice
 """
-import pathlib
 import sys
 
-from feature_rows import read_rows
+from feature_table import AREAS, ROOT, TableError, read_codes, read_kinds, read_rows
 
-ROOT = pathlib.Path(__file__).resolve().parent.parent
-TABLE = ROOT / "src" / "paths"
 HEADERS = ROOT / "include" / "libdvc"
 EXPORTS = ROOT / "src" / "api" / "exports.txt"
 
-AREAS = {
-    "power": ("dvc_power.h", "power, energy saving, backlight and Thriftlux"),
-    "keys_osd": ("dvc_keys_osd.h", "keys, on-screen display, markers and patterns"),
-    "sensors": ("dvc_sensors.h", "sensors and calibration timing"),
-    "info": ("dvc_info.h", "information, save and reset"),
-    "picture": ("dvc_picture.h", "picture adjustments"),
-    "modes_inputs": ("dvc_modes_inputs.h", "modes, inputs, signal, layouts and USB"),
-    "luts": ("dvc_luts.h", "look-up tables, gamut and matrices"),
+TITLES = {
+    "power": "power, energy saving, backlight and Thriftlux",
+    "keys_osd": "keys, on-screen display, markers and patterns",
+    "sensors": "sensors and calibration timing",
+    "info": "information, save and reset",
+    "picture": "picture adjustments",
+    "modes_inputs": "modes, inputs, signal, layouts and USB",
+    "luts": "look-up tables, gamut and matrices",
 }
 
-BEGIN = "/* Feature table exports: written by scripts/gen_feature_headers.py from\n * src/paths/feature_table_{area}.def; change the table, not these lines. */"
+BEGIN = "/* Feature table exports: written by scripts/gen_feature_headers.py from\n * src/features/{area}_table.def; change the table, not these lines. */"
 END = "/* End of feature table exports */"
 SPECIALS = "/* Operations with an encoding of their own */"
-
 PAIR = "const char *id1, const char *id2"
-INT_OUT = "int *value"
-INT_IN = "int value"
-
-# C parameters after the monitor's pair, and the result type, by row kind.
-SIGNATURES = {
-    "SUPPORTED": ("int", ""),
-    "SUPPORTED_OUT": ("int", ""),
-    "SUPPORTED_KEPT": ("int", ""),
-    "SUPPORTED_BY_RANGE": ("int", ""),
-    "FIXED_MAX_COUNT": ("int", ""),
-    "RANGE_OLD": ("DvError", "int *maximum, int *minimum"),
-    "RANGE_FIXED": ("DvError", "int *maximum, int *minimum"),
-    "RANGE_CHANNELS": ("DvError", "{T} *maximum, {T} *minimum"),
-    "VALUE_GET": ("DvError", INT_OUT),
-    "FORWARD_GET": ("DvError", INT_OUT),
-    "FIXED_MAX_GET": ("DvError", INT_OUT),
-    "BLOCK_VALUE_GET": ("DvError", INT_OUT),
-    "BLOCK_FIELD_GET": ("DvError", INT_OUT),
-    "VALUE_SET": ("DvError", INT_IN),
-    "FORWARD_SET": ("DvError", INT_IN),
-    "BLOCK_VALUE_SET": ("DvError", INT_IN),
-    "BLOCK_FIELD_SET": ("DvError", INT_IN),
-    "COMMAND": ("DvError", ""),
-    "VALUE_COPY": ("DvError", ""),
-    "FORWARD_GET_XY": ("DvError", "double *x, double *y"),
-    "FORWARD_SET_XY": ("DvError", "double x, double y"),
-    "CHANNEL_GET": ("DvError", "int *value, int channel"),
-    "CHANNEL_SET": ("DvError", "int value, int channel"),
-    "FIXED_LENGTH_GET": ("DvError", "int *size"),
-    "BLOCK_ITEM_GET": ("DvError", "int index, int *value"),
-    "BLOCK_ITEM_SET": ("DvError", "int index, int value"),
-    "BLOCK_RAW_GET": ("DvError", "uint8_t *data, int *size"),
-    "BLOCK_RAW_SET": ("DvError", "const uint8_t *data, int size"),
-    "BLOCK_FIXED_GET": ("DvError", "uint8_t *data"),
-    "BLOCK_FIXED_SET": ("DvError", "const uint8_t *data"),
-    "BLOCK_XY_GET": ("DvError", "double *xy"),
-    "BLOCK_XY_SET": ("DvError", "const double *xy"),
-}
-
-def rows(area):
-    path = TABLE / f"feature_table_{area}.def"
-    for number, kind, arguments in read_rows(path):
-        if kind not in SIGNATURES:
-            raise SystemExit(f"{path}:{number}: unknown row kind DVC_{kind}")
-        doc = arguments[-1]
-        if not (doc.startswith('"') and doc.endswith('"')):
-            raise SystemExit(f"{path}:{number}: the last column must be the description")
-        yield path, number, kind, arguments, doc[1:-1]
 
 
-def declaration(kind, arguments, doc):
-    result, parameters = SIGNATURES[kind]
-    if "{T}" in parameters:
-        parameters = parameters.format(T=arguments[2])
-    parameters = PAIR + (", " + parameters if parameters else "")
-    return f"/* {doc} */\nDVC_API {result} DvCtrl{arguments[0]}({parameters});"
+def c_parameter(type_, name):
+    """`int* value` as C headers write it: `int *value`."""
+    if type_.endswith("*"):
+        return f"{type_[:-1].rstrip()} *{name}"
+    return f"{type_} {name}"
+
+
+def declaration(row):
+    parameters = ", ".join([PAIR] + [c_parameter(t, n) for t, n in row.kind.parameters])
+    return f"/* {row.doc} */\nDVC_API {row.kind.result} DvCtrl{row.name}({parameters});"
 
 
 def section(area, declarations):
@@ -119,19 +72,21 @@ def with_section(text, generated):
 def main():
     check = "--check" in sys.argv[1:]
     listed = set(EXPORTS.read_text().split())
+    kinds, codes = read_kinds(), read_codes()
     seen, problems = {}, []
-    for area, (file_name, title) in AREAS.items():
+    for area in AREAS:
         declarations = []
-        for path, number, kind, arguments, doc in rows(area):
-            name = "DvCtrl" + arguments[0]
+        for row in read_rows(area, kinds, codes):
+            name = "DvCtrl" + row.name
             if name not in listed:
-                problems.append(f"{path}:{number}: {name} is not in the export list")
+                problems.append(f"{row.where}: {name} is not in the export list")
             if name in seen:
-                problems.append(f"{path}:{number}: {name} is also at {seen[name]}")
-            seen[name] = f"{path.name}:{number}"
-            declarations.append(declaration(kind, arguments, doc))
+                problems.append(f"{row.where}: {name} is also at {seen[name]}")
+            seen[name] = row.where
+            declarations.append(declaration(row))
+        file_name = f"dvc_{area}.h"
         header = HEADERS / file_name
-        current = header.read_text() if header.exists() else new_header(file_name, title)
+        current = header.read_text() if header.exists() else new_header(file_name, TITLES[area])
         wanted = with_section(current, section(area, declarations))
         if wanted != current or not header.exists():
             if check:
@@ -145,4 +100,7 @@ def main():
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    try:
+        sys.exit(main())
+    except TableError as error:
+        sys.exit(str(error))

@@ -5,7 +5,7 @@
 #include "libdvc/dvc_types.h"
 
 /* Feature table exports: written by scripts/gen_feature_headers.py from
- * src/paths/feature_table_info.def; change the table, not these lines. */
+ * src/features/info_table.def; change the table, not these lines. */
 DVC_EXTERN_C_BEGIN
 
 /* Reads the screen size setting. */

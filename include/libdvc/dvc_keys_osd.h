@@ -5,7 +5,7 @@
 #include "libdvc/dvc_types.h"
 
 /* Feature table exports: written by scripts/gen_feature_headers.py from
- * src/paths/feature_table_keys_osd.def; change the table, not these lines. */
+ * src/features/keys_osd_table.def; change the table, not these lines. */
 DVC_EXTERN_C_BEGIN
 
 /* Reads whether all front keys are locked (1) or not (0). */

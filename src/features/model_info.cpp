@@ -1,17 +1,19 @@
 // Operations answered from the model record alone: mode count, LUT depth,
 // panel revision, media emulation count, record queries and data names.
+#include "features/model.hpp"
 #include "registry/data_names.hpp"
-#include "registry/varn_monitor.hpp"
 
-using dvc::registry::ModelRecord;
+namespace dvc::features {
 
-int VarnMonitor::GetModeCount() {
-    return Record() != nullptr ? static_cast<int>(Record()->ModeCount()) : 0;
+using registry::ModelRecord;
+
+int GetModeCount(VarnMonitor& monitor) {
+    return monitor.Record() != nullptr ? static_cast<int>(monitor.Record()->ModeCount()) : 0;
 }
 
-DvError VarnMonitor::GetNativeLUTBitDepth(int* depth) {
+DvError GetNativeLUTBitDepth(VarnMonitor& monitor, int* depth) {
     if (depth == nullptr) return DvErrInvalidParameter;
-    const uint32_t bits = Record() != nullptr ? Record()->NativeLutDepth() : 0;
+    const uint32_t bits = monitor.Record() != nullptr ? monitor.Record()->NativeLutDepth() : 0;
     if (bits == 0) {
         *depth = -1;
         return DvErrNotSupported;
@@ -20,55 +22,57 @@ DvError VarnMonitor::GetNativeLUTBitDepth(int* depth) {
     return DvOk;
 }
 
-DvError VarnMonitor::GetPanelRevision(int* revision) {
+DvError GetPanelRevision(VarnMonitor& monitor, int* revision) {
     if (revision == nullptr) return DvErrInvalidParameter;
-    if (Record() == nullptr) return DvErrFailed;
-    *revision = Record()->panelRevision;
+    if (monitor.Record() == nullptr) return DvErrFailed;
+    *revision = monitor.Record()->panelRevision;
     return DvOk;
 }
 
-int VarnMonitor::GetMediaEmuCount() {
-    return Record() != nullptr ? static_cast<int>(Record()->mediaEmulationCount) : 0;
+int GetMediaEmuCount(VarnMonitor& monitor) {
+    return monitor.Record() != nullptr ? static_cast<int>(monitor.Record()->mediaEmulationCount) : 0;
 }
 
-DvError VarnMonitor::LoadGammaTable(std::vector<dvc::registry::GammaEntry>& table) const {
-    if (Record() == nullptr) return DvErrFailed;
-    table = dvc::registry::GammaTable(*Record(), ModelName());
+DvError LoadGammaTable(const VarnMonitor& monitor, std::vector<registry::GammaEntry>& table) {
+    if (monitor.Record() == nullptr) return DvErrFailed;
+    table = registry::GammaTable(*monitor.Record(), monitor.ModelName());
     return DvOk;
 }
 
-DvError VarnMonitor::LoadColourTemperatureTable(std::vector<dvc::registry::ColourTemperatureEntry>& table) const {
-    if (Record() == nullptr) return DvErrFailed;
-    table = dvc::registry::ColourTemperatureTable(*Record());
+DvError LoadColourTemperatureTable(const VarnMonitor& monitor, std::vector<registry::ColourTemperatureEntry>& table) {
+    if (monitor.Record() == nullptr) return DvErrFailed;
+    table = registry::ColourTemperatureTable(*monitor.Record());
     return DvOk;
 }
 
-DvError VarnMonitor::LoadTonalityList(std::vector<int>& list) const {
-    if (Record() == nullptr) return DvErrFailed;
-    list = dvc::registry::TonalityList(*Record(), ModelName());
+DvError LoadTonalityList(const VarnMonitor& monitor, std::vector<int>& list) {
+    if (monitor.Record() == nullptr) return DvErrFailed;
+    list = registry::TonalityList(*monitor.Record(), monitor.ModelName());
     return DvOk;
 }
 
-DvError VarnMonitor::LoadInputPortList(std::vector<int>& ports) const {
-    if (Record() == nullptr) return DvErrFailed;
-    ports = Record()->inputPorts;
+DvError LoadInputPortList(const VarnMonitor& monitor, std::vector<int>& ports) {
+    if (monitor.Record() == nullptr) return DvErrFailed;
+    ports = monitor.Record()->inputPorts;
     return DvOk;
 }
 
-DvError VarnMonitor::LoadColourTemperatureValues(std::vector<uint16_t>& values) const {
-    if (Record() == nullptr) return DvErrFailed;
-    values = Record()->valueList;
+DvError LoadColourTemperatureValues(const VarnMonitor& monitor, std::vector<uint16_t>& values) {
+    if (monitor.Record() == nullptr) return DvErrFailed;
+    values = monitor.Record()->valueList;
     return DvOk;
 }
 
-DvError VarnMonitor::LutNames(std::vector<std::string>& names) {
+DvError LutNames(VarnMonitor& monitor, std::vector<std::string>& names) {
     std::vector<int> indices;
     int index = 0;
-    for (int i = 0; EnumGammaIndex(i, &index) == DvOk; ++i) indices.push_back(index);
-    names = dvc::registry::LutNamesFor(indices);
+    for (int i = 0; EnumGammaIndex(monitor, i, &index) == DvOk; ++i) indices.push_back(index);
+    names = registry::LutNamesFor(indices);
     return DvOk;
 }
 
-DvError VarnMonitor::AicNames(std::vector<std::string>& names) const {
-    return dvc::registry::AicNamesFor(ModelName(), names);
+DvError AicNames(const VarnMonitor& monitor, std::vector<std::string>& names) {
+    return registry::AicNamesFor(monitor.ModelName(), names);
 }
+
+}  // namespace dvc::features

@@ -2,7 +2,9 @@
 #include <algorithm>
 #include <array>
 
-#include "registry/varn_monitor.hpp"
+#include "features/model.hpp"
+
+namespace dvc::features {
 
 namespace {
 
@@ -27,9 +29,9 @@ int ExportedPortNumber(int code) {
 
 }  // namespace
 
-DvError VarnMonitor::GetSupportedInputPort(int* ports, int capacity) {
+DvError GetSupportedInputPort(VarnMonitor& monitor, int* ports, int capacity) {
     std::vector<int> codes;
-    const DvError r = LoadInputPortList(codes);
+    const DvError r = LoadInputPortList(monitor, codes);
     if (r != DvOk) return r;
     const std::size_t room = capacity > 0 ? static_cast<std::size_t>(capacity) : 0;
     const std::size_t n = std::min(codes.size(), room);
@@ -38,6 +40,8 @@ DvError VarnMonitor::GetSupportedInputPort(int* ports, int capacity) {
     return r;
 }
 
-int VarnMonitor::GetSupportedInputPortCount() {
-    return Record() != nullptr ? static_cast<int>(Record()->inputPorts.size()) : 0;
+int GetSupportedInputPortCount(VarnMonitor& monitor) {
+    return monitor.Record() != nullptr ? static_cast<int>(monitor.Record()->inputPorts.size()) : 0;
 }
+
+}  // namespace dvc::features

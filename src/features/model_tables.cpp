@@ -1,5 +1,7 @@
 // Enumerations of the model's gamma and colour-temperature tables.
-#include "registry/varn_monitor.hpp"
+#include "features/model.hpp"
+
+namespace dvc::features {
 
 namespace {
 
@@ -9,29 +11,31 @@ bool Inside(int index, std::size_t size) { return static_cast<unsigned>(index) <
 
 }  // namespace
 
-DvError VarnMonitor::EnumGamma(int index, double* value) {
+DvError EnumGamma(VarnMonitor& monitor, int index, double* value) {
     if (value == nullptr) return DvErrInvalidParameter;
-    std::vector<dvc::registry::GammaEntry> table;
-    if (LoadGammaTable(table) != DvOk) return DvErrFailed;
+    std::vector<registry::GammaEntry> table;
+    if (LoadGammaTable(monitor, table) != DvOk) return DvErrFailed;
     if (!Inside(index, table.size())) return DvErrNoMoreItems;
     *value = table[static_cast<std::size_t>(index)].value;
     return DvOk;
 }
 
-DvError VarnMonitor::EnumGammaIndex(int index, int* value) {
+DvError EnumGammaIndex(VarnMonitor& monitor, int index, int* value) {
     if (value == nullptr) return DvErrInvalidParameter;
-    std::vector<dvc::registry::GammaEntry> table;
-    if (LoadGammaTable(table) != DvOk) return DvErrFailed;
+    std::vector<registry::GammaEntry> table;
+    if (LoadGammaTable(monitor, table) != DvOk) return DvErrFailed;
     if (!Inside(index, table.size())) return DvErrNoMoreItems;
-    *value = dvc::registry::GammaIndexOfCode(table[static_cast<std::size_t>(index)].code);
+    *value = registry::GammaIndexOfCode(table[static_cast<std::size_t>(index)].code);
     return DvOk;
 }
 
-DvError VarnMonitor::EnumColorTemperature(int index, int* value) {
+DvError EnumColorTemperature(VarnMonitor& monitor, int index, int* value) {
     if (value == nullptr) return DvErrInvalidParameter;
     std::vector<uint16_t> values;
-    if (LoadColourTemperatureValues(values) != DvOk) return DvErrFailed;
+    if (LoadColourTemperatureValues(monitor, values) != DvOk) return DvErrFailed;
     if (!Inside(index, values.size())) return DvErrNoMoreItems;
     *value = values[static_cast<std::size_t>(index)];
     return DvOk;
 }
+
+}  // namespace dvc::features

@@ -14,6 +14,9 @@
 
 namespace dvc::features {
 
+// The rules by name, as the feature table's rows give them.
+enum class Rule { FirstAnswer, FirstSuccess, AnyPath, FirstPathOnly, FirstNonZero };
+
 // First-answer: the first success or definite refusal (0x80000006) ends the
 // search; otherwise the last path's failure. No paths: 0x80000000.
 template <class Paths, class PerPath>
@@ -34,6 +37,19 @@ DvError FirstSuccess(const Paths& paths, PerPath&& perPath) {
     for (auto* path : paths) {
         result = perPath(*path);
         if (result >= 0) return result;
+    }
+    return result;
+}
+
+// Every path is asked in turn until one answers other than 0; that answer
+// ends the search. Commands that each path must receive use it. No paths:
+// 0x80000000.
+template <class Paths, class PerPath>
+DvError FirstNonZero(const Paths& paths, PerPath&& perPath) {
+    DvError result = DvErrFailed;
+    for (auto* path : paths) {
+        result = perPath(*path);
+        if (result != DvOk) return result;
     }
     return result;
 }
@@ -61,6 +77,15 @@ DvError FirstPathOnly(const Paths& paths, const Channels& channels, PerPath&& pe
         if (perPath(**first, channel) < 0) return DvErrFailed;
     }
     return DvOk;
+}
+
+// One of the three rules that end on a result, chosen by name.
+template <Rule kRule, class Paths, class PerPath>
+DvError Ask(const Paths& paths, PerPath&& perPath) {
+    if constexpr (kRule == Rule::FirstAnswer) return FirstAnswer(paths, perPath);
+    else if constexpr (kRule == Rule::FirstSuccess) return FirstSuccess(paths, perPath);
+    else if constexpr (kRule == Rule::FirstNonZero) return FirstNonZero(paths, perPath);
+    else static_assert(kRule == Rule::FirstAnswer, "this rule needs a call of its own (AnyPath, FirstPathOnly)");
 }
 
 }  // namespace dvc::features

@@ -4,24 +4,21 @@
 #include <cmath>
 #include <cstring>
 
+namespace dvc::paths {
+
 namespace {
-// The longest block that a monitor may report; a longer length is a wrong
-// answer, not something to allocate.
-constexpr uint32_t kLongestBlock = 0x10000;
 // The widest field a value block or a field write carries.
 constexpr uint32_t kWordBytes = 4;
 }  // namespace
 
-DvError VarnMonitorInterface::CheckDataLength(uint32_t code, uint32_t* length, uint32_t minimum) {
+DvError CheckDataLength(VarnMonitorInterface& path, uint32_t code, uint32_t* length, uint32_t minimum) {
     *length = 0;
-    DvError result = ReadFixedData(code, nullptr, nullptr, nullptr, length);
-    if (!dvc::paths::Usable(result)) return result;
+    DvError result = path.ReadFixedData(code, nullptr, nullptr, nullptr, length);
+    if (!Usable(result)) return result;
     if (*length == 0 || *length < minimum) return DvErrNotSupported;
-    if (*length > kLongestBlock) return DvErrWrongLength;
+    if (*length > kMaxBlockLength) return DvErrWrongLength;
     return result;
 }
-
-namespace dvc::paths {
 
 uint32_t LittleField(const uint8_t* bytes, uint32_t width) noexcept {
     uint32_t value = 0;
@@ -56,7 +53,7 @@ DvError CopyValue(VarnMonitorInterface& path, uint32_t from, uint32_t to) {
 
 DvError ReadSizedBlock(VarnMonitorInterface& path, uint32_t code, uint32_t minimum, std::vector<uint8_t>& block) {
     uint32_t length = 0;
-    const DvError checked = path.CheckDataLength(code, &length, minimum);
+    const DvError checked = CheckDataLength(path, code, &length, minimum);
     if (!Usable(checked)) return checked;
     block.assign(length, 0);
     return path.ReadData(code, block.data(), length);
@@ -68,7 +65,7 @@ DvError BlockValueGet(VarnMonitorInterface& path, uint32_t code, int32_t* out) {
 
 DvError BlockValueSet(VarnMonitorInterface& path, uint32_t code, int32_t value) {
     uint32_t length = 0;
-    const DvError checked = path.CheckDataLength(code, &length, 1);
+    const DvError checked = CheckDataLength(path, code, &length, 1);
     if (!Usable(checked)) return checked;
     const uint32_t width = std::min(length, kWordBytes);
     const auto word = static_cast<uint32_t>(value);
@@ -133,7 +130,7 @@ DvError BlockItemSet(VarnMonitorInterface& path, uint32_t code, uint32_t width, 
 
 DvError BlockRawGet(VarnMonitorInterface& path, uint32_t code, uint8_t* data, int32_t* size) {
     uint32_t length = 0;
-    const DvError checked = path.CheckDataLength(code, &length, 1);
+    const DvError checked = CheckDataLength(path, code, &length, 1);
     if (!Usable(checked)) return checked;
     const uint32_t capacity = *size < 0 ? 0 : static_cast<uint32_t>(*size);
     if (data == nullptr || capacity < length) {
@@ -150,7 +147,7 @@ DvError BlockRawGet(VarnMonitorInterface& path, uint32_t code, uint8_t* data, in
 
 DvError BlockRawSet(VarnMonitorInterface& path, uint32_t code, const uint8_t* data, int32_t size) {
     uint32_t length = 0;
-    const DvError checked = path.CheckDataLength(code, &length, 1);
+    const DvError checked = CheckDataLength(path, code, &length, 1);
     if (!Usable(checked)) return checked;
     if (size <= 0 || static_cast<uint32_t>(size) > length) return DvErrSizeMismatch;
     std::vector<uint8_t> block(length, 0);

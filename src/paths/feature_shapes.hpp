@@ -1,7 +1,7 @@
 // The shapes in which a per-path feature operation talks to its monitor,
-// as templates over the feature's codes and the primitive it uses. The
-// feature table (feature_table.def) names one shape per row; the per-path
-// operations generated from it are one call of a template below.
+// as templates over the feature's codes and the primitive it uses. Each kind
+// of feature-table row (features/row_kinds.hpp) is one of these shapes, and
+// the hand-written encodings build on the same steps.
 #pragma once
 
 #include <array>
@@ -72,15 +72,21 @@ DvError EachSupportCode(int32_t* flag, Step&& step) {
     return result;
 }
 
+// Support by fixed data: the code's support flag. The transport's result is
+// not looked at; the flag starts at 0 so that a transport that does not
+// write it yields no support.
+inline int32_t SupportFlag(VarnMonitorInterface& path, uint32_t code) {
+    int32_t flag = 0;
+    path.ReadFixedData(code, nullptr, nullptr, &flag, nullptr);
+    return flag;
+}
+inline bool SupportedByFixedData(VarnMonitorInterface& path, uint32_t code) { return SupportFlag(path, code) != 0; }
+
 // Support by fixed data over the codes in order: the first non-zero flag.
-// The transport's result is not looked at; the flag starts at 0 so that a
-// transport that does not write it yields no support.
 template <class C>
 int SupportByFixedData(VarnMonitorInterface& path) {
     for (const uint32_t code : C::kList) {
-        int32_t flag = 0;
-        path.ReadFixedData(code, nullptr, nullptr, &flag, nullptr);
-        if (flag != 0) return flag;
+        if (const int32_t flag = SupportFlag(path, code); flag != 0) return flag;
     }
     return 0;
 }
@@ -132,7 +138,7 @@ constexpr bool ChannelInTable(int32_t channel) noexcept {
     return channel >= 0 && static_cast<std::size_t>(channel) < C::kList.size();
 }
 
-// Value read (shape 3) with fallback: the caller's value is written only
+// Value read with fallback: the caller's value is written only
 // from a usable read.
 template <class C, ReadAs kRead>
 DvError ValueGet(VarnMonitorInterface& path, int32_t* out) {
@@ -144,7 +150,7 @@ DvError ValueGet(VarnMonitorInterface& path, int32_t* out) {
     });
 }
 
-// Value write (shape 4) with its switch, with fallback.
+// Value write with its switch, with fallback.
 template <class C, Switch kSwitch>
 DvError ValueSet(VarnMonitorInterface& path, int32_t value) {
     return EachCode<C>([&](uint32_t code) { return path.WriteValue(code, Switched(kSwitch, value), 0); });
@@ -172,7 +178,16 @@ DvError FixedRange(VarnMonitorInterface& path, int32_t* maximum, int32_t* minimu
 // the copy the monitor keeps of it.
 DvError CopyValue(VarnMonitorInterface& path, uint32_t from, uint32_t to);
 
-// Data blocks (shapes 5 and 6). Multi-byte fields are little-endian.
+// Data blocks. Multi-byte fields are little-endian.
+
+// The longest block that an operation accepts from a monitor's length
+// report; a longer one is treated as a wrong answer, not allocated.
+inline constexpr uint32_t kMaxBlockLength = 0x10000;
+
+// The monitor's block length for `code`: DvErrNotSupported when it is 0 or
+// below `minimum`, DvErrWrongLength when it is beyond any real block.
+DvError CheckDataLength(VarnMonitorInterface& path, uint32_t code, uint32_t* length, uint32_t minimum);
+
 // The monitor's block of `code`, at least `minimum` bytes long (its length
 // from fixed data), zero-filled and then read.
 DvError ReadSizedBlock(VarnMonitorInterface& path, uint32_t code, uint32_t minimum, std::vector<uint8_t>& block);

@@ -1,4 +1,4 @@
-// The identification block (feature code 0x11) that every monitor reports
+// The identification block (codes::kIdentification) that every monitor reports
 // about itself: 8 bytes of serial number, then the model name.
 #pragma once
 
@@ -10,7 +10,6 @@
 
 namespace dvc::paths {
 
-inline constexpr uint32_t kIdentificationCode = 0x11;
 inline constexpr std::size_t kSerialLength = 8;
 // No monitor names itself in more than a few dozen bytes; a longer block is
 // a transport answering nonsense, and is not worth a large allocation.

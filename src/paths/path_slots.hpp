@@ -4,8 +4,9 @@
 // from these rows, so a primitive is declared once and its per-path
 // behaviour reads as one line.
 //
-// Behaviours (each path class has a member function of that name, overloaded
-// by argument shape; "Custom" rows are written by hand in the class's .cpp):
+// Behaviours (each path class's Wire has a member function of that name,
+// overloaded by argument shape; "Custom" rows are written by hand in the
+// class's .cpp):
 //   Support       support query: is the feature there (flag out)
 //   Range         support flag, and maximum and minimum only when supported
 //   RangeAlways   maximum and minimum whatever the support flag says
@@ -218,32 +219,40 @@ using PathTeardownCallback = void (*)(uint32_t handle, void* context);
 
 #define DVC_PATH_SLOTS_AFTER_DESTRUCTOR(X) X(105, GetHandle, HANDLE, NotImplemented, Custom)
 
-// Bodies of the generated overrides: a hand-written row ends in a
-// declaration; every other row forwards to the behaviour of that name.
-#define DVC_BODY_Custom(args) ;
-#define DVC_BODY_Identifiers(args) { return Identifiers args; }
-#define DVC_BODY_Support(args) { return Support args; }
-#define DVC_BODY_Range(args) { return Range args; }
-#define DVC_BODY_RangeAlways(args) { return RangeAlways args; }
-#define DVC_BODY_ValueRead(args) { return ValueRead args; }
-#define DVC_BODY_ValueReadKeep(args) { return ValueReadKeep args; }
-#define DVC_BODY_ValueWrite(args) { return ValueWrite args; }
-#define DVC_BODY_BoolRead(args) { return BoolRead args; }
-#define DVC_BODY_BoolWrite(args) { return BoolWrite args; }
-#define DVC_BODY_IntWrite(args) { return IntWrite args; }
-#define DVC_BODY_RatioRead(args) { return RatioRead args; }
-#define DVC_BODY_RatioReadStrict(args) { return RatioReadStrict args; }
-#define DVC_BODY_RatioReadLenient(args) { return RatioReadLenient args; }
-#define DVC_BODY_RatioWrite(args) { return RatioWrite args; }
-#define DVC_BODY_RatioWriteChecked(args) { return RatioWriteChecked args; }
-#define DVC_BODY_RatioWriteUnchecked(args) { return RatioWriteUnchecked args; }
-#define DVC_BODY_NotSupported(args) { return ::dvc::paths::Answer<DvErrNotSupported> args; }
-#define DVC_BODY_NotImplemented(args) { return ::dvc::paths::Answer<DvErrNotImplemented> args; }
+// The overrides of a path class: DVC_PATH_SLOTS(DVC_PATH_DECLARE) in its
+// class body, and DVC_PATH_SLOTS(DVC_PATH_DEFINE_DDCCI) (or _HID) in its
+// .cpp, which defines every primitive whose behaviour is not "Custom" as a
+// call of that behaviour on the class's `Wire` (a class of the .cpp that
+// holds the transport calls behind each behaviour).
+#define DVC_PATH_DECLARE(slot, name, shape, ddcci, hid) DvError name DVC_PARAMS_##shape override;
+#define DVC_PATH_DEFINE_DDCCI(slot, name, shape, ddcci, hid) DVC_PATH_DEFINE_##ddcci(VarnDDCCIMonitor, name, shape)
+#define DVC_PATH_DEFINE_HID(slot, name, shape, ddcci, hid) DVC_PATH_DEFINE_##hid(VarnHIDMonitor, name, shape)
 
-// One override of a path class, from the row's behaviour for that class.
-#define DVC_PATH_OVERRIDE(name, shape, how) DvError name DVC_PARAMS_##shape override DVC_BODY_##how(DVC_ARGS_##shape)
-#define DVC_PATH_DDCCI_OVERRIDE(slot, name, shape, ddcci, hid) DVC_PATH_OVERRIDE(name, shape, ddcci)
-#define DVC_PATH_HID_OVERRIDE(slot, name, shape, ddcci, hid) DVC_PATH_OVERRIDE(name, shape, hid)
+#define DVC_PATH_DEFINE_Custom(Class, name, shape)
+#define DVC_PATH_DEFINE_ANSWER(Class, name, shape, result) \
+    DvError Class::name DVC_PARAMS_##shape { return ::dvc::paths::Answer<result> DVC_ARGS_##shape; }
+#define DVC_PATH_DEFINE_NotSupported(Class, name, shape) DVC_PATH_DEFINE_ANSWER(Class, name, shape, DvErrNotSupported)
+#define DVC_PATH_DEFINE_NotImplemented(Class, name, shape) \
+    DVC_PATH_DEFINE_ANSWER(Class, name, shape, DvErrNotImplemented)
+#define DVC_PATH_DEFINE_Identifiers(Class, name, shape) \
+    DvError Class::name DVC_PARAMS_##shape { return Identifiers DVC_ARGS_##shape; }
+#define DVC_PATH_DEFINE_WIRE(Class, name, shape, how) \
+    DvError Class::name DVC_PARAMS_##shape { return Wire(handle_).how DVC_ARGS_##shape; }
+#define DVC_PATH_DEFINE_Support(C, n, s) DVC_PATH_DEFINE_WIRE(C, n, s, Support)
+#define DVC_PATH_DEFINE_Range(C, n, s) DVC_PATH_DEFINE_WIRE(C, n, s, Range)
+#define DVC_PATH_DEFINE_RangeAlways(C, n, s) DVC_PATH_DEFINE_WIRE(C, n, s, RangeAlways)
+#define DVC_PATH_DEFINE_ValueRead(C, n, s) DVC_PATH_DEFINE_WIRE(C, n, s, ValueRead)
+#define DVC_PATH_DEFINE_ValueReadKeep(C, n, s) DVC_PATH_DEFINE_WIRE(C, n, s, ValueReadKeep)
+#define DVC_PATH_DEFINE_ValueWrite(C, n, s) DVC_PATH_DEFINE_WIRE(C, n, s, ValueWrite)
+#define DVC_PATH_DEFINE_BoolRead(C, n, s) DVC_PATH_DEFINE_WIRE(C, n, s, BoolRead)
+#define DVC_PATH_DEFINE_BoolWrite(C, n, s) DVC_PATH_DEFINE_WIRE(C, n, s, BoolWrite)
+#define DVC_PATH_DEFINE_IntWrite(C, n, s) DVC_PATH_DEFINE_WIRE(C, n, s, IntWrite)
+#define DVC_PATH_DEFINE_RatioRead(C, n, s) DVC_PATH_DEFINE_WIRE(C, n, s, RatioRead)
+#define DVC_PATH_DEFINE_RatioReadStrict(C, n, s) DVC_PATH_DEFINE_WIRE(C, n, s, RatioReadStrict)
+#define DVC_PATH_DEFINE_RatioReadLenient(C, n, s) DVC_PATH_DEFINE_WIRE(C, n, s, RatioReadLenient)
+#define DVC_PATH_DEFINE_RatioWrite(C, n, s) DVC_PATH_DEFINE_WIRE(C, n, s, RatioWrite)
+#define DVC_PATH_DEFINE_RatioWriteChecked(C, n, s) DVC_PATH_DEFINE_WIRE(C, n, s, RatioWriteChecked)
+#define DVC_PATH_DEFINE_RatioWriteUnchecked(C, n, s) DVC_PATH_DEFINE_WIRE(C, n, s, RatioWriteUnchecked)
 
 namespace dvc::paths {
 

@@ -7,24 +7,32 @@
 #include <new>
 #include <vector>
 
-#include "paths/special_shapes.hpp"
-#include "paths/special_waits.hpp"
-#include "paths/varn_monitor_interface.hpp"
+#include "paths/feature_codes.hpp"
+#include "paths/feature_shapes.hpp"
+#include "paths/value_codec.hpp"
+#include "paths/waits.hpp"
 
 namespace dvc::paths::tags {
 
 Header MakeHeader(const char* tag, uint32_t record, uint32_t block) {
     Header header{};
     std::memcpy(header.data(), tag, kNameBytes);
-    PutLittle16(header.data() + 6, record);
-    PutLittle16(header.data() + 8, block);
+    PutField16(header.data() + 6, static_cast<uint16_t>(record));
+    PutField16(header.data() + 8, static_cast<uint16_t>(block));
     return header;
 }
 
 }  // namespace dvc::paths::tags
 
-using namespace dvc::paths;
-using namespace dvc::paths::tags;
+namespace dvc::paths {
+
+using namespace tags;
+using codes::kTagBlock128;
+using codes::kTagBlock512;
+using codes::kTagCombinedRead;
+using codes::kTagCombinedWrite;
+using codes::kTagDescription;
+using codes::kTagHeader;
 
 namespace {
 
@@ -33,10 +41,10 @@ namespace {
 DvError ReadCombinedBlock(VarnMonitorInterface& path, const Header& header, uint8_t* destination) {
     std::array<uint8_t, kCombinedBytes> request{};
     std::copy(header.begin(), header.end(), request.begin());
-    DvError result = path.WriteData(kCombinedReadCode, request.data(), kCombinedBytes, 0);
+    DvError result = path.WriteData(kTagCombinedRead, request.data(), kCombinedBytes, 0);
     if (!Usable(result)) return result;
     std::array<uint8_t, kCombinedBytes> reply{};
-    result = path.ReadData(kCombinedReadCode, reply.data(), kCombinedBytes);
+    result = path.ReadData(kTagCombinedRead, reply.data(), kCombinedBytes);
     if (!Usable(result)) return result;
     if (!std::equal(header.begin(), header.end(), reply.begin())) return DvErrFailed;
     std::copy(reply.begin() + kHeaderBytes, reply.end(), destination);
@@ -47,9 +55,9 @@ DvError ReadCombinedBlock(VarnMonitorInterface& path, const Header& header, uint
 // it, as many bytes as the data code reports (never more than the block).
 DvError ReadSeparateBlock(VarnMonitorInterface& path, const Header& header, uint8_t* destination,
                           uint32_t blockSize) {
-    DvError result = path.WriteData(kHeaderCode, header.data(), kHeaderBytes, 0);
+    DvError result = path.WriteData(kTagHeader, header.data(), kHeaderBytes, 0);
     if (!Usable(result)) return result;
-    const uint32_t dataCode = SupportedByFixedData(path, kBlock512Code) ? kBlock512Code : kBlock128Code;
+    const uint32_t dataCode = SupportedByFixedData(path, kTagBlock512) ? kTagBlock512 : kTagBlock128;
     uint32_t length = 0;
     result = path.ReadFixedData(dataCode, nullptr, nullptr, nullptr, &length);
     if (!Usable(result)) return result;
@@ -67,7 +75,7 @@ DvError ReadBlocks(VarnMonitorInterface& path, const char* tag, uint32_t record,
     DvError result = DvOk;
     for (uint32_t block = first; block <= last; ++block, destination += blockSize) {
         const Header header = MakeHeader(tag, record, block);
-        if (SupportedByFixedData(path, kCombinedReadCode)) {
+        if (SupportedByFixedData(path, kTagCombinedRead)) {
             result = ReadCombinedBlock(path, header, destination);
         } else {
             result = ReadSeparateBlock(path, header, destination, blockSize);
@@ -91,7 +99,7 @@ struct WritePlan {
 // Each returns the first block not yet written: plan.full + 1 when all are.
 uint32_t WriteSeparateFrom(VarnMonitorInterface& path, const WritePlan& plan, uint32_t dataCode, uint32_t k) {
     const Header header = MakeHeader(plan.tag, plan.record, k);
-    if (path.WriteData(kHeaderCode, header.data(), kHeaderBytes, 0) < 0) return k;
+    if (path.WriteData(kTagHeader, header.data(), kHeaderBytes, 0) < 0) return k;
     std::vector<uint8_t> buffer(plan.blockSize);
     for (uint32_t block = k; block < plan.full; ++block) {
         std::copy_n(plan.data + static_cast<size_t>(block) * plan.blockSize, plan.blockSize, buffer.begin());
@@ -111,7 +119,7 @@ uint32_t WriteCombinedFrom(VarnMonitorInterface& path, const WritePlan& plan, ui
         std::copy(header.begin(), header.end(), buffer.begin());
         std::copy_n(plan.data + static_cast<size_t>(block) * kCombinedDataBytes, bytes,
                     buffer.begin() + kHeaderBytes);
-        return path.WriteData(kCombinedWriteCode, buffer.data(), kCombinedBytes, 0);
+        return path.WriteData(kTagCombinedWrite, buffer.data(), kCombinedBytes, 0);
     };
     for (uint32_t block = k; block < plan.full; ++block) {
         if (send(block, kCombinedDataBytes) < 0) return block;
@@ -122,42 +130,38 @@ uint32_t WriteCombinedFrom(VarnMonitorInterface& path, const WritePlan& plan, ui
 
 }  // namespace
 
-uint32_t VarnMonitorInterface::TagBlockSize() {
-    if (SupportedByFixedData(*this, kCombinedReadCode)) return 512;
-    if (SupportedByFixedData(*this, kBlock512Code)) return 512;
-    if (SupportedByFixedData(*this, kBlock128Code)) return 128;
+uint32_t TagBlockSize(VarnMonitorInterface& path) {
+    if (SupportedByFixedData(path, kTagCombinedRead)) return 512;
+    if (SupportedByFixedData(path, kTagBlock512)) return 512;
+    if (SupportedByFixedData(path, kTagBlock128)) return 128;
     return 0;
 }
 
-DvError VarnMonitorInterface::ReadTagInfo(const char* tag, uint16_t* first, uint16_t* second) {
+DvError ReadTagInfo(VarnMonitorInterface& path, const char* tag, uint16_t* first, uint16_t* second) {
     if (tag == nullptr || first == nullptr || second == nullptr) return DvErrInvalidParameter;
     const Header header = MakeHeader(tag, 0, 0);
     // Neither result is looked at: only an echo of the name proves an answer.
-    WriteData(kHeaderCode, header.data(), kHeaderBytes, 0);
+    path.WriteData(kTagHeader, header.data(), kHeaderBytes, 0);
     std::array<uint8_t, kDescriptionBytes> reply{};
-    ReadData(kDescriptionCode, reply.data(), kDescriptionBytes);
+    path.ReadData(kTagDescription, reply.data(), kDescriptionBytes);
     if (std::memcmp(reply.data(), tag, kNameBytes) != 0) return DvErrFailed;
-    *first = Little16(reply.data() + 6);
-    *second = Little16(reply.data() + 8);
+    *first = Field16(reply.data() + 6);
+    *second = Field16(reply.data() + 8);
     return DvOk;
 }
 
-DvError VarnMonitorInterface::CheckTagInfo(const char* tag, uint16_t* first, uint16_t* second,
-                                           uint32_t firstMinimum, uint32_t secondMinimum) {
-    const DvError result = ReadTagInfo(tag, first, second);
+DvError CheckTagInfo(VarnMonitorInterface& path, const char* tag, uint16_t* first, uint16_t* second,
+                     uint32_t firstMinimum, uint32_t secondMinimum) {
+    const DvError result = ReadTagInfo(path, tag, first, second);
     if (!Usable(result)) return result;
     if (*first >= firstMinimum || *second >= secondMinimum) return result;
     return DvErrNotSupported;
 }
 
-DvError VarnMonitorInterface::ReadTag(const char* tag, uint32_t record, void* buffer, uint32_t size) {
-    return ReadTag(tag, record, buffer, size, 0);
-}
-
-DvError VarnMonitorInterface::ReadTag(const char* tag, uint32_t record, void* buffer, uint32_t size,
-                                      uint32_t offset) {
+DvError ReadTag(VarnMonitorInterface& path, const char* tag, uint32_t record, void* buffer, uint32_t size,
+                uint32_t offset) {
     if (tag == nullptr || buffer == nullptr || size == 0 || record > kMaxBlockNumber) return DvErrInvalidParameter;
-    const uint32_t blockSize = TagBlockSize();
+    const uint32_t blockSize = TagBlockSize(path);
     if (blockSize == 0) return DvErrNotSupported;
     const uint64_t lastByte = static_cast<uint64_t>(offset) + size - 1;
     const uint64_t first = offset / blockSize;
@@ -174,7 +178,7 @@ DvError VarnMonitorInterface::ReadTag(const char* tag, uint32_t record, void* bu
     DvError result = DvErrFailed;
     for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
         std::fill(work.begin(), work.end(), 0);
-        result = ReadBlocks(*this, tag, record, static_cast<uint32_t>(first), static_cast<uint32_t>(last),
+        result = ReadBlocks(path, tag, record, static_cast<uint32_t>(first), static_cast<uint32_t>(last),
                             blockSize, work.data());
         if (Usable(result)) break;
         Pause(RetryPauseMilliseconds());
@@ -185,14 +189,14 @@ DvError VarnMonitorInterface::ReadTag(const char* tag, uint32_t record, void* bu
     return result;
 }
 
-DvError VarnMonitorInterface::WriteTag(const char* tag, uint32_t record, const void* data, uint32_t size) {
+DvError WriteTag(VarnMonitorInterface& path, const char* tag, uint32_t record, const void* data, uint32_t size) {
     if (tag == nullptr || data == nullptr || record > kMaxBlockNumber) return DvErrInvalidParameter;
-    const bool combined = SupportedByFixedData(*this, kCombinedWriteCode);
-    uint32_t dataCode = kCombinedWriteCode;
+    const bool combined = SupportedByFixedData(path, kTagCombinedWrite);
+    uint32_t dataCode = kTagCombinedWrite;
     uint32_t blockSize = kCombinedDataBytes;
     if (!combined) {
-        const bool large = SupportedByFixedData(*this, kBlock512Code);
-        dataCode = large ? kBlock512Code : kBlock128Code;
+        const bool large = SupportedByFixedData(path, kTagBlock512);
+        dataCode = large ? kTagBlock512 : kTagBlock128;
         blockSize = large ? 512 : 128;
     }
     const WritePlan plan{tag, record, static_cast<const uint8_t*>(data), blockSize, size / blockSize,
@@ -204,8 +208,10 @@ DvError VarnMonitorInterface::WriteTag(const char* tag, uint32_t record, const v
     uint32_t next = 0;
     for (int attempt = 0; attempt < kWriteTries; ++attempt) {
         if (attempt > 0) Pause(RetryPauseMilliseconds());
-        next = combined ? WriteCombinedFrom(*this, plan, next) : WriteSeparateFrom(*this, plan, dataCode, next);
+        next = combined ? WriteCombinedFrom(path, plan, next) : WriteSeparateFrom(path, plan, dataCode, next);
         if (next > plan.full) return DvOk;
     }
     return DvErrFailed;
 }
+
+}  // namespace dvc::paths

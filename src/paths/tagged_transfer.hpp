@@ -1,18 +1,34 @@
-// Codes and layouts of the tagged data transfer: named items moved in
-// fixed-size blocks over the generic data primitives of either path.
+// Tagged data transfer: named items moved in fixed-size blocks over the
+// generic data primitives of either path (codes kTag... of feature_codes.def).
 #pragma once
 
 #include <array>
 #include <cstdint>
 
-namespace dvc::paths::tags {
+#include "paths/varn_monitor_interface.hpp"
 
-inline constexpr uint32_t kHeaderCode = 0xFF0200C2;        // request header, written
-inline constexpr uint32_t kDescriptionCode = 0xFF0200C3;   // tag description, read
-inline constexpr uint32_t kBlock128Code = 0xFF0200C4;      // 128-byte blocks
-inline constexpr uint32_t kBlock512Code = 0xFF0200C7;      // 512-byte blocks
-inline constexpr uint32_t kCombinedReadCode = 0xFF0200FD;  // header + 512-byte block, read
-inline constexpr uint32_t kCombinedWriteCode = 0xFF0200FE; // header + 512-byte block, written
+namespace dvc::paths {
+
+// A tag name is 6 bytes, sent and compared as they are; records and block
+// numbers are 16-bit.
+DvError ReadTagInfo(VarnMonitorInterface& path, const char* tag, uint16_t* first, uint16_t* second);
+// ReadTagInfo, then DvErrNotSupported unless first >= firstMinimum or
+// second >= secondMinimum.
+DvError CheckTagInfo(VarnMonitorInterface& path, const char* tag, uint16_t* first, uint16_t* second,
+                     uint32_t firstMinimum, uint32_t secondMinimum);
+// Reads `size` bytes of the record from byte `offset`, retrying a failed
+// read up to 50 times. Size 0 gives DvErrInvalidParameter with no traffic.
+DvError ReadTag(VarnMonitorInterface& path, const char* tag, uint32_t record, void* buffer, uint32_t size,
+                uint32_t offset = 0);
+// Writes `size` bytes as the record; a try that fails part-way resumes at
+// the block that failed (51 tries at most).
+DvError WriteTag(VarnMonitorInterface& path, const char* tag, uint32_t record, const void* data, uint32_t size);
+// The block size for reading: 512, 128, or 0 when the path moves no tags.
+uint32_t TagBlockSize(VarnMonitorInterface& path);
+
+}  // namespace dvc::paths
+
+namespace dvc::paths::tags {
 
 inline constexpr uint32_t kNameBytes = 6;
 inline constexpr uint32_t kHeaderBytes = 10;

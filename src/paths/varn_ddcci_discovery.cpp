@@ -3,21 +3,22 @@
 #include <vector>
 
 #include "ddclink/ddclink.h"
+#include "paths/feature_codes.hpp"
 #include "paths/identification_block.hpp"
 #include "paths/varn_ddcci_monitor.hpp"
 
-using dvc::paths::kIdentificationCode;
+using dvc::codes::kIdentification;
 
 namespace {
 // The pair that monitor `index` reports, or nothing when any of the three
 // identification calls fails or the block is malformed.
 std::optional<dvc::paths::IdentifierPair> Identify(uint32_t index) {
     uint32_t length = 0;
-    if (DvDDCCIGetFixedData(index, kIdentificationCode, nullptr, nullptr, &length) < 0) return std::nullopt;
-    if (DvDDCCIIsSupported(index, kIdentificationCode) == 0) return std::nullopt;
+    if (DvDDCCIGetFixedData(index, kIdentification, nullptr, nullptr, &length) < 0) return std::nullopt;
+    if (DvDDCCIIsSupported(index, kIdentification) == 0) return std::nullopt;
     if (length > dvc::paths::kMaxIdentificationBytes) return std::nullopt;
     std::vector<uint8_t> block(length, 0);
-    if (DvDDCCIGetData(index, kIdentificationCode, block.data(), length) != 0) return std::nullopt;
+    if (DvDDCCIGetData(index, kIdentification, block.data(), length) != 0) return std::nullopt;
     return dvc::paths::SplitIdentificationBlock(block);
 }
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "hidlink/hidlink.h"
+#include "paths/feature_codes.hpp"
 #include "paths/lut_bank_map.hpp"
 #include "paths/varn_hid_monitor.hpp"
 
@@ -20,21 +21,22 @@ constexpr uint32_t kLutOption = 1;
 // single block (a refusal, say) do not.
 bool StopsTransfer(int32_t result) { return result == DvErrFailed || result == DvErrNotSupported; }
 
-constexpr uint32_t kEdidSelectCode = 0xB9;
-constexpr uint32_t kEdidDataCode = 0xBA;
+// Selects LUT block `block` with `selectCode`: a value write, or a two-byte
+// data write for a device that wants the block number so.
+DvError SelectLutBlock(uint32_t handle, uint32_t selectCode, uint32_t block) {
+    int32_t r = DvHIDSetValue(handle, selectCode, block, kLutOption);
+    if (r == DvErrSizeMismatch) {
+        const std::array<uint8_t, 2> number{static_cast<uint8_t>(block & 0xFF), 0x00};
+        r = DvHIDSetData(handle, selectCode, number.data(), 2, kLutOption);
+    }
+    return AsError(r);
+}
+
 constexpr std::array<uint8_t, 8> kEdidHeader{0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};
 // Pages 1 to 5 are tried first and page 0 last.
 constexpr uint32_t kEdidPages = 6;
 }  // namespace
 
-DvError VarnHIDMonitor::SelectLutBlock(uint32_t selectCode, uint32_t block) {
-    int32_t r = DvHIDSetValue(handle_, selectCode, block, kLutOption);
-    if (r == DvErrSizeMismatch) {
-        const std::array<uint8_t, 2> number{static_cast<uint8_t>(block & 0xFF), 0x00};
-        r = DvHIDSetData(handle_, selectCode, number.data(), 2, kLutOption);
-    }
-    return AsError(r);
-}
 
 DvError VarnHIDMonitor::ReadLUT(const uint32_t& code, const uint32_t& dataCode, uint8_t* table,
                                 uint32_t tableNumber, const uint32_t* bank) {
@@ -43,7 +45,7 @@ DvError VarnHIDMonitor::ReadLUT(const uint32_t& code, const uint32_t& dataCode, 
     if (!first) return DvErrFailed;
     std::array<uint8_t, kLutTableBytes> work{};
     for (uint32_t k = 0; k < kLutBlocksPerTable; ++k) {
-        if (const DvError r = SelectLutBlock(code, *first + k); StopsTransfer(r)) return r;
+        if (const DvError r = SelectLutBlock(handle_, code, *first + k); StopsTransfer(r)) return r;
         const int32_t r = DvHIDGetData(handle_, dataCode, work.data() + kLutBlockBytes * k, kLutBlockBytes);
         if (StopsTransfer(r)) return AsError(r);
     }
@@ -59,7 +61,7 @@ DvError VarnHIDMonitor::WriteLUT(const uint32_t& code, const uint32_t& dataCode,
     std::array<uint8_t, kLutTableBytes> work{};
     std::memcpy(work.data(), table, work.size());
     for (uint32_t k = 0; k < kLutBlocksPerTable; ++k) {
-        if (const DvError r = SelectLutBlock(code, *first + k); StopsTransfer(r)) return r;
+        if (const DvError r = SelectLutBlock(handle_, code, *first + k); StopsTransfer(r)) return r;
         const int32_t r =
             DvHIDSetData(handle_, dataCode, work.data() + kLutBlockBytes * k, kLutBlockBytes, kLutOption);
         if (StopsTransfer(r)) return AsError(r);
@@ -74,8 +76,8 @@ DvError VarnHIDMonitor::ReadEDID(uint8_t* buffer) {
     std::array<uint8_t, dvc::paths::kEdidBytes> work{};
     for (uint32_t attempt = 0; attempt < kEdidPages; ++attempt) {
         const uint32_t page = (attempt + 1) % kEdidPages;
-        DvHIDSetValue(handle_, kEdidSelectCode, page, 0);
-        DvHIDGetData(handle_, kEdidDataCode, work.data(), dvc::paths::kEdidBytes);
+        DvHIDSetValue(handle_, dvc::codes::kEdidPage, page, 0);
+        DvHIDGetData(handle_, dvc::codes::kEdidData, work.data(), dvc::paths::kEdidBytes);
         if (std::memcmp(work.data(), kEdidHeader.data(), kEdidHeader.size()) == 0) {
             std::memcpy(buffer, work.data(), work.size());
             return DvOk;

@@ -5,10 +5,11 @@
 #include <vector>
 
 #include "hidlink/hidlink.h"
+#include "paths/feature_codes.hpp"
 #include "paths/identification_block.hpp"
 #include "paths/varn_hid_monitor.hpp"
 
-using dvc::paths::kIdentificationCode;
+using dvc::codes::kIdentification;
 using dvc::paths::Usable;
 
 namespace {
@@ -18,12 +19,12 @@ namespace {
 std::optional<dvc::paths::IdentifierPair> Identify(uint32_t handle) {
     int32_t flag = 0;
     uint32_t length = 0;
-    if (DvHIDGetFixedData(handle, kIdentificationCode, nullptr, nullptr, &flag, &length) < 0 || flag == 0) {
+    if (DvHIDGetFixedData(handle, kIdentification, nullptr, nullptr, &flag, &length) < 0 || flag == 0) {
         return std::nullopt;
     }
     if (length > dvc::paths::kMaxIdentificationBytes) return std::nullopt;
     std::vector<uint8_t> block(length, 0);
-    if (DvHIDGetData(handle, kIdentificationCode, block.data(), length) == DvErrFailed) return std::nullopt;
+    if (DvHIDGetData(handle, kIdentification, block.data(), length) == DvErrFailed) return std::nullopt;
     return dvc::paths::SplitIdentificationBlock(block);
 }
 
@@ -34,10 +35,10 @@ std::optional<dvc::paths::IdentifierPair> Identify(uint32_t handle) {
 std::optional<dvc::paths::IdentifierPair> IdentifyAdded(uint32_t handle) {
     int32_t flag = 0;
     uint32_t length = 0;
-    const int32_t r = DvHIDGetFixedData(handle, kIdentificationCode, nullptr, nullptr, &flag, &length);
+    const int32_t r = DvHIDGetFixedData(handle, kIdentification, nullptr, nullptr, &flag, &length);
     if (!Usable(r) || flag == 0 || length > dvc::paths::kMaxIdentificationBytes) return std::nullopt;
     std::vector<uint8_t> block(length, 0);
-    if (!Usable(DvHIDGetData(handle, kIdentificationCode, block.data(), length))) return std::nullopt;
+    if (!Usable(DvHIDGetData(handle, kIdentification, block.data(), length))) return std::nullopt;
     return dvc::paths::SplitIdentificationBlock(block);
 }
 }  // namespace
@@ -82,7 +83,7 @@ DvError VarnHIDMonitor::RemoveMonitor(const std::string& first, const std::strin
     const auto match = std::find_if(list.begin(), list.end(), [&](const auto& path) {
         std::string serial;
         std::string model;
-        path->GetIdentifiers(kIdentificationCode, serial, model);
+        path->GetIdentifiers(kIdentification, serial, model);
         return serial == first && model == second;
     });
     if (match == list.end()) return DvErrFailed;

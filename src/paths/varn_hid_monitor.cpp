@@ -5,16 +5,18 @@
 #include <vector>
 
 #include "hidlink/hidlink.h"
+#include "paths/feature_codes.hpp"
 #include "paths/value_codec.hpp"
 
 using dvc::paths::AsError;
 using dvc::paths::Usable;
 
 namespace {
-constexpr uint32_t kSignalCode = 0x71;
-constexpr uint32_t kSignalFlagsCode = 0x01;
+using dvc::codes::kFlags;
+using dvc::codes::kSignal;
+using dvc::codes::kThriftluxSense;
+// The signal flag in the state bits of kFlags.
 constexpr uint32_t kSignalFlagBit = 1u << 3;
-constexpr uint32_t kSenseCode = 0xAA;
 constexpr uint32_t kVolumeOption = 1;
 // A 16-bit field at bytes 0 and 1, then a byte: the block shape of usage
 // time and of the sense switch.
@@ -22,107 +24,112 @@ constexpr uint32_t kSmallBlockBytes = 4;
 // The signal block is a 16-bit field with a little room behind it; a device
 // that claims more is answering nonsense.
 constexpr uint32_t kMaxSignalBlockBytes = 256;
+
+// The behaviours that many primitives share (path_slots.hpp), as hidlink
+// calls on one device handle.
+class Wire {
+public:
+    explicit Wire(uint32_t handle) : handle_(handle) {}
+
+    DvError Support(const uint32_t& code, int32_t* flag) const {
+        return AsError(DvHIDGetFixedData(handle_, code, nullptr, nullptr, flag, nullptr));
+    }
+
+    DvError Range(const uint32_t& code, int32_t* flag, int32_t* maximum, int32_t* minimum) const {
+        return AsError(DvHIDGetFixedData(handle_, code, maximum, minimum, flag, nullptr));
+    }
+
+    DvError RangeAlways(const uint32_t& code, int32_t* flag, int32_t* maximum, int32_t* minimum) const {
+        uint32_t length = 0;
+        return AsError(DvHIDGetFixedData(handle_, code, maximum, minimum, flag, &length));
+    }
+
+    DvError ValueRead(const uint32_t& code, uint32_t* value) const {
+        return AsError(DvHIDGetValue(handle_, code, value));
+    }
+
+    DvError ValueWrite(const uint32_t& code, uint32_t value) const {
+        return AsError(DvHIDSetValue(handle_, code, value, 0));
+    }
+
+    DvError ValueWrite(const uint32_t& code, const uint32_t* value) const {
+        if (value == nullptr) return DvErrInvalidParameter;
+        return ValueWrite(code, *value);
+    }
+
+    DvError BoolRead(const uint32_t& code, int* out) const {
+        uint32_t word = 0;
+        const int32_t r = DvHIDGetValue(handle_, code, &word);
+        if (out != nullptr) *out = word != 0 ? 1 : 0;
+        return AsError(r);
+    }
+
+    DvError BoolWrite(const uint32_t& code, const int* value) const {
+        if (value == nullptr) return DvErrInvalidParameter;
+        return ValueWrite(code, *value != 0 ? 1u : 0u);
+    }
+
+    DvError IntWrite(const uint32_t& code, int value) const { return ValueWrite(code, static_cast<uint32_t>(value)); }
+
+    DvError RatioReadStrict(const uint32_t& code, double* ratio, uint32_t* raw) const {
+        return RatioReadWith(code, ratio, raw, false);
+    }
+    DvError RatioReadLenient(const uint32_t& code, double* ratio, uint32_t* raw) const {
+        return RatioReadWith(code, ratio, raw, true);
+    }
+    DvError RatioWriteChecked(const uint32_t& code, const double* ratio, const uint32_t* raw,
+                              const int* useRaw) const {
+        return RatioWriteWith(code, ratio, raw, useRaw, true);
+    }
+    DvError RatioWriteUnchecked(const uint32_t& code, const double* ratio, const uint32_t* raw,
+                                const int* useRaw) const {
+        return RatioWriteWith(code, ratio, raw, useRaw, false);
+    }
+
+private:
+    // The fixed-data query's own result is not weighed, only what it
+    // reported (`lenient`: only the flag; otherwise a zero maximum fails
+    // too). A zero maximum leaves the ratio alone (the lenient read still
+    // returns the raw value).
+    DvError RatioReadWith(const uint32_t& code, double* ratio, uint32_t* raw, bool lenient) const {
+        int32_t maximum = 0;
+        int32_t flag = 0;
+        DvHIDGetFixedData(handle_, code, &maximum, nullptr, &flag, nullptr);
+        if (flag == 0) return lenient ? DvErrNotSupported : DvErrFailed;
+        if (maximum == 0 && !lenient) return DvErrFailed;
+        uint32_t value = 0;
+        const int32_t r = DvHIDGetValue(handle_, code, &value);
+        if (Usable(r)) {
+            if (raw != nullptr) *raw = value;
+            if (ratio != nullptr && maximum != 0) *ratio = dvc::paths::RatioOf(value, maximum);
+        }
+        return AsError(r);
+    }
+
+    // The support flag is weighed only when `checked`.
+    DvError RatioWriteWith(const uint32_t& code, const double* ratio, const uint32_t* raw, const int* useRaw,
+                           bool checked) const {
+        if (useRaw != nullptr && *useRaw != 0) return ValueWrite(code, raw);
+        if (ratio == nullptr || !dvc::paths::AcceptableRatio(*ratio)) return DvErrInvalidParameter;
+        int32_t maximum = 0;
+        int32_t flag = 0;
+        DvHIDGetFixedData(handle_, code, &maximum, nullptr, checked ? &flag : nullptr, nullptr);
+        if (checked && flag == 0) return DvErrNotSupported;
+        return ValueWrite(code, dvc::paths::RoundedRaw(maximum, *ratio));
+    }
+
+    uint32_t handle_;
+};
+
 }  // namespace
 
 VarnHIDMonitor::VarnHIDMonitor(uint32_t handle, std::string first, std::string second)
-    : handle_(handle), first_(std::move(first)), second_(std::move(second)) {}
+    : VarnMonitorInterface(handle, std::move(first), std::move(second)) {}
 
 VarnHIDMonitor::~VarnHIDMonitor() = default;
 
-DvError VarnHIDMonitor::Identifiers(const uint32_t&, std::string& first, std::string& second) {
-    first = first_;
-    second = second_;
-    return DvOk;
-}
-
-DvError VarnHIDMonitor::Support(const uint32_t& code, int32_t* flag) {
-    return AsError(DvHIDGetFixedData(handle_, code, nullptr, nullptr, flag, nullptr));
-}
-
-DvError VarnHIDMonitor::Range(const uint32_t& code, int32_t* flag, int32_t* maximum, int32_t* minimum) {
-    return AsError(DvHIDGetFixedData(handle_, code, maximum, minimum, flag, nullptr));
-}
-
-DvError VarnHIDMonitor::RangeAlways(const uint32_t& code, int32_t* flag, int32_t* maximum, int32_t* minimum) {
-    uint32_t length = 0;
-    return AsError(DvHIDGetFixedData(handle_, code, maximum, minimum, flag, &length));
-}
-
-DvError VarnHIDMonitor::ValueRead(const uint32_t& code, uint32_t* value) {
-    return AsError(DvHIDGetValue(handle_, code, value));
-}
-
-DvError VarnHIDMonitor::ValueWrite(const uint32_t& code, uint32_t value) {
-    return AsError(DvHIDSetValue(handle_, code, value, 0));
-}
-
-DvError VarnHIDMonitor::ValueWrite(const uint32_t& code, const uint32_t* value) {
-    if (value == nullptr) return DvErrInvalidParameter;
-    return ValueWrite(code, *value);
-}
-
-DvError VarnHIDMonitor::BoolRead(const uint32_t& code, int* out) {
-    uint32_t word = 0;
-    const int32_t r = DvHIDGetValue(handle_, code, &word);
-    if (out != nullptr) *out = word != 0 ? 1 : 0;
-    return AsError(r);
-}
-
-DvError VarnHIDMonitor::BoolWrite(const uint32_t& code, const int* value) {
-    if (value == nullptr) return DvErrInvalidParameter;
-    return ValueWrite(code, *value != 0 ? 1u : 0u);
-}
-
-DvError VarnHIDMonitor::IntWrite(const uint32_t& code, int value) {
-    return ValueWrite(code, static_cast<uint32_t>(value));
-}
-
-DvError VarnHIDMonitor::RatioReadStrict(const uint32_t& code, double* ratio, uint32_t* raw) {
-    return RatioReadWith(code, ratio, raw, false);
-}
-
-DvError VarnHIDMonitor::RatioReadLenient(const uint32_t& code, double* ratio, uint32_t* raw) {
-    return RatioReadWith(code, ratio, raw, true);
-}
-
-// The fixed-data query's own result is not weighed, only what it reported.
-// A zero maximum leaves the ratio alone (the lenient read still returns the
-// raw value).
-DvError VarnHIDMonitor::RatioReadWith(const uint32_t& code, double* ratio, uint32_t* raw, bool lenient) {
-    int32_t maximum = 0;
-    int32_t flag = 0;
-    DvHIDGetFixedData(handle_, code, &maximum, nullptr, &flag, nullptr);
-    if (flag == 0) return lenient ? DvErrNotSupported : DvErrFailed;
-    if (maximum == 0 && !lenient) return DvErrFailed;
-    uint32_t value = 0;
-    const int32_t r = DvHIDGetValue(handle_, code, &value);
-    if (Usable(r)) {
-        if (raw != nullptr) *raw = value;
-        if (ratio != nullptr && maximum != 0) *ratio = dvc::paths::RatioOf(value, maximum);
-    }
-    return AsError(r);
-}
-
-DvError VarnHIDMonitor::RatioWriteChecked(const uint32_t& code, const double* ratio, const uint32_t* raw,
-                                          const int* useRaw) {
-    return RatioWriteWith(code, ratio, raw, useRaw, true);
-}
-
-DvError VarnHIDMonitor::RatioWriteUnchecked(const uint32_t& code, const double* ratio, const uint32_t* raw,
-                                            const int* useRaw) {
-    return RatioWriteWith(code, ratio, raw, useRaw, false);
-}
-
-DvError VarnHIDMonitor::RatioWriteWith(const uint32_t& code, const double* ratio, const uint32_t* raw,
-                                       const int* useRaw, bool checked) {
-    if (useRaw != nullptr && *useRaw != 0) return ValueWrite(code, raw);
-    if (ratio == nullptr || !dvc::paths::AcceptableRatio(*ratio)) return DvErrInvalidParameter;
-    int32_t maximum = 0;
-    int32_t flag = 0;
-    DvHIDGetFixedData(handle_, code, &maximum, nullptr, checked ? &flag : nullptr, nullptr);
-    if (checked && flag == 0) return DvErrNotSupported;
-    return ValueWrite(code, dvc::paths::RoundedRaw(maximum, *ratio));
-}
+DVC_PATH_SLOTS(DVC_PATH_DEFINE_HID)
+DVC_PATH_SLOTS_AFTER_DESTRUCTOR(DVC_PATH_DEFINE_HID)
 
 DvError VarnHIDMonitor::ReadBlock(const uint32_t& code, void* buffer, uint32_t* size) {
     if (size == nullptr) return DvErrInvalidParameter;
@@ -146,19 +153,19 @@ DvError VarnHIDMonitor::ReadUsageTime(const uint32_t& code, uint16_t* hours, uin
 
 // The signal is either the 16-bit block of 0x71 or bit 3 of value 0x01.
 DvError VarnHIDMonitor::ReadSignal(const uint32_t& code, uint32_t* value) {
-    if (code == kSignalCode) {
+    if (code == kSignal) {
         uint32_t length = 0;
-        const DvError fixed = ReadFixedData(kSignalCode, nullptr, nullptr, nullptr, &length);
+        const DvError fixed = ReadFixedData(kSignal, nullptr, nullptr, nullptr, &length);
         if (!Usable(fixed)) return fixed;
         if (length < 2 || length > kMaxSignalBlockBytes) return DvErrFailed;
         std::vector<uint8_t> block(length, 0);
-        const int32_t r = DvHIDGetData(handle_, kSignalCode, block.data(), length);
+        const int32_t r = DvHIDGetData(handle_, kSignal, block.data(), length);
         if (Usable(r) && value != nullptr) *value = dvc::paths::Field16(block.data());
         return AsError(r);
     }
-    if (code == kSignalFlagsCode) {
+    if (code == kFlags) {
         uint32_t flags = 0;
-        const int32_t r = DvHIDGetValue(handle_, kSignalFlagsCode, &flags);
+        const int32_t r = DvHIDGetValue(handle_, kFlags, &flags);
         if (Usable(r) && value != nullptr) *value = (flags & kSignalFlagBit) != 0 ? 1 : 0;
         return AsError(r);
     }
@@ -167,16 +174,16 @@ DvError VarnHIDMonitor::ReadSignal(const uint32_t& code, uint32_t* value) {
 
 DvError VarnHIDMonitor::WriteSignal(const uint32_t& code, const uint16_t* value) {
     if (value == nullptr) return DvErrInvalidParameter;
-    if (code == kSignalCode) {
+    if (code == kSignal) {
         std::array<uint8_t, 2> field{};
         dvc::paths::PutField16(field.data(), *value);
-        return AsError(DvHIDSetData(handle_, kSignalCode, field.data(), 2, 0));
+        return AsError(DvHIDSetData(handle_, kSignal, field.data(), 2, 0));
     }
-    if (code == kSignalFlagsCode) {
+    if (code == kFlags) {
         uint32_t flags = 0;
-        if (!Usable(DvHIDGetValue(handle_, kSignalFlagsCode, &flags))) return DvErrInvalidParameter;
+        if (!Usable(DvHIDGetValue(handle_, kFlags, &flags))) return DvErrInvalidParameter;
         flags = *value == 1 ? (flags | kSignalFlagBit) : (flags & ~kSignalFlagBit);
-        return AsError(DvHIDSetValue(handle_, kSignalFlagsCode, flags, 0));
+        return AsError(DvHIDSetValue(handle_, kFlags, flags, 0));
     }
     return DvErrInvalidParameter;
 }
@@ -233,20 +240,20 @@ DvError VarnHIDMonitor::WriteChromaticity(const uint32_t& code, const double* x,
 // The sense switch always lives in byte 2 of block 0xAA, whatever code the
 // caller names; it goes through this path's own generic primitives.
 DvError VarnHIDMonitor::QueryThriftluxSense(const uint32_t&, int32_t* flag) {
-    ReadFixedData(kSenseCode, nullptr, nullptr, flag, nullptr);
+    ReadFixedData(kThriftluxSense, nullptr, nullptr, flag, nullptr);
     return DvOk;
 }
 
 DvError VarnHIDMonitor::ReadThriftluxSense(const uint32_t&, int* out) {
     std::array<uint8_t, kSmallBlockBytes> block{};
-    const DvError r = ReadData(kSenseCode, block.data(), kSmallBlockBytes);
+    const DvError r = ReadData(kThriftluxSense, block.data(), kSmallBlockBytes);
     if (Usable(r) && out != nullptr) *out = block[2] != 0 ? 1 : 0;
     return r;
 }
 
 DvError VarnHIDMonitor::WriteThriftluxSense(const uint32_t&, int value) {
     const std::array<uint8_t, kSmallBlockBytes> block{0x00, 0x00, static_cast<uint8_t>(value != 0 ? 1 : 0), 0x00};
-    return WriteData(kSenseCode, block.data(), kSmallBlockBytes, 0);
+    return WriteData(kThriftluxSense, block.data(), kSmallBlockBytes, 0);
 }
 
 DvError VarnHIDMonitor::WriteSaveValue(const uint32_t& code, uint32_t value) {

@@ -34,37 +34,6 @@ public:
     // Frees hidlink's handles, then deletes every path. Returns hidlink's result.
     static DvError ReleaseMonitors();
 
-    DVC_PATH_SLOTS(DVC_PATH_HID_OVERRIDE)
-    DVC_PATH_SLOTS_AFTER_DESTRUCTOR(DVC_PATH_HID_OVERRIDE)
-
-private:
-    // Behaviours shared by many primitives (see path_slots.hpp).
-    DvError Identifiers(const uint32_t& code, std::string& first, std::string& second);
-    DvError Support(const uint32_t& code, int32_t* flag);
-    DvError Range(const uint32_t& code, int32_t* flag, int32_t* maximum, int32_t* minimum);
-    DvError RangeAlways(const uint32_t& code, int32_t* flag, int32_t* maximum, int32_t* minimum);
-    DvError ValueRead(const uint32_t& code, uint32_t* value);
-    DvError ValueWrite(const uint32_t& code, uint32_t value);
-    DvError ValueWrite(const uint32_t& code, const uint32_t* value);
-    DvError BoolRead(const uint32_t& code, int* out);
-    DvError BoolWrite(const uint32_t& code, const int* value);
-    DvError IntWrite(const uint32_t& code, int value);
-    DvError RatioReadStrict(const uint32_t& code, double* ratio, uint32_t* raw);
-    DvError RatioReadLenient(const uint32_t& code, double* ratio, uint32_t* raw);
-    DvError RatioWriteChecked(const uint32_t& code, const double* ratio, const uint32_t* raw, const int* useRaw);
-    DvError RatioWriteUnchecked(const uint32_t& code, const double* ratio, const uint32_t* raw,
-                                const int* useRaw);
-
-    // Ratio conversions with the support flag weighed (`lenient`: only the
-    // flag; otherwise a zero maximum fails too) or not (`checked` = false).
-    DvError RatioReadWith(const uint32_t& code, double* ratio, uint32_t* raw, bool lenient);
-    DvError RatioWriteWith(const uint32_t& code, const double* ratio, const uint32_t* raw, const int* useRaw,
-                           bool checked);
-    // Selects LUT block `block` with `selectCode`: a value write, or a
-    // two-byte data write for a device that wants the block number so.
-    DvError SelectLutBlock(uint32_t selectCode, uint32_t block);
-
-    uint32_t handle_;
-    std::string first_;
-    std::string second_;
+    DVC_PATH_SLOTS(DVC_PATH_DECLARE)
+    DVC_PATH_SLOTS_AFTER_DESTRUCTOR(DVC_PATH_DECLARE)
 };

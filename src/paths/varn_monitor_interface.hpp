@@ -13,13 +13,13 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "libdvc/dvc_types.h"
 #include "paths/path_slots.hpp"
 
 class VarnMonitorInterface {
 public:
-    VarnMonitorInterface() = default;
     VarnMonitorInterface(const VarnMonitorInterface&) = delete;
     VarnMonitorInterface& operator=(const VarnMonitorInterface&) = delete;
 
@@ -29,10 +29,23 @@ public:
     DVC_PATH_SLOTS_AFTER_DESTRUCTOR(DVC_DECLARE_PRIMITIVE)
 #undef DVC_DECLARE_PRIMITIVE
 
-    // Per-path feature operations: non-virtual, built on the primitives
-    // above. Those the feature table describes, and the hand-written ones.
-#include "paths/table_operations.inc"
-#include "paths/special_operations.inc"
+protected:
+    VarnMonitorInterface() = default;
+    // What every path knows of itself: the transport's name for the monitor
+    // (a ddclink index, a hidlink handle) and the monitor's identifier pair.
+    VarnMonitorInterface(uint32_t handle, std::string first, std::string second)
+        : handle_(handle), first_(std::move(first)), second_(std::move(second)) {}
+
+    // The identifier pair, as the identification primitive gives it.
+    DvError Identifiers(const uint32_t&, std::string& first, std::string& second) const {
+        first = first_;
+        second = second_;
+        return DvOk;
+    }
+
+    uint32_t handle_ = 0;
+    std::string first_;
+    std::string second_;
 };
 
 namespace dvc::paths {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "paths/feature_codes.hpp"
 #include "paths/identification_block.hpp"
 #include "paths/varn_ddcci_monitor.hpp"
 #include "paths/varn_hid_monitor.hpp"
@@ -63,7 +64,7 @@ std::vector<int> BuildKindList(const int* kinds, int count) {
 VarnMonitor& MergePath(VarnMonitorInterface& path, int kind) {
     std::string serial;
     std::string model;
-    path.GetIdentifiers(paths::kIdentificationCode, serial, model);
+    path.GetIdentifiers(codes::kIdentification, serial, model);
     VarnMonitor& monitor = Registry::Instance().Merge(serial, model, kind);
     monitor.AddPath(&path);
     return monitor;

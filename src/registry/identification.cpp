@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "paths/feature_codes.hpp"
 #include "paths/varn_monitor_interface.hpp"
 #include "registry/identification_record.hpp"
 #include "registry/tag_reader.hpp"
@@ -16,9 +17,9 @@ using dvc::registry::ParsedTagBlock;
 
 namespace {
 
-constexpr uint32_t kPropertyTagCode = 0x50;
-constexpr uint32_t kLut3dCode = 0xFF0100B0;
-constexpr uint32_t kFlavorCode = 0xFF0000F1;
+using dvc::codes::k3DLut;
+using dvc::codes::kFlavors;
+using dvc::codes::kPropertyTags;
 // The parser takes lengths of at most 16 bits; a longer block cannot be a
 // property-tag block, and reading it would only cost memory.
 constexpr uint32_t kLongestBlock = 0xFFFF;
@@ -44,7 +45,7 @@ DvError VarnMonitor::ReadModelRecord() {
         for (VarnMonitorInterface* path : paths_) {
             int32_t present = 0;
             uint32_t length = 0;
-            const DvError sized = path->QueryBlockSize(kPropertyTagCode, &present, &length);
+            const DvError sized = path->QueryBlockSize(kPropertyTags, &present, &length);
             if (!dvc::paths::Usable(sized) || present == 0) {
                 fromTables();
                 return DvOk;
@@ -52,10 +53,10 @@ DvError VarnMonitor::ReadModelRecord() {
             auto block = BlockBuffer(length);
             if (block) {
                 uint32_t size = length;
-                if (path->ReadBlock(kPropertyTagCode, block->data(), &size) == DvErrFailed) continue;
+                if (path->ReadBlock(kPropertyTags, block->data(), &size) == DvErrFailed) continue;
             }
             int32_t lut3d = 0;
-            path->ReadFixedData(kLut3dCode, nullptr, nullptr, &lut3d, nullptr);
+            path->ReadFixedData(k3DLut, nullptr, nullptr, &lut3d, nullptr);
             std::optional<ParsedTagBlock> tags;
             if (block) tags.emplace(block->data(), length);
             const bool parsed = tags && tags->Parsed();
@@ -76,13 +77,13 @@ DvError VarnMonitor::ReadFlavorTable() {
         for (VarnMonitorInterface* path : paths_) {
             int32_t present = 0;
             uint32_t length = 0;
-            const DvError sized = path->ReadFixedData(kFlavorCode, nullptr, nullptr, &present, &length);
+            const DvError sized = path->ReadFixedData(kFlavors, nullptr, nullptr, &present, &length);
             if (!dvc::paths::Usable(sized) || present == 0) {
                 empty();
                 return DvOk;
             }
             auto block = BlockBuffer(length);
-            if (block && path->ReadData(kFlavorCode, block->data(), length) == DvErrFailed) continue;
+            if (block && path->ReadData(kFlavors, block->data(), length) == DvErrFailed) continue;
             std::optional<ParsedTagBlock> tags;
             if (block) tags.emplace(block->data(), length);
             const bool parsed = tags && tags->Parsed();

@@ -9,8 +9,3 @@ VarnMonitor::~VarnMonitor() {
     record_.reset();
     flavors_.reset();
 }
-
-DvError VarnMonitor::GetCommunicationPath(int* kind) {
-    *kind = kind_;
-    return DvOk;
-}

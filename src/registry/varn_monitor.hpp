@@ -1,4 +1,6 @@
-// The logical monitor: one physical monitor with every path that reaches it.
+// The logical monitor: one physical monitor with every path that reaches it,
+// its identification and its lock. The feature operations on it live in
+// features/ as functions over a VarnMonitor.
 #pragma once
 
 #include <memory>
@@ -44,14 +46,6 @@ public:
     const dvc::registry::FlavorTable* Flavors() const { return flavors_.get(); }
     void SetRecord(std::unique_ptr<dvc::registry::ModelRecord> record) { record_ = std::move(record); }
     void SetFlavors(std::unique_ptr<dvc::registry::FlavorTable> flavors) { flavors_ = std::move(flavors); }
-
-    DvError GetCommunicationPath(int* kind);
-
-    // Feature operations, one per exported feature function: those the
-    // feature table describes, and the hand-written ones.
-#include "features/table_operations.inc"
-#include "features/special_operations.inc"
-#include "features/model_operations.inc"
 
 private:
     std::string serial_;

@@ -1,0 +1,28 @@
+// Exports of the asset tag.
+#include "api/call_frame.hpp"
+#include "features/storage.hpp"
+#include "libdvc/dvc_storage.h"
+
+using dvc::api::CallMonitor;
+using dvc::api::CountResult;
+using dvc::api::ErrorResult;
+namespace features = dvc::features;
+
+extern "C" {
+
+DvError DvCtrlGetAssetTag(const char* id1, const char* id2, char* buffer, int size) {
+    return CallMonitor<ErrorResult>(id1, id2, features::GetAssetTag, buffer, size);
+}
+
+int DvCtrlGetAssetTagSize(const char* id1, const char* id2) {
+    return CallMonitor<CountResult>(id1, id2, [](VarnMonitor& monitor) {
+        int size = 0;
+        return features::GetAssetTagSize(monitor, &size) < 0 ? 0 : size;
+    });
+}
+
+DvError DvCtrlSetEnableAssetTag(const char* id1, const char* id2, int value) {
+    return CallMonitor<ErrorResult>(id1, id2, features::SetEnableAssetTag, value);
+}
+
+}  // extern "C"

@@ -6,7 +6,7 @@
 #include <numeric>
 #include <vector>
 
-#include "paths/special_waits.hpp"
+#include "paths/waits.hpp"
 
 namespace dvc::test {
 

@@ -1,0 +1,338 @@
+// The feature table against the built-in models. Each model is held to the
+// table (the profile check): it answers exactly the codes assigned to it
+// below, in the form that the kind of each row using the code asks, and no
+// code outside the table without a reason. Then every row's export, called
+// as a host calls it, on a model that has the feature and on one that has
+// none of its codes: results, argument checks before any traffic, and only
+// the row's own codes on the wire.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "api/table_export.hpp"
+#include "support/sim_world.hpp"
+
+namespace dvc::test {
+namespace {
+
+using namespace dvc::codes;
+using features::Asks;
+namespace kinds = features::kinds;
+
+struct Group {
+    const char* models;  // O OF2210, C CX2740, G CG3180, M MX2420
+    std::vector<uint32_t> codes;
+};
+
+// Which built-in models have each code of the table.
+const Group kGroups[] = {
+    {"OCGM",  // every model: basic controls and the state word
+     {kFlags, kScreenSize, kPower, kOSDLanguage, kSave, kDDCCISetting, kAllKeyLock, kSignal, kGainRed, kGainGreen,
+      kGainBlue, kPowerSaveState, kBlackLevel, kPowerResolution}},
+    {"CGM",  // the current firmware: power and energy, keys and OSD, inputs, signal description
+     {kVirtualKey, kBackLight, kBrightRegulator, kPhotoSensorAD, kInputSignalMode, kFirmwareVersionShort,
+      kBrightRegOperation, kKeyLockState, kGamma, kTimeoutKeyLock, kBackLightLightingTime, kContrastEnhancer,
+      kThriftluxSense, kPowerLED, kVarnLogo, kFirmwareVersion, kPowerSaveSetting, kUSBPowerSave, k2ndPowerOffTime,
+      kPowerSaveTime, kKeyPushCount, kInformationOSD, kSignalInfoFrame}},
+    {"O", {kAutoAdjust, kGammaSecond, kClock, kClockPhase, kPosition}},  // analogue input; gamma on the older code
+    {"OC", {kSharpnessNC2}},
+    {"C",  // picture-by-picture, audio, USB hub and KVM, Thriftlux, direction sensor, front keys
+     {kVisiblePinP, kPinPTonality, kSplitDisplayMode, kThriftluxSenseStatus, kThriftluxSenseControl, kAudioVolume,
+      kAudioMuteSetting, kDetailix, kLumadapt, kThriftluxOptimizer, kMonitorDirection, kAutoThriftluxSettings,
+      kUSBPowerDelivery, kUSBSelection, kKVMSetting, kPinPShortcutKeyVisible, kDsActiveWindow, kDsPbyPLayout,
+      kWholeWindowColorSetting, kLayout, kFrontKeyShortcut, kAccSensorData, kThriftluxSensePowerState}},
+    {"CG", {kChromaticity, kChromaticityGreen, kChromaticityBlue, kGamutIndex, kSignalInformation, kEDIDDDCWrite}},
+    {"CM", {kTargetSelection}},
+    {"G",  // grading: areas, segments, HDR and HLG, matrices, 3D LUT, tone curve, patches, rollbacks
+     {kCalibrationState, kPanelToneCharMeasureMode, kColorPatch, kDC5VOutput, kIISMode, kColorRouteCount,
+      kIISAreaSelect, kIISArea, kSignalTypeSelection, kColorBanding, kSystemChromaticity, kSystemChromaticityRollback,
+      kColorDisable, kClipping, kRangeExtensionSetting, kXYZFormat, k3DLut, kPseudoInterlace, kRangeExtension,
+      kSignalFormat, kSafeAreaMarker, kOutputSegmentSelect, kCandelaOSDRangeHDR, kColorPatchFixed, kHLGSystemGamma,
+      kBlueOnly, kLimited109Setting, kDshot, kSyncSignalEnable, kSystemChromaticityAllCount, kSystemChromaticityAll,
+      kMaxCandelaKept, kColorMatrixEnable, kGammaTCStatus, kGammaTCParameter, kGainDefinition}},
+    {"GM",  // calibrated luminance, uniformity correction, factory luminance, calibration alert
+     {kCalibrationAlertTime, kPUCBrightImproveSetting, kCandela, kCandelaParam, kMaxCandela, kPUCPriority,
+      kUniformityEnable, kLuminanceType, kPUCEnable, kPUCTCStatus, kFactoryPanelLuminance}},
+    {"M",  // reading room: sensors, wall light, dimmer, quality checks, backlight booster, emergency power
+     {kDimmerOut, kOutsidePhotoSensorAD, kPowerEmergency, kSubPixelDriveSetting, kPixelErrorAnalyzer,
+      kQaSignalSelectSupportMode, kMixedImageCurve, kBlackInsertion, kMonochromeConversion, kLuminanceWarning,
+      kBlackLevelLift, kQuickCheck, kInstantBacklightBooster, kWallLightStatus, kWallLightBrightness}},
+    {"", {kAutoThriftluxSettingsV2}},  // newer than every built-in model
+};
+
+// Codes outside the table that the models answer, and why.
+const std::pair<std::vector<uint32_t>, const char*> kOutsideTable[] = {
+    {{0x0, 0xFF0100DF}, "colour temperature (preset and kelvin: conversions of their own)"},
+    {{0x88, 0x89}, "brightness and contrast (ratio conversions)"},
+    {{kIdentification, kPropertyTags, kFlavors, 0xFF0000F3}, "identification, tags, flavors, current colour mode"},
+    {{kAssetTag, 0x13, 0xFF000047, 0xFF0000E5}, "asset tag, usage time, unique device identifier"},
+    {{0x18, 0x19, 0x72, 0x73, 0x1B, 0x1C}, "LUT blocks (two select/data pairs), 10-bit LUT and tone data"},
+    {{kChromaticityWhite, kEdidPage, kEdidData}, "white chromaticity and EDID pages (read with the primaries)"},
+    {{kCenterCrossMarker, kSaveSecond, kReset, kSaveThird, 0x9A, kMonitorMutex}, "marker, save, reset, mutex"},
+    {{0x57, 0x5A}, "calibration execution time, self-calibration record"},
+    {{0xFF00004E, 0xFF00004F, 0xFF000077, 0xFF000078, 0xFF01009B, 0xFF01009C, 0xFF1000F0}, "self-QC and sensors"},
+    {{kColorAdjustmentReset, kOutputSegmentConstant, kOutputSegmentProperty, 0xFF010108, 0xFF0200DC},
+     "colour reset pulse, output segment records, generic reports, gain definition request"},
+    {{kTagHeader, kTagDescription, kTagBlock128, kTagBlock512, kTagCombinedRead, kTagCombinedWrite}, "tagged storage"},
+};
+
+const std::map<char, WorldMonitor> kModels = {{'O', kOffice}, {'C', kDual}, {'G', kGrading}, {'M', kMedical}};
+
+std::string ModelsWith(uint32_t code) {
+    for (const Group& g : kGroups)
+        for (uint32_t c : g.codes)
+            if (c == code) return g.models;
+    ADD_FAILURE() << std::hex << "0x" << code << " is in no group";
+    return "";
+}
+
+// What one model answers for one code over any of its links.
+struct Answer {
+    bool supported = false;
+    bool value = false;   // a value read succeeds
+    int32_t maximum = 0;  // the largest maximum of any link
+    uint32_t length = 0;  // the largest block length of any link
+};
+
+class FeatureTable : public SimWorld {
+protected:
+    // Every link of every model, discovered in two rounds (the MX2420's
+    // DDC/CI link answers only on communication type 1).
+    static std::map<std::pair<char, uint32_t>, Answer> Survey(const std::set<uint32_t>& codes) {
+        std::map<std::pair<char, uint32_t>, Answer> answers;
+        for (const std::vector<int>& kinds : {std::vector<int>{0, 1}, std::vector<int>{2}}) {
+            DvCtrlFind(kinds.data(), static_cast<int>(kinds.size()));
+            for (const auto& [letter, m] : kModels) {
+                const VarnMonitor* monitor = Monitor(m);
+                if (monitor == nullptr) continue;
+                for (VarnMonitorInterface* path : monitor->Paths())
+                    for (uint32_t code : codes) {
+                        int32_t flag = 0, maximum = 0;
+                        uint32_t length = 0, value = 0;
+                        path->ReadFixedData(code, &maximum, nullptr, &flag, &length);
+                        if (flag == 0) continue;
+                        Answer& a = answers[{letter, code}];
+                        a.supported = true;
+                        a.maximum = std::max(a.maximum, maximum);
+                        a.length = std::max(a.length, length);
+                        a.value = a.value || path->ReadValue(code, &value) >= 0;
+                    }
+            }
+        }
+        return answers;
+    }
+
+    // Does the row's operation send only its own codes (and those of the
+    // range row it asks)?
+    template <class R>
+    static void OnlyOwnCodes() {
+        std::set<uint32_t> own(R::Codes::kList.begin(), R::Codes::kList.end());
+        for (const auto& t : dvcsim::Transactions())
+            EXPECT_TRUE(own.count(t.code)) << std::hex << "sent 0x" << t.code << ": " << dvcsim::Describe(t);
+    }
+    static void NoTraffic(const char* what) { EXPECT_TRUE(dvcsim::Transactions().empty()) << what; }
+
+    template <class R>
+    void Exercise(const WorldMonitor& m, bool has, bool known = true);
+
+    std::map<std::string, std::function<DvError(const char*, const char*, int*)>> getters_;
+};
+
+template <class T>
+constexpr bool kIs = false;
+
+// One row on one model, by its kind. A kind without a case here does not
+// compile: a new kind brings its checks.
+// An unknown monitor (`known` false) gets the class value of the export.
+template <class R>
+void FeatureTable::Exercise(const WorldMonitor& m, bool has, bool known) {
+    using K = typename R::Kind;
+    const auto call = [&](auto... a) { return api::ExportRow<R>(m.serial, m.model, a...); };
+    const auto answered = [&](DvError r) { return !known ? r == DvErrFailed : has ? r >= 0 : r < 0; };
+    // A write of made-up contents may be refused, but it must reach a monitor that has the feature.
+    const auto taken = [&](DvError r) { return answered(r) || (known && has && r == DvErrRefused); };
+    const auto refusedFirst = [&](DvError r, const char* what) {
+        if (!known && !features::RefusesNull<R>()) return;
+        EXPECT_EQ(r, DvErrInvalidParameter) << what;
+        EXPECT_TRUE(dvcsim::Transactions().empty()) << what << " is refused before any traffic";
+    };
+    dvcsim::ClearTransactions();
+    if constexpr (std::is_same_v<typename K::Signature, int()>) {  // Supported and counts
+        EXPECT_EQ(call() > 0, has);
+    } else if constexpr (std::is_same_v<typename K::Signature, DvError(int*)>) {
+        int value = -77;
+        EXPECT_TRUE(answered(call(&value))) << value;
+        dvcsim::ClearTransactions();
+        refusedFirst(call(nullptr), "a null value pointer");
+    } else if constexpr (std::is_same_v<typename K::Signature, DvError(int)>) {
+        std::string get = R::kName;
+        get.replace(0, 3, "Get");
+        int value = 0;
+        const bool paired = getters_.count(get) && getters_[get](m.serial, m.model, &value) >= 0;
+        const DvError result = call(value);
+        if (paired && known) {
+            // What was read goes back as it was (through the row's switch);
+            // a monitor may refuse writes to a reading, never lose them.
+            EXPECT_TRUE(result >= 0 || result == DvErrRefused) << "writing back what " << get << " read";
+            int again = ~value;
+            EXPECT_GE(getters_[get](m.serial, m.model, &again), 0);
+            if (result >= 0) {
+                EXPECT_EQ(static_cast<uint32_t>(again), paths::Switched(features::SwitchOf<R>(), value));
+            }
+        } else {
+            EXPECT_TRUE(taken(result)) << result;
+        }
+    } else if constexpr (std::is_same_v<K, kinds::Command> || std::is_same_v<K, kinds::ValueCopy>) {
+        EXPECT_TRUE(answered(call()));
+    } else if constexpr (std::is_same_v<K, kinds::ChromaticityRange>) {
+        double high = -1, low = 2;
+        EXPECT_TRUE(answered(call(&high, &low)));
+        if (has) { EXPECT_GE(high, low); }
+    } else if constexpr (std::is_same_v<typename K::Signature, DvError(int*, int*)>) {  // the integer ranges
+        int high = -1, low = 2;
+        EXPECT_TRUE(answered(call(&high, &low)));
+        if (has) { EXPECT_GE(high, low); }
+        if (known && (std::is_same_v<K, kinds::RangeFixed> || features::RefusesNull<R>())) {
+            dvcsim::ClearTransactions();
+            refusedFirst(call(&high, nullptr), "a null bound");
+        }
+    } else if constexpr (std::is_same_v<K, kinds::ChannelGet> || std::is_same_v<K, kinds::ChannelSet>) {
+        int value = 0;
+        if constexpr (std::is_same_v<K, kinds::ChannelGet>) { EXPECT_TRUE(answered(call(&value, 2))); }
+        else { EXPECT_TRUE(taken(call(static_cast<int>(Stored(m, R::Codes::kList[2]).value_or(0)), 2))); }
+        dvcsim::ClearTransactions();
+        if constexpr (std::is_same_v<K, kinds::ChannelGet>) { EXPECT_EQ(call(&value, 3), DvErrFailed); }
+        else { EXPECT_EQ(call(0, 3), DvErrFailed); }
+        EXPECT_TRUE(dvcsim::Transactions().empty()) << "a channel outside the table sends nothing";
+    } else if constexpr (std::is_same_v<K, kinds::BlockItemGet>) {
+        int value = 0;
+        EXPECT_TRUE(answered(call(0, &value)));
+        if (has && known) { EXPECT_EQ(call(100000, &value), DvErrInvalidParameter); }
+    } else if constexpr (std::is_same_v<K, kinds::BlockItemSet>) {
+        EXPECT_TRUE(taken(call(0, 0)));
+        if (has && known) { EXPECT_EQ(call(-1, 0), DvErrInvalidParameter); }
+    } else if constexpr (std::is_same_v<K, kinds::BlockRawGet>) {
+        int size = 0;
+        const DvError sized = call(static_cast<uint8_t*>(nullptr), &size);
+        EXPECT_TRUE(has && known ? sized == DvErrSizeMismatch : answered(sized)) << sized;
+        if (has && known) {
+            std::vector<uint8_t> block(static_cast<std::size_t>(size));
+            EXPECT_GE(call(block.data(), &size), 0);
+        }
+    } else if constexpr (std::is_same_v<K, kinds::BlockRawSet>) {
+        const uint8_t one = 0;
+        EXPECT_TRUE(taken(call(&one, 1)));
+        dvcsim::ClearTransactions();
+        refusedFirst(call(static_cast<const uint8_t*>(nullptr), 1), "a null block");
+    } else if constexpr (std::is_same_v<K, kinds::BlockFixedGet> || std::is_same_v<K, kinds::BlockFixedSet>) {
+        std::vector<uint8_t> block(R::kLength, 0);
+        EXPECT_TRUE(taken(call(block.data())));
+        dvcsim::ClearTransactions();
+        refusedFirst(call(nullptr), "a null block");
+    } else if constexpr (std::is_same_v<K, kinds::BlockXYGet> || std::is_same_v<K, kinds::BlockXYSet>) {
+        std::vector<double> xy(2 * R::kPairs, 0.25);
+        EXPECT_TRUE(taken(call(xy.data())));
+        dvcsim::ClearTransactions();
+        xy[1] = std::nan("");
+        if constexpr (std::is_same_v<K, kinds::BlockXYSet>) refusedFirst(call(xy.data()), "a coordinate that is NaN");
+        refusedFirst(call(nullptr), "a null array");
+    } else if constexpr (std::is_same_v<K, kinds::ForwardGetXY>) {
+        double x = -1, y = -1;
+        EXPECT_TRUE(answered(call(&x, &y)));
+        if (has) { EXPECT_TRUE(x >= 0 && y >= 0); }
+        dvcsim::ClearTransactions();
+        refusedFirst(call(&x, nullptr), "a null y");
+    } else if constexpr (std::is_same_v<K, kinds::ForwardSetXY>) {
+        EXPECT_TRUE(taken(call(0.3127, 0.329)));
+    } else {
+        static_assert(kIs<K>, "a row kind without its case in the table suite");
+    }
+    OnlyOwnCodes<R>();
+}
+
+std::set<uint32_t> TableCodes() {
+    std::set<uint32_t> codes;
+    rows::AllRows::ForEach([&]<class R>() { codes.insert(R::Codes::kList.begin(), R::Codes::kList.end()); });
+    return codes;
+}
+
+TEST_F(FeatureTable, EveryModelAnswersExactlyItsCodesInTheFormTheirRowsAsk) {
+    Activate();
+    const std::set<uint32_t> table = TableCodes();
+    const auto answers = Survey(table);
+    for (uint32_t code : table)
+        for (const auto& [letter, m] : kModels)
+            EXPECT_EQ(answers.count({letter, code}) != 0, ModelsWith(code).find(letter) != std::string::npos)
+                << m.model << std::hex << " and 0x" << code;
+    rows::AllRows::ForEach([&]<class R>() {
+        for (uint32_t code : R::Codes::kList)
+            for (const auto& [letter, m] : kModels) {
+                const auto it = answers.find({letter, code});
+                if (it == answers.end()) continue;
+                const Answer& a = it->second;
+                const bool met = R::Kind::kAsks == Asks::Answer ||
+                                 (R::Kind::kAsks == Asks::Value && a.value) ||
+                                 (R::Kind::kAsks == Asks::Maximum && a.maximum > 0) ||
+                                 (R::Kind::kAsks == Asks::Block && a.length >= features::MinimumBlockLength<R>() &&
+                                  a.length <= 4096);
+                EXPECT_TRUE(met) << m.model << ": " << R::kName << std::hex << " on 0x" << code;
+            }
+    });
+}
+
+TEST_F(FeatureTable, CodesOutsideTheTableHaveAReason) {
+    Activate();
+    std::set<uint32_t> known = TableCodes();
+    for (const auto& [codes, reason] : kOutsideTable) known.insert(codes.begin(), codes.end());
+    for (const dvcsim::MonitorInfo& m : dvcsim::Monitors())
+        for (dvcsim::Link link : {dvcsim::Link::DDCCI, dvcsim::Link::HID})
+            for (uint32_t code : dvcsim::FeatureCodes(m.serial, link))
+                EXPECT_TRUE(known.count(code)) << m.model << " answers 0x" << std::hex << code << " without a reason";
+}
+
+// What the property tags claim, as identification reads them, is answered.
+TEST_F(FeatureTable, WhatThePropertyTagsClaimIsAnswered) {
+    Discover();
+    const auto answers = Survey({kFlavors, 0xFF0000F3, k3DLut, 0xFF1000F0, 0x18, 0x72, 0x1B, kUSBSelection});
+    for (const auto& [letter, m] : kModels) {
+        DvCtrlFind(nullptr, 0);
+        const registry::ModelRecord* record = Monitor(m)->Record();
+        ASSERT_NE(record, nullptr);
+        const auto has = [&, l = letter](uint32_t code) { return answers.count({l, code}) != 0; };
+        if (record->ModeCount() > 0) { EXPECT_TRUE(has(kFlavors) && has(0xFF0000F3)) << m.model << ": modes"; }
+        if (record->gridCount != 0) { EXPECT_TRUE(has(k3DLut)) << m.model << ": 3D LUT"; }
+        if (record->sensorRect[2] != 0) { EXPECT_TRUE(has(0xFF1000F0)) << m.model << ": sensor"; }
+        if (!record->lutKinds.empty()) { EXPECT_TRUE(has(0x18) || has(0x72)) << m.model << ": LUT kinds"; }
+        if (!record->usbcAltModePorts.empty()) { EXPECT_TRUE(has(kUSBSelection)) << m.model << ": USB-C ports"; }
+        if (record->Word(registry::word::kLutFlags) & 2) { EXPECT_TRUE(has(0x1B)) << m.model << ": tone data"; }
+    }
+}
+
+TEST_F(FeatureTable, EveryRowOnAModelWithItOneWithoutAndAnUnknownOne) {
+    Discover();
+    rows::AllRows::ForEach([&]<class R>() {
+        if constexpr (std::is_same_v<typename R::Kind::Signature, DvError(int*)>)
+            getters_[R::kName] = [](const char* s, const char* n, int* v) { return api::ExportRow<R>(s, n, v); };
+    });
+    rows::AllRows::ForEach([&]<class R>() {
+        SCOPED_TRACE(R::kName);
+        std::string any;
+        for (uint32_t code : R::Codes::kList) any += ModelsWith(code);
+        const std::string with = ModelsWith(R::kCode);
+        if (!with.empty()) Exercise<R>(kModels.at(with[0]), true);
+        for (const auto& [letter, m] : kModels) {
+            if (any.find(letter) != std::string::npos) continue;
+            Exercise<R>(m, false);
+            break;
+        }
+        Exercise<R>(WorldMonitor{"NOPE0000", "NOPE"}, false, false);
+    });
+}
+
+}  // namespace
+}  // namespace dvc::test

@@ -1,52 +1,39 @@
-// A world with one monitor on both links whose features exercise the path
-// primitives, and helpers to read what the paths sent.
+// One virtual monitor (path_tester.json) on both links, a path of each kind
+// to it, and what reached it in short form. Waits are recorded, not slept.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <dvcsim/dvcsim.hpp>
 #include <string>
 #include <vector>
 
 #include "paths/varn_ddcci_monitor.hpp"
 #include "paths/varn_hid_monitor.hpp"
+#include "support/wait_recorder.hpp"
 
 namespace dvc::test {
 
-inline constexpr const char* kPathSerial = "PATH0001";
+using Strings = std::vector<std::string>;
+using Bytes = std::vector<uint8_t>;
+inline constexpr const char* kSerial = "PATH0001";
 
-inline const char* kPathWorld = R"({
-  "profiles": {"path-tester": {"model": "PathTester", "features": {
-    "0x88": {"max": 101, "value": 40},
-    "0x12": {"max": 0, "value": 7, "check": "none"},
-    "0x13": {"max": 100, "value": 25, "flag": 0},
-    "0x92": {"min": 0, "max": 100, "value": 60},
-    "0x93": {"min": -3, "max": 0, "value": 0},
-    "0x62": {"max": 100, "value": "0x1234", "check": "none"},
-    "0x63": {"max": 300, "value": "0x1234", "check": "none"},
-    "0xC0": {"data": [0, 0, 0, 0], "min": 100, "max": 7000},
-    "0xB8": {"kind": "mutex", "value": 0},
-    "0x52": {"max": "0xFFFFFFFF", "value": 0, "length": 2},
-    "0xE1": {"max": 5, "value": 0},
-    "0x01": {"max": "0xFFFF", "value": "0xFD", "length": 4},
-    "0x71": {"data": [52, 18, 0, 0], "partial": true},
-    "0xAA": {"data": [0, 0, 1, 0]},
-    "0x18": {"kind": "lut-select"},
-    "0x72": {"kind": "lut-select", "select_by": "data"},
-    "0xB9": {"kind": "edid-pages", "page": 0},
-    "0xC6": {"max": 70000, "value": "0x1FF", "check": "none"},
-    "0xC7": {"data": [16, 39, 5, 0]}
-  }}},
-  "monitors": [
-    {"serial": "PATH0001", "profile": "path-tester", "links": {"ddcci": {"types": [0]}, "hid": {}}}
-  ]
-})";
-
-// Activates the world and makes one path of each kind to its monitor.
 class PathWorld : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto status = dvcsim::ActivateWorldJson(kPathWorld);
+    void SetUp() override { Use("{}"); }
+    void TearDown() override {
+        Release();
+        dvcsim::DeactivateWorld();
+    }
+
+    // Activates the world with `patch` merged over the monitor's features and
+    // finds its two paths; the log starts empty.
+    void Use(const std::string& patch) {
+        Release();
+        const auto status = dvcsim::ActivateWorldJson(R"({"monitors": [{"serial": "PATH0001", "profile": ")" DVC_PATH_TESTER
+                                                      R"(", "links": {"ddcci": true, "hid": true}, "features": )" +
+                                                      patch + "}]}");
         ASSERT_TRUE(status.ok) << status.message;
         ASSERT_EQ(VarnDDCCIMonitor::FindMonitors(0), 1);
         ASSERT_EQ(VarnHIDMonitor::FindMonitors(), 1);
@@ -54,29 +41,56 @@ protected:
         hid = VarnHIDMonitor::Monitors()[0].get();
         dvcsim::ClearTransactions();
     }
-    void TearDown() override {
+    static void Release() {
         VarnHIDMonitor::ReleaseMonitors();
         VarnDDCCIMonitor::ReleaseMonitors();
-        dvcsim::DeactivateWorld();
     }
 
-    // The writes that reached the monitor over one link.
-    static std::vector<dvcsim::Transaction> Writes(dvcsim::Link link) {
-        std::vector<dvcsim::Transaction> out;
+    // The log, oldest first, then emptied: "? 70" a support query, "F 70" fixed
+    // data, "R 70" a value read, "W 70=4" a value write, "D 12#17" a data read
+    // of 17 bytes, "S 12:0a0b" a data write (its bytes, or "#size" past 16) and
+    // "U" one not waited for.
+    static Strings Trace() {
+        Strings out;
         for (const auto& t : dvcsim::Transactions()) {
-            if (t.link == link && (t.op == dvcsim::Op::SetValue || t.op == dvcsim::Op::SetData)) out.push_back(t);
+            const auto op = static_cast<size_t>(t.op);
+            if (op > static_cast<size_t>(dvcsim::Op::SetDataNoCheckResult)) continue;
+            char text[64];
+            int n = std::snprintf(text, sizeof text, "%c %x", "?FRWDSU"[op], t.code);
+            if (t.op == dvcsim::Op::SetValue) n += std::snprintf(text + n, sizeof text - n, "=%u", t.value);
+            if (t.op == dvcsim::Op::GetData || t.size > 16) std::snprintf(text + n, sizeof text - n, "#%u", t.size);
+            std::string line = text;
+            if (t.op >= dvcsim::Op::SetData && t.size <= 16) {
+                line += ':';
+                for (uint8_t b : t.data) line += "0123456789abcdef"[b >> 4], line += "0123456789abcdef"[b & 15];
+            }
+            out.push_back(line);
         }
+        dvcsim::ClearTransactions();
         return out;
     }
-    static std::size_t Count(dvcsim::Link link) {
-        std::size_t n = 0;
-        for (const auto& t : dvcsim::Transactions()) n += t.link == link ? 1 : 0;
-        return n;
-    }
+
     static uint32_t Stored(uint32_t code, uint32_t slot = 0) {
-        return dvcsim::GetStateValue(kPathSerial, code, slot).value_or(0xDEADBEEF);
+        return dvcsim::GetStateValue(kSerial, code, slot).value_or(0xDEADBEEF);
+    }
+    static Bytes StoredData(uint32_t code, uint32_t slot = 0) {
+        return dvcsim::GetStateData(kSerial, code, slot).value_or(Bytes{});
+    }
+    // Makes `count` calls of `op` on `code` (0: all), after `skip`, answer
+    // `result` (or misbehave as `kind` says).
+    static void Fault(dvcsim::Op op, uint32_t code, int32_t result, uint32_t skip = 0, uint32_t count = 1,
+                      dvcsim::FaultKind kind = dvcsim::FaultKind::Result) {
+        dvcsim::FaultRule rule;
+        rule.op = op;
+        rule.code = code;
+        rule.result = result;
+        rule.skip = skip;
+        rule.count = count;
+        rule.kind = kind;
+        dvcsim::AddFault(rule);
     }
 
+    WaitRecorder waits;
     VarnDDCCIMonitor* ddcci = nullptr;
     VarnHIDMonitor* hid = nullptr;
 };

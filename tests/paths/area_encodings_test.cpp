@@ -118,18 +118,21 @@ TEST_F(AreaEncodings, ResetsAndSaves) {
                                 DvErrFailed, DvErrNotSupported, DvOk, DvOk, DvOk, DvErrNotSupported, DvOk}));
 }
 
-// The asset tag: an enable flag, 16 characters (here no NUL) cut to the size.
+// The asset tag: an enable flag, 16 characters (here no NUL) cut to the size;
+// the size counts the NUL, and is 0 for no text.
 TEST_F(AreaEncodings, AssetTag) {
     char text[8] = "xxxxxxx";
-    int size = 0;
-    Results results{GetAssetTag(*hid, text, 5), GetAssetTagSize(*hid, &size), SetEnableAssetTag(*hid, 2),
+    int size[2] = {};
+    Results results{GetAssetTag(*hid, text, 5), GetAssetTagSize(*hid, &size[0]), SetEnableAssetTag(*hid, 2),
                     GetAssetTag(*hid, text, 0)};
-    Fault(Op::GetData, 0x12, DvErrFailed);
-    results.push_back(SetEnableAssetTag(*hid, 1));
-    EXPECT_EQ(results, (Results{DvOk, DvOk, DvOk, DvErrSizeMismatch, DvErrFailed}));
+    const uint8_t enabled = dvcsim::GetStateData(kSerial, 0x12).value()[0];
+    dvcsim::SetStateData(kSerial, 0x12, Bytes(17, 0));
+    Fault(Op::GetData, 0x12, DvErrFailed, 1);
+    results.insert(results.end(), {GetAssetTagSize(*hid, &size[1]), SetEnableAssetTag(*hid, 1)});
+    EXPECT_EQ(results, (Results{DvOk, DvOk, DvOk, DvErrSizeMismatch, DvOk, DvErrFailed}));
     EXPECT_EQ(std::string(text, 6), std::string("0123\0x", 6));
-    EXPECT_EQ((Values{size, dvcsim::GetStateData(kSerial, 0x12).value()[0]}), (Values{17, 0}));
-    EXPECT_EQ(Trace(), (Strings{"D 12#17", "D 12#17", "D 12#17", "S 12#17", "D 12#17"}));
+    EXPECT_EQ((Values{size[0], size[1], enabled}), (Values{17, 0, 0}));
+    EXPECT_EQ(Trace(), (Strings{"D 12#17", "D 12#17", "D 12#17", "S 12#17", "D 12#17", "D 12#17"}));
 }
 
 }  // namespace

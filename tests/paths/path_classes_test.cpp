@@ -69,14 +69,14 @@ TEST_F(PathClasses, HandWrittenEncodings) {
     int32_t level = 0, flag = 0, maximum = 0, minimum = 0, sense = 0;
     const int32_t lowest = -5;
     uint32_t signal[3] = {}, volume[3] = {};
-    const uint16_t off = 0, port = 0x0302;
+    const uint16_t notOne = 2, port = 0x0302;  // only 1 sets the signal bit
     uint16_t hours[2] = {};
     uint8_t minutes[2] = {};
     double x = 0.3127, y = 0.329, xy[4] = {};
     const Results results{
         ddcci->ReadBlackLevel(0xE4, &level), ddcci->QueryBlackLevelRange(0xE4, &flag, &maximum, &minimum),
         ddcci->WriteBlackLevel(0xE4, &lowest), hid->ReadBlackLevel(0xE4, &level), ddcci->ReadSignal(0x01, &signal[0]),
-        hid->ReadSignal(0x01, &signal[1]), hid->WriteSignal(0x01, &off), hid->ReadSignal(0x71, &signal[2]),
+        hid->ReadSignal(0x01, &signal[1]), hid->WriteSignal(0x01, &notOne), hid->ReadSignal(0x71, &signal[2]),
         hid->WriteSignal(0x71, &port), hid->ReadSignal(0x72, &signal[2]),
         ddcci->ReadUsageTime(0x13, &hours[0], &minutes[0]), hid->ReadUsageTime(0x13, &hours[1], &minutes[1]),
         hid->ReadAudioVolume(0xE7, &volume[0]), hid->ReadAudioVolume(0xE8, &volume[1]),

@@ -28,7 +28,7 @@ inline Bytes Pattern(size_t size) {
 class PathWorld : public ::testing::Test {
 protected:
     void SetUp() override { Use("{}"); }
-    void TearDown() override { Release(), dvcsim::DeactivateWorld(); }
+    void TearDown() override { Release(); dvcsim::DeactivateWorld(); }
     // The world with `patch` merged over the monitor's features, its two paths found, the log empty.
     void Use(const std::string& patch) {
         Release();
@@ -41,7 +41,7 @@ protected:
         hid = VarnHIDMonitor::Monitors()[0].get();
         dvcsim::ClearTransactions();
     }
-    static void Release() { VarnHIDMonitor::ReleaseMonitors(), VarnDDCCIMonitor::ReleaseMonitors(); }
+    static void Release() { VarnHIDMonitor::ReleaseMonitors(); VarnDDCCIMonitor::ReleaseMonitors(); }
     static uint32_t Stored(uint32_t code, uint32_t slot = 0) {
         return dvcsim::GetStateValue(kSerial, code, slot).value_or(0xDEADBEEF);
     }

@@ -1,6 +1,6 @@
 // Decoding of the monitor's signal description block: the port, the stream
 // attributes, the AVI InfoFrame and the dynamic range and mastering
-// InfoFrame. Pure functions; the per-path read is in infoframe_read.cpp.
+// InfoFrame. Pure functions; the per-path read is in modes_inputs.cpp.
 #pragma once
 
 #include <cstdint>

@@ -25,7 +25,9 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        return app.exit(e);
+        // Help and version are answers; every other parse error is the
+        // command line's fault, which dvctl reports as 2 like its own.
+        return app.exit(e) == 0 ? 0 : 2;
     } catch (const dvc::cli::Failure& f) {
         return dvc::cli::Report(f);
     } catch (const dvc::cli::UsageError& e) {

@@ -1,190 +1,133 @@
-// Reading, setting and running catalogue features, against stand-in
-// exports that record how they were called: argument order, the number
-// beside the value, block lengths, and that bad words call nothing.
+// The command line's words as values, and features read, set and run through stand-in exports that log their
+// calls: the monitor's pair, a value's order beside its channel or item, block lengths; bad words call nothing.
+#include <fmt/format.h>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "failure.hpp"
 #include "feature_access.hpp"
+#include "value_text.hpp"
 
 namespace {
 
-using namespace dvctl;
+using namespace dvc::cli;
+using testing::HasSubstr, testing::Property, testing::Throws, testing::ThrowsMessage;
 
-struct Calls {
-    int count = 0;
-    std::string id1, id2;
-    std::vector<int> ints;
-    std::vector<uint8_t> bytes;
-    std::vector<double> doubles;
-    int blockLength = 300;  // what the block stand-in holds
-    bool blockLies = false;  // reports more than it was given room for
-};
-Calls calls;
-
-void Record(Id id1, Id id2, std::vector<int> ints) {
-    ++calls.count;
-    calls.id1 = id1;
-    calls.id2 = id2;
-    calls.ints = std::move(ints);
+TEST(DvctlValues, WordsAreNumbersHexOrSwitchesAndBadOnesAreQuoted) {
+    for (const auto& [text, value] : std::vector<std::pair<const char*, int>>{
+             {"42", 42}, {"-5", -5}, {"+7", 7}, {"0x1F", 31}, {"0X10", 16}, {"-0x10", -16}, {"2147483647", 2147483647},
+             {"-2147483648", -2147483647 - 1}, {"0xFFFFFFFF", -1}, {"0x80000000", -2147483647 - 1},  // hex: 32 bits
+             {"on", 1}, {"OFF", 0}, {"true", 1}, {"no", 0}, {"Yes", 1}, {"false", 0}})
+        EXPECT_EQ(ParseInt(text), value) << text;
+    for (const std::string bad : {"", "-", "+", "abc", "12abc", "1.5", "0x", "0xG1", "--3", "+-3", " 3", "2147483648",
+                                  "-2147483649", "0x100000000", "-0x80000001", "99999999999999999999999"})
+        EXPECT_THAT([&] { ParseInt(bad); }, ThrowsMessage<UsageError>(HasSubstr("\"" + bad + "\""))) << bad;
+    EXPECT_EQ(ParseNumber("-3.127e-1"), -0.3127);
+    for (const char* bad : {"", "x", "0.3.1", "nan", "inf", "0.3 "}) EXPECT_THROW(ParseNumber(bad), UsageError) << bad;
+    for (const char* text : {"0a1bff", "0A1BFF", "0x0a1bff", "0X0a1bff", "0a:1b:ff", "0a 1b-ff"})
+        EXPECT_EQ(ParseHex(text), (std::vector<uint8_t>{0x0a, 0x1b, 0xff})) << text;
+    EXPECT_EQ(Hex({0, 1, 0x0a, 0x80, 0xff}), "00010a80ff");
+    for (const char* bad : {"0a1", "0:a1b", "0g", "zz", "", "0x", ":"}) EXPECT_THROW(ParseHex(bad), UsageError) << bad;
 }
 
-DvError SetValue(Id a, Id b, int v) { Record(a, b, {v}); return DvOk; }
-DvError SetChannel(Id a, Id b, int value, int channel) { Record(a, b, {value, channel}); return DvOk; }
-DvError SetItem(Id a, Id b, int index, int value) { Record(a, b, {index, value}); return DvOk; }
-DvError GetChannel(Id a, Id b, int* value, int channel) { Record(a, b, {channel}); *value = 100 + channel; return DvOk; }
-DvError GetItem(Id a, Id b, int index, int* value) { Record(a, b, {index}); *value = 200 + index; return DvOk; }
-DvError Refuse(Id a, Id b, int* value) { Record(a, b, {}); *value = 0; return DvErrRefused; }
-DvError Range(Id a, Id b, int* maximum, int* minimum) { Record(a, b, {}); *maximum = 10; *minimum = -10; return DvOk; }
+std::string called;      // the stand-ins' calls, in order
+int blockLength = 300;   // what the block stand-in holds
+bool blockLies = false;  // it reports its length without asking for room
 
+template <class... T>
+DvError Log(const char* name, Id a, Id b, T... values) {
+    called += fmt::format("{}({} {}", name, a, b);
+    ((called += fmt::format(" {}", values)), ...);
+    called += ") ";
+    return DvOk;
+}
+
+DvError SetValue(Id a, Id b, int v) { return Log("SetValue", a, b, v); }
+DvError SetChannel(Id a, Id b, int value, int channel) { return Log("SetChannel", a, b, value, channel); }
+DvError SetItem(Id a, Id b, int index, int value) { return Log("SetItem", a, b, index, value); }
+DvError GetChannel(Id a, Id b, int* v, int channel) { *v = 100 + channel; return Log("GetChannel", a, b, channel); }
+DvError GetItem(Id a, Id b, int index, int* value) { *value = 200 + index; return Log("GetItem", a, b, index); }
+DvError Refuse(Id a, Id b, int*) { Log("Refuse", a, b); return DvErrRefused; }
+DvError Range(Id, Id, int* maximum, int* minimum) { *maximum = 10; *minimum = -10; return DvOk; }
+DvError SetFixed(Id a, Id b, const uint8_t* d) { return Log("SetFixed", a, b, +d[0], +d[1], +d[2]); }
+DvError SetPairs(Id a, Id b, const double* xy) { return Log("SetPairs", a, b, xy[0], xy[1], xy[2], xy[3]); }
+DvError SetBlock(Id a, Id b, const uint8_t* d, int n) { return Log("SetBlock", a, b, n, +d[0], +d[n - 1]); }
+DvError Action(Id a, Id b, const std::vector<int>& w) { return Log("Action", a, b, w.size(), w.at(0), w.at(1)); }
 DvError Block(Id a, Id b, uint8_t* data, int* size) {
-    Record(a, b, {*size});
-    if (*size < calls.blockLength && !calls.blockLies) {
-        *size = calls.blockLength;
-        return DvErrSizeMismatch;
-    }
-    const int n = std::min(*size, calls.blockLength);
-    for (int i = 0; i < n; ++i) data[i] = static_cast<uint8_t>(i);
-    *size = calls.blockLies ? *size + 1 : calls.blockLength;
+    Log("Block", a, b, *size);
+    const int room = std::exchange(*size, blockLength);
+    if (room < blockLength && !blockLies) return DvErrSizeMismatch;
+    for (int i = 0; i < std::min(room, blockLength); ++i) data[i] = static_cast<uint8_t>(i);
     return DvOk;
 }
-DvError SetBlock(Id a, Id b, const uint8_t* data, int size) {
-    Record(a, b, {size});
-    calls.bytes.assign(data, data + size);
-    return DvOk;
-}
-DvError SetFixed(Id a, Id b, const uint8_t* data) {
-    Record(a, b, {});
-    calls.bytes.assign(data, data + 3);
-    return DvOk;
-}
-DvError SetPairs(Id a, Id b, const double* xy) {
-    Record(a, b, {});
-    calls.doubles.assign(xy, xy + 4);
-    return DvOk;
-}
-DvError TwoArguments(Id a, Id b, const std::vector<int>& arguments) { Record(a, b, arguments); return DvOk; }
 
-class FeatureAccess : public testing::Test {
-protected:
-    void SetUp() override {
-        calls = Calls{};
-        monitor.serial = "12345678";
-        monitor.model = "TESTMODEL";
+Feature Make(Getter get, Setter set = {}, Ranger range = {}, Runner run = {}) {
+    return Feature{"test-feature", "TestFeature", "a test feature", {}, get, set, range, run};
+}
+
+const Monitor kMonitor{0, "S", "M", 0, {}};
+const Feature kChannel = Make(ChannelGet{GetChannel}, ChannelSet{SetChannel}, IntRange{Range});
+const Feature kItem = Make(ItemGet{GetItem}, ItemSet{SetItem});
+const Feature kValue = Make(ValueGet{Refuse}, ValueSet{SetValue});
+const Feature kPairs = Make({}, PairsSet{SetPairs, 2});
+const Feature kFixed = Make({}, FixedSet{SetFixed, 3});
+const Feature kAction = Make({}, {}, {}, ArgsCommand{Action, 2, "KIND VALUE"});
+
+TEST(FeatureAccess, ValuesChannelsAndItemsReachTheirOwnArguments) {
+    called.clear();
+    EXPECT_EQ(ReadFeature(kChannel, kMonitor, {2, {}}, false).text, "102");
+    EXPECT_EQ(ReadFeature(kItem, kMonitor, {{}, 4}, false).fields["value"], 204);
+    WriteFeature(kChannel, kMonitor, {1, {}}, {"77"});
+    WriteFeature(kItem, kMonitor, {{}, 3}, {"0x20"});
+    WriteFeature(kPairs, kMonitor, {}, {"0.1", "0.2", "0.3", "0.4"});
+    WriteFeature(kFixed, kMonitor, {}, {"0a:0b:0c"});
+    WriteFeature(Make({}, BlockSet{SetBlock}), kMonitor, {}, {"0xdeadbeef"});
+    RunFeature(kAction, kMonitor, {"1", "0x100"});
+    EXPECT_EQ(called, "GetChannel(S M 2) GetItem(S M 4) SetChannel(S M 77 1) SetItem(S M 3 32) SetPairs(S M 0.1 0.2 "
+                      "0.3 0.4) SetFixed(S M 10 11 12) SetBlock(S M 4 222 239) Action(S M 2 1 256) ");
+    // The range when asked, or when there is nothing else to read.
+    EXPECT_EQ(ReadFeature(kChannel, kMonitor, {}, true).text, "min -10 max 10");
+    EXPECT_EQ(ReadFeature(Make({}, {}, IntRange{Range}), kMonitor, {}, false).fields,
+              (nlohmann::ordered_json{{"min", -10}, {"max", 10}}));
+    EXPECT_THAT([] { ReadFeature(kValue, kMonitor, {}, false); },
+                Throws<Failure>(Property(&Failure::Code, DvErrRefused)));
+}
+
+TEST(FeatureAccess, BadWordsAndSelectorsAreFoundBeforeAnyCall) {
+    called.clear();
+    EXPECT_THROW(ReadFeature(kChannel, kMonitor, {}, false), UsageError);
+    EXPECT_THROW(ReadFeature(kChannel, kMonitor, {{}, 1}, false), UsageError);  // an index is not a channel
+    EXPECT_THROW(ReadFeature(kChannel, kMonitor, {1, {}}, true), UsageError);  // a range has no channel
+    EXPECT_THROW(WriteFeature(kValue, kMonitor, {0, {}}, {"1"}), UsageError);
+    EXPECT_THROW(ReadFeature(kValue, kMonitor, {}, true), UsageError);  // no range
+    for (const auto& words : std::vector<std::vector<std::string>>{{"ten"}, {}, {"1", "2"}})
+        EXPECT_THROW(WriteFeature(kValue, kMonitor, {}, words), UsageError) << words.size();
+    EXPECT_THROW(WriteFeature(kFixed, kMonitor, {}, {"01020304"}), UsageError);
+    EXPECT_THROW(WriteFeature(kAction, kMonitor, {}, {"1"}), UsageError);  // nothing to set
+    EXPECT_THROW(RunFeature(kAction, kMonitor, {"1"}), UsageError);
+    EXPECT_THROW(RunFeature(kAction, kMonitor, {"1", "x"}), UsageError);
+    EXPECT_THROW(RunFeature(kValue, kMonitor, {}), UsageError);  // not an action
+    EXPECT_EQ(called, "");
+}
+
+TEST(FeatureAccess, BlocksGrowOnceToTheLengthTheLibraryReports) {
+    const Feature block = Make(BlockGet{Block});
+    for (const int length : {300, 5}) {
+        called.clear();
+        blockLength = length;
+        const std::string text = ReadFeature(block, kMonitor, {}, false).text;
+        EXPECT_EQ(text.size(), 2u * length);
+        EXPECT_EQ(text.substr(0, 10), "0001020304");
+        EXPECT_EQ(called, length > 256 ? "Block(S M 256) Block(S M 300) " : "Block(S M 256) ");
     }
-    static Feature Make(Getter get, Setter set = {}, Ranger range = {}, Runner run = {}) {
-        return Feature{"test-feature", "TestFeature", "a test feature", {}, get, set, range, run};
-    }
-    Monitor monitor;
-};
-
-TEST_F(FeatureAccess, ChannelsAndIndexesReachTheirOwnArgument) {
-    const Feature channel = Make(ChannelGet{GetChannel}, ChannelSet{SetChannel});
-    EXPECT_EQ(ReadFeature(channel, monitor, {2, {}}, false).text, "102");
-    EXPECT_EQ(calls.ints, (std::vector<int>{2}));
-    EXPECT_EQ(calls.id1, "12345678");
-    EXPECT_EQ(calls.id2, "TESTMODEL");
-    WriteFeature(channel, monitor, {1, {}}, {"77"});
-    EXPECT_EQ(calls.ints, (std::vector<int>{77, 1}));  // value, then channel
-
-    const Feature item = Make(ItemGet{GetItem}, ItemSet{SetItem});
-    const Reading read = ReadFeature(item, monitor, {{}, 4}, false);
-    EXPECT_EQ(read.fields["value"], 204);
-    WriteFeature(item, monitor, {{}, 3}, {"0x20"});
-    EXPECT_EQ(calls.ints, (std::vector<int>{3, 32}));  // index, then value
-}
-
-TEST_F(FeatureAccess, AMissingOrSurplusSelectorCallsNothing) {
-    const Feature channel = Make(ChannelGet{GetChannel}, ChannelSet{SetChannel});
-    EXPECT_THROW(ReadFeature(channel, monitor, {}, false), UsageError);
-    EXPECT_THROW(ReadFeature(channel, monitor, {{}, 1}, false), UsageError);  // an index is not a channel
-    EXPECT_THROW(WriteFeature(channel, monitor, {}, {"1"}), UsageError);
-    const Feature value = Make({}, ValueSet{SetValue});
-    EXPECT_THROW(WriteFeature(value, monitor, {0, {}}, {"1"}), UsageError);
-    EXPECT_EQ(calls.count, 0);
-}
-
-TEST_F(FeatureAccess, BadWordsAreFoundBeforeAnyCall) {
-    const Feature value = Make({}, ValueSet{SetValue});
-    EXPECT_THROW(WriteFeature(value, monitor, {}, {"ten"}), UsageError);
-    EXPECT_THROW(WriteFeature(value, monitor, {}, {}), UsageError);
-    EXPECT_THROW(WriteFeature(value, monitor, {}, {"1", "2"}), UsageError);
-    const Feature pairs = Make({}, PairsSet{SetPairs, 2});
-    EXPECT_THROW(WriteFeature(pairs, monitor, {}, {"0.1", "0.2", "0.3", "x"}), UsageError);
-    EXPECT_THROW(WriteFeature(pairs, monitor, {}, {"0.1", "0.2", "0.3"}), UsageError);
-    const Feature fixed = Make({}, FixedSet{SetFixed, 3});
-    EXPECT_THROW(WriteFeature(fixed, monitor, {}, {"0102"}), UsageError);
-    EXPECT_THROW(WriteFeature(fixed, monitor, {}, {"01020304"}), UsageError);
-    EXPECT_THROW(WriteFeature(Make(ValueGet{Refuse}), monitor, {}, {"1"}), UsageError);  // nothing to set
-    EXPECT_EQ(calls.count, 0);
-
-    WriteFeature(pairs, monitor, {}, {"0.1", "0.2", "0.3", "0.4"});
-    EXPECT_EQ(calls.doubles, (std::vector<double>{0.1, 0.2, 0.3, 0.4}));
-    WriteFeature(fixed, monitor, {}, {"0a:0b:0c"});
-    EXPECT_EQ(calls.bytes, (std::vector<uint8_t>{10, 11, 12}));
-}
-
-TEST_F(FeatureAccess, ALibraryFailureCarriesItsCode) {
-    try {
-        ReadFeature(Make(ValueGet{Refuse}), monitor, {}, false);
-        ADD_FAILURE() << "a refusal read as a value";
-    } catch (const Failure& f) {
-        EXPECT_EQ(f.Code(), DvErrRefused);
-        EXPECT_NE(std::string(f.what()).find("test-feature"), std::string::npos);
-    }
-}
-
-TEST_F(FeatureAccess, BlocksGrowToTheLengthTheLibraryReports) {
-    const Feature block = Make(BlockGet{Block}, BlockSet{SetBlock});
-    const Reading read = ReadFeature(block, monitor, {}, false);
-    EXPECT_EQ(calls.count, 2);
-    EXPECT_EQ(calls.ints, (std::vector<int>{300}));
-    ASSERT_EQ(read.fields["bytes"].size(), 300u);
-    EXPECT_EQ(read.text.substr(0, 8), "00010203");
-    EXPECT_EQ(read.text.size(), 600u);
-
-    // A short block needs one call.
-    calls = Calls{};
-    calls.blockLength = 5;
-    EXPECT_EQ(ReadFeature(block, monitor, {}, false).text, "0001020304");
-    EXPECT_EQ(calls.count, 1);
-
-    // A length past the room given is not believed.
-    calls = Calls{};
-    calls.blockLies = true;
-    try {
-        ReadFeature(block, monitor, {}, false);
-        ADD_FAILURE() << "a block longer than its buffer was read";
-    } catch (const Failure& f) {
-        EXPECT_EQ(f.Code(), DvErrDataTruncated);
-    }
-
-    WriteFeature(block, monitor, {}, {"0xdeadbeef"});
-    EXPECT_EQ(calls.bytes, (std::vector<uint8_t>{0xde, 0xad, 0xbe, 0xef}));
-    EXPECT_EQ(calls.ints, (std::vector<int>{4}));
-}
-
-TEST_F(FeatureAccess, RangesAreReadWhenAskedOrWhenThereIsNothingElse) {
-    const Feature both = Make(ItemGet{GetItem}, {}, IntRange{Range});
-    EXPECT_EQ(ReadFeature(both, monitor, {}, true).text, "min -10 max 10");
-    const Reading only = ReadFeature(Make({}, {}, IntRange{Range}), monitor, {}, false);
-    EXPECT_EQ(only.fields["min"], -10);
-    EXPECT_EQ(only.fields["max"], 10);
-    EXPECT_THROW(ReadFeature(Make(ValueGet{Refuse}), monitor, {}, true), UsageError);
-}
-
-TEST_F(FeatureAccess, ActionsTakeExactlyTheirArguments) {
-    const Feature action = Make({}, {}, {}, ArgsCommand{TwoArguments, 2, "KIND VALUE"});
-    EXPECT_THROW(RunFeature(action, monitor, {"1"}), UsageError);
-    EXPECT_THROW(RunFeature(action, monitor, {"1", "x"}), UsageError);
-    EXPECT_EQ(calls.count, 0);
-    RunFeature(action, monitor, {"1", "0x100"});
-    EXPECT_EQ(calls.ints, (std::vector<int>{1, 256}));
-    EXPECT_THROW(RunFeature(Make(ValueGet{Refuse}), monitor, {}), UsageError);  // not an action
+    blockLength = 300;
+    blockLies = true;  // a length past the room given is not believed
+    EXPECT_THAT([&] { ReadFeature(block, kMonitor, {}, false); },
+                Throws<Failure>(Property(&Failure::Code, DvErrDataTruncated)));
 }
 
 }  // namespace

@@ -1,99 +1,124 @@
-// dvctl as a user runs it, against the built-in default world.
+// dvctl as a user runs it, on the built-in virtual worlds: exit status 0 done, 1 the library failed, 2 the
+// command line was at fault; a success writes nothing on stderr (no progress line off a terminal), a failure
+// nothing on stdout. What one process sets, the next one reads from DVC_SIM_STATE's file.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <string>
+#include <tuple>
 
-#include "dvctl_run.hpp"
+namespace {
 
-using dvctltest::CountOf;
-using dvctltest::Dvctl;
-using dvctltest::LineWith;
-using dvctltest::Outcome;
+struct Outcome {
+    int status;
+    std::string out, err;
+};
 
-TEST(DvctlList, ShowsEachMonitorOnceWithItsPathsInOrder) {
-    const Outcome run = Dvctl("--sim list");
-    ASSERT_EQ(run.status, 0) << run.err;
-    // The monitor on both cables is one monitor, found over HID first.
-    EXPECT_EQ(CountOf(run.out, "CX2740"), 1);
-    const std::string line = LineWith(run.out, "CX2740");
-    EXPECT_NE(line.find("21409001"), std::string::npos) << line;
-    EXPECT_NE(line.find("HID, DDC/CI"), std::string::npos) << line;
-    EXPECT_EQ(CountOf(run.out, "OF2210"), 2);
-    EXPECT_NE(LineWith(run.out, "CG3180").find("HID, DDC/CI, DDC/CI-1"), std::string::npos);
+std::string Slurp(const std::string& path) {
+    const std::string text{std::istreambuf_iterator<char>(std::ifstream(path).rdbuf()), {}};
+    std::remove(path.c_str());
+    return text;
 }
 
-TEST(DvctlList, JsonNamesKindsAndPaths) {
-    const Outcome run = Dvctl("--sim=default list --json");
-    ASSERT_EQ(run.status, 0) << run.err;
-    const auto list = nlohmann::json::parse(run.out);
-    ASSERT_EQ(list.size(), 5u);
-    int seen = 0;
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        EXPECT_EQ(list[i]["index"], static_cast<int>(i));
-        if (list[i]["model"] != "CX2740") continue;
-        ++seen;
-        EXPECT_EQ(list[i]["pathKind"], 0);
-        EXPECT_EQ(list[i]["paths"], nlohmann::json({"HID", "DDC/CI"}));
+class Dvctl : public testing::Test {
+protected:
+    void TearDown() override { std::remove(state_.c_str()); }
+
+    Outcome Run(const std::string& args) const {
+        const int raw = std::system(("DVC_SIM_STATE=" + state_ + " timeout 120 " DVCTL_PATH " " + args + " >" +
+                                     state_ + ".out 2>" + state_ + ".err </dev/null").c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(state_ + ".out"), Slurp(state_ + ".err")};
     }
-    EXPECT_EQ(seen, 1);
-    // Monitors come in the registry's order: by serial number.
-    EXPECT_LT(list[0]["serial"].get<std::string>(), list[1]["serial"].get<std::string>());
+
+    const std::string state_ = testing::TempDir() + "dvctl_state_" + std::to_string(getpid()) + ".json";
+};
+
+// One session, in order, later steps reading what earlier ones set: the arguments, the exit status, the whole
+// lines that stdout must hold (split at '\n'), and what stderr must hold.
+const std::tuple<const char*, int, const char*, const char*> kSession[] = {
+    {"--sim list", 0, "2     21409001  CX2740           HID       HID, DDC/CI\n"
+                      "4     23100077  CG3180           HID       HID, DDC/CI, DDC/CI-1", ""},
+    {"--sim info 17200455", 0, "  colour temperature: native, 5000 K, 6500 K, 9300 K, preset 0xfffe", ""},
+    {"--sim info 4", 0, "CG3180 23100077 (monitor 4, found over HID)", ""},
+    {"--sim features CX2740", 0, "  OSDLanguage — language of the on-screen display: get, set (osd-language)", ""},
+    {"--sim get CX2740", 0, "KeyLockState — key lock setting: get, set (key-lock-state, key-lock)", ""},
+    {"--sim get CX2740 osd-language", 0, "0", ""},
+    {"--sim set CX2740 osd-language 3", 0, "osd-language set to 3", ""},
+    {"--sim set CX2740 osd-language 99", 1, "",
+     "error: DvErrRefused: The monitor refused the request. (setting osd-language to 99)"},
+    {"--sim get CX2740 OSDLanguage", 0, "3", ""},
+    {"--sim set CX2740 all-key-lock on", 0, "all-key-lock set to 1", ""},
+    {"--sim get CX2740 all-key-lock", 0, "1", ""},
+    {"--sim set 17200455 black-level -5", 0, "black-level set to -5", ""},
+    {"--sim get 17200455 black-level", 0, "-5", ""},
+    {"--sim set CX2740 gain 128 --channel 2", 0, "gain set to 128", ""},
+    {"--sim get CX2740 gain --channel 2", 0, "128", ""},
+    {"--sim set CX2740 auto-thriftlux-settings 00:00:10:0f:2c:01:00:00", 0, "", ""},
+    {"--sim get CX2740 auto-thriftlux-settings", 0, "0000100f2c010000", ""},
+    // The office model's automatic adjustment reads busy for a while, then done (6).
+    {"--sim set 17200455 auto-adjust 4", 0, "auto-adjust set to 4", ""},
+    {"--sim get 17200455 auto-adjust", 0, "6", ""},
+    {"--sim run CX2740 edid-ddc-write", 0, "edid-ddc-write: done", ""},
+    {"--sim run CX2740 edid-ddc-write 1", 2, "", "edid-ddc-write takes no arguments, not 1 word"},
+    {"--sim run 17200455 edid-ddc-write", 1, "", "error: DvErrNotSupported"},
+    {"--sim get CX2740 chromaticity", 0, "x 0.64 y 0.33", ""},
+    {"--sim get CX2740 signal-info-frame", 0, "bitDepth 8\ntransferFunction -1", ""},
+    {"--sim get CX2740 osd-langauge", 2, "", "no feature is called \"osd-langauge\"; did you mean osd-language?"},
+    {"--sim set CX2740 power-save-state 1", 2, "", "power-save-state cannot be set"},
+    {"--sim info 5", 1, "", "(no monitor is named \"5\"; dvctl list shows them)"},
+    {"--sim info OF2210", 1, "", "error: DvErrInvalidParameter: "},
+    {"--sim info", 2, "", ""},
+};
+
+TEST_F(Dvctl, ASessionOnTheDefaultWorld) {
+    for (const auto& [args, status, expected, err] : kSession) {
+        SCOPED_TRACE(args);
+        const Outcome run = Run(args);
+        EXPECT_EQ(run.status, status) << run.err;
+        EXPECT_NE(run.err.find(err), std::string::npos) << run.err;
+        EXPECT_TRUE(status == 0 ? run.err.empty() : run.out.empty()) << run.out << run.err;
+        std::istringstream lines(expected);
+        for (std::string line; std::getline(lines, line);)
+            EXPECT_NE(("\n" + run.out).find("\n" + line + "\n"), std::string::npos) << line << " in:\n" << run.out;
+    }
 }
 
-TEST(DvctlList, AnEmptyWorldHasNoMonitors) {
-    const Outcome run = Dvctl("--sim=empty list");
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("no monitors"), std::string::npos);
+// A field of JSON output by pointer ("byStem": the "features" keyed by stem); a null field: absent.
+const std::tuple<const char*, const char*, const char*> kJson[] = {
+    {"--sim=default list --json", "/2",
+     R"({"index":2,"serial":"21409001","model":"CX2740","pathKind":0,"pathKindName":"HID","paths":["HID","DDC/CI"]})"},
+    {"--sim=default list --json", "/5", nullptr},
+    {"--sim info CG3180 --json", "/flavors/3", R"({"flavor": 6, "modes": [7, 8], "features": [0, 8, 9, 14]})"},
+    {"--sim features CX2740 --json", "/byStem/AudioVolume",
+     R"({"stem": "AudioVolume", "name": "audio-volume", "aliases": [], "description": "audio volume",
+         "operations": ["get", "set", "range"], "supported": true, "askedBy": "DvCtrlSupportedAudioVolume"})"},
+    {"--sim features CX2740 --json", "/byStem/Clock", nullptr},
+    {"--sim features CX2740 --all --json", "/byStem/Clock/supported", "false"},
+    {"--sim features 17200455 --json", "/byStem/Clock/supported", "true"},
+    {"--sim get CX2740 gain --channel 1 --json", "",
+     R"({"serial": "21409001", "model": "CX2740", "feature": "gain", "channel": 1, "value": 255})"},
+    {"--sim get CX2740 auto-thriftlux-settings --json", "/bytes", "[0, 0, 160, 15, 44, 1, 1, 0]"},
+    {"--sim get CG3180 iis-area --index 0 --json", "/geometry", "[0, 0, 3840, 2160]"},
+};
+
+TEST_F(Dvctl, JsonOutputHoldsItsFields) {
+    for (const auto& [args, pointer, json] : kJson) {
+        SCOPED_TRACE(std::string(args) + " " + pointer);
+        const Outcome run = Run(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        nlohmann::json out = nlohmann::json::parse(run.out);
+        if (out.contains("features"))
+            for (const auto& f : nlohmann::json(out["features"])) out["byStem"][f["stem"].get<std::string>()] = f;
+        const nlohmann::json::json_pointer at(pointer);
+        EXPECT_EQ(out.contains(at) ? out.at(at) : "(absent)", json ? nlohmann::json::parse(json) : "(absent)");
+    }
 }
 
-TEST(DvctlInfo, ShowsTheModelRecordAndFlavors) {
-    const Outcome run = Dvctl("--sim info CX2740");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("6 picture modes"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("2.2 [5]"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("flavor 4"), std::string::npos) << run.out;
-    const Outcome tagless = Dvctl("--sim info 17200455");
-    ASSERT_EQ(tagless.status, 0) << tagless.err;
-    EXPECT_NE(tagless.out.find("6500 K"), std::string::npos) << tagless.out;
-    EXPECT_NE(tagless.out.find("input ports:        10, 20"), std::string::npos) << tagless.out;
-}
-
-TEST(DvctlInfo, JsonIsTheSameWhateverTheMonitorIsCalled) {
-    const Outcome byModel = Dvctl("--sim info CG3180 --json");
-    ASSERT_EQ(byModel.status, 0) << byModel.err;
-    const auto info = nlohmann::json::parse(byModel.out);
-    EXPECT_EQ(info["serial"], "23100077");
-    EXPECT_EQ(info["modeCount"], 8);
-    EXPECT_EQ(info["mediaEmulationCount"], 4);
-    ASSERT_EQ(info["flavors"].size(), 4u);
-    EXPECT_EQ(info["flavors"][0]["modes"], nlohmann::json({1, 2}));
-    EXPECT_EQ(info["flavors"][3]["features"], nlohmann::json({0, 8, 9, 14}));
-    const int index = info["index"];
-    const Outcome byIndex = Dvctl("--sim info " + std::to_string(index) + " --json");
-    const Outcome bySerial = Dvctl("--sim info 23100077 --json");
-    EXPECT_EQ(nlohmann::json::parse(byIndex.out), info);
-    EXPECT_EQ(nlohmann::json::parse(bySerial.out), info);
-}
-
-TEST(DvctlInfo, BadNamesFailWithTheErrorName) {
-    const Outcome unknown = Dvctl("--sim info NOSUCH");
-    EXPECT_NE(unknown.status, 0);
-    EXPECT_TRUE(unknown.out.empty()) << unknown.out;
-    EXPECT_NE(unknown.err.find("DvErrFailed"), std::string::npos) << unknown.err;
-    EXPECT_NE(unknown.err.find("NOSUCH"), std::string::npos) << unknown.err;
-    // Two monitors share this model name.
-    const Outcome ambiguous = Dvctl("--sim info OF2210");
-    EXPECT_NE(ambiguous.status, 0);
-    EXPECT_NE(ambiguous.err.find("DvErrInvalidParameter"), std::string::npos) << ambiguous.err;
-    // An index past the end is no monitor either.
-    const Outcome pastEnd = Dvctl("--sim info 5");
-    EXPECT_NE(pastEnd.status, 0);
-    EXPECT_NE(pastEnd.err.find("DvErrFailed"), std::string::npos) << pastEnd.err;
-}
-
-TEST(DvctlInfo, UsageErrorsExitNonZero) {
-    EXPECT_NE(Dvctl("--sim info").status, 0);
-    EXPECT_NE(Dvctl("--sim").status, 0);
-    EXPECT_NE(Dvctl("--sim frobnicate").status, 0);
-}
+}  // namespace

@@ -11,7 +11,7 @@
 #include "feature_listing.hpp"
 #include "session.hpp"
 
-namespace dvctl {
+namespace dvc::cli {
 
 namespace {
 
@@ -98,4 +98,4 @@ void AddFeaturesCommand(CLI::App& app, const GlobalOptions& global) {
     cmd->callback([&global, options] { RunFeatures(global, *options); });
 }
 
-}  // namespace dvctl
+}  // namespace dvc::cli

@@ -10,7 +10,7 @@
 #include "command_parts.hpp"
 #include "session.hpp"
 
-namespace dvctl {
+namespace dvc::cli {
 
 namespace {
 
@@ -48,4 +48,4 @@ void AddGetCommand(CLI::App& app, const GlobalOptions& global) {
     cmd->callback([&global, options] { RunGet(global, *options); });
 }
 
-}  // namespace dvctl
+}  // namespace dvc::cli

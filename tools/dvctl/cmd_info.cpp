@@ -8,7 +8,7 @@
 #include "model_facts.hpp"
 #include "session.hpp"
 
-namespace dvctl {
+namespace dvc::cli {
 
 namespace {
 
@@ -35,4 +35,4 @@ void AddInfoCommand(CLI::App& app, const GlobalOptions& global) {
     cmd->callback([&global, options] { RunInfo(global, *options); });
 }
 
-}  // namespace dvctl
+}  // namespace dvc::cli

@@ -9,7 +9,7 @@
 #include "command.hpp"
 #include "session.hpp"
 
-namespace dvctl {
+namespace dvc::cli {
 
 namespace {
 
@@ -52,4 +52,4 @@ void AddListCommand(CLI::App& app, const GlobalOptions& global) {
     cmd->callback([&global, options] { RunList(global, *options); });
 }
 
-}  // namespace dvctl
+}  // namespace dvc::cli

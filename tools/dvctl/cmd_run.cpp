@@ -9,7 +9,7 @@
 #include "feature_listing.hpp"
 #include "session.hpp"
 
-namespace dvctl {
+namespace dvc::cli {
 
 namespace {
 
@@ -45,4 +45,4 @@ void AddRunCommand(CLI::App& app, const GlobalOptions& global) {
     cmd->callback([&global, options] { RunAction(global, *options); });
 }
 
-}  // namespace dvctl
+}  // namespace dvc::cli

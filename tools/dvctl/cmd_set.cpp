@@ -9,7 +9,7 @@
 #include "feature_listing.hpp"
 #include "session.hpp"
 
-namespace dvctl {
+namespace dvc::cli {
 
 namespace {
 
@@ -48,4 +48,4 @@ void AddSetCommand(CLI::App& app, const GlobalOptions& global) {
     cmd->callback([&global, options] { RunSet(global, *options); });
 }
 
-}  // namespace dvctl
+}  // namespace dvc::cli

@@ -7,7 +7,7 @@
 
 #include <string>
 
-namespace dvctl {
+namespace dvc::cli {
 
 struct GlobalOptions {
     std::string simWorld;  // empty: no virtual world named on the command line
@@ -20,4 +20,4 @@ void AddGetCommand(CLI::App& app, const GlobalOptions& global);
 void AddSetCommand(CLI::App& app, const GlobalOptions& global);
 void AddRunCommand(CLI::App& app, const GlobalOptions& global);
 
-}  // namespace dvctl
+}  // namespace dvc::cli

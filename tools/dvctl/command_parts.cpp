@@ -2,7 +2,7 @@
 
 #include <fmt/core.h>
 
-namespace dvctl {
+namespace dvc::cli {
 
 void SelectionOptions::AddTo(CLI::App& command) {
     channelOption = command.add_option("--channel", channel, "colour channel of a channel feature (0 red, 1 green, 2 blue)");
@@ -29,4 +29,4 @@ void PrintReading(const Monitor& monitor, const Feature& feature, const Selectio
     fmt::print("{}\n", out.dump(2));
 }
 
-}  // namespace dvctl
+}  // namespace dvc::cli

@@ -6,7 +6,7 @@
 
 #include "feature_access.hpp"
 
-namespace dvctl {
+namespace dvc::cli {
 
 struct SelectionOptions {
     int channel = 0;
@@ -23,4 +23,4 @@ struct SelectionOptions {
 void PrintReading(const Monitor& monitor, const Feature& feature, const Selection& selection, const Reading& reading,
                   bool json);
 
-}  // namespace dvctl
+}  // namespace dvc::cli

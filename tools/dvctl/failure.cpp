@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-namespace dvctl {
+namespace dvc::cli {
 
 DvError Check(DvError result, const std::string& what) {
     if (result < 0) throw Failure(result, what);
@@ -22,4 +22,4 @@ int Report(const UsageError& error) {
     return 2;
 }
 
-}  // namespace dvctl
+}  // namespace dvc::cli

@@ -6,7 +6,7 @@
 
 #include "libdvc/libdvc.h"
 
-namespace dvctl {
+namespace dvc::cli {
 
 class Failure : public std::runtime_error {
 public:
@@ -32,4 +32,4 @@ int Report(const Failure& failure);
 // "error: <what>" on stderr; the exit status to use.
 int Report(const UsageError& error);
 
-}  // namespace dvctl
+}  // namespace dvc::cli

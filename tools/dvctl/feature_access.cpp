@@ -8,7 +8,7 @@
 #include "progress.hpp"
 #include "value_text.hpp"
 
-namespace dvctl {
+namespace dvc::cli {
 
 namespace {
 
@@ -307,4 +307,4 @@ std::vector<std::string> Operations(const Feature& feature) {
     return ops;
 }
 
-}  // namespace dvctl
+}  // namespace dvc::cli

@@ -12,7 +12,7 @@
 #include "feature_catalog.hpp"
 #include "session.hpp"
 
-namespace dvctl {
+namespace dvc::cli {
 
 // The --channel and --index options as given.
 struct Selection {
@@ -38,4 +38,4 @@ bool CanRun(const Feature& feature);
 // What a feature offers, in words: "get", "set", "range", "run".
 std::vector<std::string> Operations(const Feature& feature);
 
-}  // namespace dvctl
+}  // namespace dvc::cli

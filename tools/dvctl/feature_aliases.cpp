@@ -2,7 +2,7 @@
 // Every alias lives here, beside the name it stands for.
 #include "feature_catalog.hpp"
 
-namespace dvctl {
+namespace dvc::cli {
 
 const std::vector<Alias>& Aliases() {
     static const std::vector<Alias> aliases{
@@ -24,4 +24,4 @@ const std::vector<Alias>& Aliases() {
     return aliases;
 }
 
-}  // namespace dvctl
+}  // namespace dvc::cli

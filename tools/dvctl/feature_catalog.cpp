@@ -6,7 +6,7 @@
 
 #include "name_suggest.hpp"
 
-namespace dvctl {
+namespace dvc::cli {
 
 namespace {
 
@@ -106,4 +106,4 @@ std::vector<std::string> ClosestNames(std::string_view unknown, std::size_t limi
     return Closest(lowered, names, limit);
 }
 
-}  // namespace dvctl
+}  // namespace dvc::cli

@@ -10,7 +10,7 @@
 
 #include "operation_shapes.hpp"
 
-namespace dvctl {
+namespace dvc::cli {
 
 struct Feature {
     const char* name;   // kebab-case, what the command line uses
@@ -52,4 +52,4 @@ struct Alias {
 };
 const std::vector<Alias>& Aliases();
 
-}  // namespace dvctl
+}  // namespace dvc::cli

@@ -6,7 +6,7 @@
 #include "failure.hpp"
 #include "feature_access.hpp"
 
-namespace dvctl {
+namespace dvc::cli {
 
 std::string Describe(const Feature& feature) {
     const auto ops = Operations(feature);
@@ -42,4 +42,4 @@ const Feature& Resolve(const std::string& name) {
     throw UsageError(fmt::format("no feature is called \"{}\"; {}", name, hint));
 }
 
-}  // namespace dvctl
+}  // namespace dvc::cli

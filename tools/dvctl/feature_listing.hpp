@@ -8,7 +8,7 @@
 
 #include "feature_catalog.hpp"
 
-namespace dvctl {
+namespace dvc::cli {
 
 // "OSDLanguage — language of the on-screen display: get, set (osd-language)"
 std::string Describe(const Feature& feature);
@@ -22,4 +22,4 @@ void PrintFeatures(const std::function<bool(const Feature&)>& keep, bool json);
 // The feature a name means, or a Failure naming the closest names.
 const Feature& Resolve(const std::string& name);
 
-}  // namespace dvctl
+}  // namespace dvc::cli

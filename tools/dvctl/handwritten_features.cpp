@@ -11,7 +11,7 @@
 #include "failure.hpp"
 #include "feature_catalog.hpp"
 
-namespace dvctl {
+namespace dvc::cli {
 
 namespace {
 
@@ -140,4 +140,4 @@ const std::vector<Feature>& HandWrittenFeatures() {
     return features;
 }
 
-}  // namespace dvctl
+}  // namespace dvc::cli

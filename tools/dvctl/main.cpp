@@ -10,26 +10,28 @@
 int main(int argc, char** argv) {
     CLI::App app{"dvctl: the monitors attached over DDC/CI and USB HID, and their settings"};
     app.require_subcommand(1);
-    dvctl::GlobalOptions global;
+    dvc::cli::GlobalOptions global;
     // A flag that takes an optional value: --sim alone means the default
     // world, --sim=NAME another one; without it the real monitors are used.
     app.add_flag("--sim{default}", global.simWorld,
                  "use a virtual world of monitors (--sim=WORLD; name or path)")
         ->expected(0, 1);
-    dvctl::AddListCommand(app, global);
-    dvctl::AddInfoCommand(app, global);
-    dvctl::AddFeaturesCommand(app, global);
-    dvctl::AddGetCommand(app, global);
-    dvctl::AddSetCommand(app, global);
-    dvctl::AddRunCommand(app, global);
+    dvc::cli::AddListCommand(app, global);
+    dvc::cli::AddInfoCommand(app, global);
+    dvc::cli::AddFeaturesCommand(app, global);
+    dvc::cli::AddGetCommand(app, global);
+    dvc::cli::AddSetCommand(app, global);
+    dvc::cli::AddRunCommand(app, global);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        return app.exit(e);
-    } catch (const dvctl::Failure& f) {
-        return dvctl::Report(f);
-    } catch (const dvctl::UsageError& e) {
-        return dvctl::Report(e);
+        // Help and version are answers; every other parse error is the
+        // command line's fault, which dvctl reports as 2 like its own.
+        return app.exit(e) == 0 ? 0 : 2;
+    } catch (const dvc::cli::Failure& f) {
+        return dvc::cli::Report(f);
+    } catch (const dvc::cli::UsageError& e) {
+        return dvc::cli::Report(e);
     } catch (const std::exception& e) {
         std::cerr << "error: " << e.what() << '\n';
         return 1;

@@ -8,7 +8,7 @@
 #include "failure.hpp"
 #include "libdvc/libdvc.h"
 
-namespace dvctl {
+namespace dvc::cli {
 
 namespace {
 
@@ -154,4 +154,4 @@ std::string ToText(const Monitor& monitor, const ModelFacts& facts) {
     return out;
 }
 
-}  // namespace dvctl
+}  // namespace dvc::cli

@@ -10,7 +10,7 @@
 
 #include "session.hpp"
 
-namespace dvctl {
+namespace dvc::cli {
 
 struct GammaEntry {
     double value;
@@ -44,4 +44,4 @@ std::string ColourTemperatureText(int value);
 // A gamma value as people read it: the exponent, or the special curve.
 std::string GammaText(double value);
 
-}  // namespace dvctl
+}  // namespace dvc::cli

@@ -4,7 +4,7 @@
 #include <numeric>
 #include <tuple>
 
-namespace dvctl {
+namespace dvc::cli {
 
 std::size_t EditDistance(std::string_view a, std::string_view b) {
     // Optimal string alignment: three rows are enough for the swap rule.
@@ -45,4 +45,4 @@ std::vector<std::string> Closest(std::string_view typed, const std::vector<std::
     return names;
 }
 
-}  // namespace dvctl
+}  // namespace dvc::cli

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace dvctl {
+namespace dvc::cli {
 
 // Edits (insert, delete, replace, swap of neighbours) from one to the other.
 std::size_t EditDistance(std::string_view a, std::string_view b);
@@ -17,4 +17,4 @@ std::size_t EditDistance(std::string_view a, std::string_view b);
 std::vector<std::string> Closest(std::string_view typed, const std::vector<std::string>& candidates,
                                  std::size_t limit);
 
-}  // namespace dvctl
+}  // namespace dvc::cli

@@ -1,6 +1,6 @@
 #include "operation_shapes.hpp"
 
-namespace dvctl {
+namespace dvc::cli {
 
 namespace {
 
@@ -42,4 +42,4 @@ std::string ValueShape(const Setter& set) {
                       set);
 }
 
-}  // namespace dvctl
+}  // namespace dvc::cli

@@ -13,7 +13,7 @@
 
 #include "libdvc/libdvc.h"
 
-namespace dvctl {
+namespace dvc::cli {
 
 using Id = const char*;
 
@@ -76,4 +76,4 @@ int ValueCount(const Setter& set);
 // What the value words are, for help and errors: "N", "HEX", "X Y", ...
 std::string ValueShape(const Setter& set);
 
-}  // namespace dvctl
+}  // namespace dvc::cli

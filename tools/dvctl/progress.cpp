@@ -5,7 +5,7 @@
 #include <chrono>
 #include <future>
 
-namespace dvctl {
+namespace dvc::cli {
 
 namespace {
 
@@ -35,4 +35,4 @@ DvError RunWithProgress(const std::string& label, const std::function<DvError()>
     return result.get();
 }
 
-}  // namespace dvctl
+}  // namespace dvc::cli

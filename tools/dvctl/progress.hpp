@@ -10,7 +10,7 @@
 
 #include "libdvc/libdvc.h"
 
-namespace dvctl {
+namespace dvc::cli {
 
 DvError RunWithProgress(const std::string& label, const std::function<DvError()>& call);
 
@@ -18,4 +18,4 @@ DvError RunWithProgress(const std::string& label, const std::function<DvError()>
 // waiting, and the line is cleared when the call returns.
 DvError RunWithProgress(const std::string& label, const std::function<DvError()>& call, std::FILE* out, bool show);
 
-}  // namespace dvctl
+}  // namespace dvc::cli

@@ -8,7 +8,7 @@
 #include "failure.hpp"
 #include "libdvc/libdvc.h"
 
-namespace dvctl {
+namespace dvc::cli {
 
 namespace {
 
@@ -88,4 +88,4 @@ const Monitor& Session::Find(const std::string& name) const {
     throw Failure(DvErrFailed, "no monitor is named \"" + name + "\"; dvctl list shows them");
 }
 
-}  // namespace dvctl
+}  // namespace dvc::cli

@@ -7,7 +7,7 @@
 
 #include "command.hpp"
 
-namespace dvctl {
+namespace dvc::cli {
 
 // A path kind as the library numbers it, with its name for people.
 struct PathKind {
@@ -46,4 +46,4 @@ private:
     std::vector<Monitor> monitors_;
 };
 
-}  // namespace dvctl
+}  // namespace dvc::cli

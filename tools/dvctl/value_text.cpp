@@ -9,7 +9,7 @@
 
 #include "failure.hpp"
 
-namespace dvctl {
+namespace dvc::cli {
 
 namespace {
 
@@ -99,4 +99,4 @@ std::string Hex(const std::vector<uint8_t>& bytes) {
     return out;
 }
 
-}  // namespace dvctl
+}  // namespace dvc::cli

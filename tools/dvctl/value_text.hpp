@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace dvctl {
+namespace dvc::cli {
 
 // A whole number that fits in 32 bits: decimal, 0x hex, a sign; "on",
 // "true", "yes" for 1 and "off", "false", "no" for 0.
@@ -24,4 +24,4 @@ std::vector<uint8_t> ParseHex(std::string_view text);
 // Bytes as lowercase hex digits without separators.
 std::string Hex(const std::vector<uint8_t>& bytes);
 
-}  // namespace dvctl
+}  // namespace dvc::cli

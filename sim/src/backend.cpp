@@ -5,7 +5,7 @@
 #include "dvcsim/backend.h"
 #include "sim.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 namespace {
 
 template <typename F>
@@ -13,7 +13,7 @@ int32_t Guard(F&& f) noexcept {
     try {
         return f();
     } catch (...) {
-        return result::kFailed;
+        return DvErrFailed;
     }
 }
 
@@ -58,6 +58,6 @@ const DvSimBackend kTable = {
 };
 
 }  // namespace
-}  // namespace dvcsim
+}  // namespace dvc::sim
 
-extern "C" const DvSimBackend* dvcsim_backend(void) { return &dvcsim::kTable; }
+extern "C" const DvSimBackend* dvcsim_backend(void) { return &dvc::sim::kTable; }

@@ -7,13 +7,13 @@
 #include "config_error.hpp"
 #include "loader.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 namespace {
 
 constexpr uint32_t kMaxTransfer = 16u << 20;
 constexpr auto kDeviceLockWait = std::chrono::milliseconds(3000);
 
-bool Usable(int32_t r) { return r >= 0 || r == result::kRefused; }
+bool Usable(int32_t r) { return r >= 0 || r == DvErrRefused; }
 
 bool EnvFlag(const char* name, bool& value) {
     const char* v = std::getenv(name);
@@ -159,7 +159,7 @@ int32_t Sim::Transact(Call& c) {
     VirtualMonitor* m = Resolve(c.link, c.target);
     Transaction t{c.link, c.target, c.op, c.code, c.value, {}, c.size, c.option, 0, m ? m->serial : std::string{}};
     if (m == nullptr) {
-        const int32_t r = c.op == Op::IsSupported ? 0 : result::kFailed;
+        const int32_t r = c.op == Op::IsSupported ? 0 : DvErrFailed;
         t.result = r;
         Log(std::move(t));
         return r;
@@ -177,7 +177,7 @@ int32_t Sim::Transact(Call& c) {
     const ItemTable::Entry* e = m->ItemsOn(c.link).Find(c.code);
     Context ctx(c.link, m->IdentityOn(c.link), m->state, e ? e->variant : Variant::Shared);
     std::vector<uint8_t> buffer;
-    int32_t r = result::kNotSupported;
+    int32_t r = DvErrNotSupported;
     switch (c.op) {
         case Op::IsSupported:
         case Op::GetFixedData:
@@ -198,7 +198,7 @@ int32_t Sim::Transact(Call& c) {
             if (e != nullptr) r = e->item->SetData(ctx, c.code, c.in, c.size, c.option);
             break;
         default:
-            r = result::kFailed;
+            r = DvErrFailed;
     }
     if (state_file_) state_file_->End(*world_);
 
@@ -212,7 +212,7 @@ int32_t Sim::Transact(Call& c) {
                 if (c.op == Op::GetValue) c.value = faults_.GarbageValue();
                 break;
             case FaultKind::RefusedData:
-                r = result::kRefused;
+                r = DvErrRefused;
                 break;
             default:
                 break;
@@ -257,8 +257,8 @@ void Sim::SendReports(std::unique_lock<std::mutex>& lock, uint32_t handle, std::
 
 int32_t Sim::DdcSetType(int32_t type) {
     std::lock_guard lock(mutex_);
-    int32_t r = (type == 0 || type == 1) ? result::kOk : result::kInvalidParameter;
-    if (r == result::kOk) ddc_type_ = type;
+    int32_t r = (type == 0 || type == 1) ? DvOk : DvErrInvalidParameter;
+    if (r == DvOk) ddc_type_ = type;
     Log(Transaction{Link::DDCCI, 0, Op::SetCommunicationType, static_cast<uint32_t>(type), 0, {}, 0, 0, r, {}});
     return r;
 }
@@ -285,7 +285,7 @@ int32_t Sim::DdcGetFixed(uint32_t index, uint32_t code, int32_t* max, int32_t* m
     Call c{Link::DDCCI, Op::GetFixedData, index, code};
     int32_t r = Transact(c);
     if (Usable(r)) {
-        if (c.fixed.flag == 0) return result::kNotSupported;
+        if (c.fixed.flag == 0) return DvErrNotSupported;
         if (max) *max = c.fixed.maximum;
         if (min) *min = c.fixed.minimum;
         if (length) *length = c.fixed.length;
@@ -301,14 +301,14 @@ int32_t Sim::DdcGetValue(uint32_t index, uint32_t code, uint32_t* value) {
 }
 
 int32_t Sim::DdcSetValue(uint32_t index, uint32_t code, const uint32_t* value) {
-    if (value == nullptr) return result::kInvalidParameter;
+    if (value == nullptr) return DvErrInvalidParameter;
     Call c{Link::DDCCI, Op::SetValue, index, code, *value};
     return Transact(c);
 }
 
 int32_t Sim::DdcGetData(uint32_t index, uint32_t code, void* buffer, uint32_t size) {
-    if ((buffer == nullptr && size != 0)) return result::kInvalidParameter;
-    if (size > kMaxTransfer) return result::kSizeMismatch;
+    if ((buffer == nullptr && size != 0)) return DvErrInvalidParameter;
+    if (size > kMaxTransfer) return DvErrSizeMismatch;
     Call c{Link::DDCCI, Op::GetData, index, code};
     c.out = static_cast<uint8_t*>(buffer);
     c.size = size;
@@ -316,8 +316,8 @@ int32_t Sim::DdcGetData(uint32_t index, uint32_t code, void* buffer, uint32_t si
 }
 
 int32_t Sim::DdcSetData(uint32_t index, uint32_t code, const void* buffer, uint32_t size) {
-    if (buffer == nullptr && size != 0) return result::kInvalidParameter;
-    if (size > kMaxTransfer) return result::kSizeMismatch;
+    if (buffer == nullptr && size != 0) return DvErrInvalidParameter;
+    if (size > kMaxTransfer) return DvErrSizeMismatch;
     Call c{Link::DDCCI, Op::SetData, index, code};
     c.in = static_cast<const uint8_t*>(buffer);
     c.size = size;
@@ -328,7 +328,7 @@ int32_t Sim::DdcRelease() {
     std::lock_guard lock(mutex_);
     ddc_list_.clear();
     Log(Transaction{Link::DDCCI, 0, Op::Release, 0, 0, {}, 0, 0, 0, {}});
-    return result::kOk;
+    return DvOk;
 }
 
 // ---- HID ---------------------------------------------------------------------
@@ -347,10 +347,10 @@ int32_t Sim::HidFind() {
 
 int32_t Sim::HidRetrieve(uint32_t index, uint32_t* handle) {
     std::lock_guard lock(mutex_);
-    int32_t r = result::kOk;
+    int32_t r = DvOk;
     uint32_t h = 0;
-    if (!hid_found_ || index >= hid_list_.size()) r = result::kInvalidParameter;
-    else if (handle == nullptr) r = result::kInvalidParameter;
+    if (!hid_found_ || index >= hid_list_.size()) r = DvErrInvalidParameter;
+    else if (handle == nullptr) r = DvErrInvalidParameter;
     else *handle = h = hid_list_[index]->hid_handle;
     Log(Transaction{Link::HID, h, Op::Retrieve, index, h, {}, 0, 0, r,
                     r == 0 ? hid_list_[index]->serial : std::string{}});
@@ -365,7 +365,7 @@ int32_t Sim::HidGetFixed(uint32_t handle, uint32_t code, int32_t* max, int32_t* 
         if (min) *min = c.fixed.minimum;
         if (flag) *flag = c.fixed.flag;
         if (length) *length = c.fixed.length;
-    } else if (r == result::kNotSupported && flag != nullptr) {
+    } else if (r == DvErrNotSupported && flag != nullptr) {
         *flag = 0;
     }
     return r;
@@ -385,8 +385,8 @@ int32_t Sim::HidSetValue(uint32_t handle, uint32_t code, uint32_t value, uint32_
 }
 
 int32_t Sim::HidGetData(uint32_t handle, uint32_t code, void* buffer, uint32_t size) {
-    if (buffer == nullptr && size != 0) return result::kInvalidParameter;
-    if (size > kMaxTransfer) return result::kSizeMismatch;
+    if (buffer == nullptr && size != 0) return DvErrInvalidParameter;
+    if (size > kMaxTransfer) return DvErrSizeMismatch;
     Call c{Link::HID, Op::GetData, handle, code};
     c.out = static_cast<uint8_t*>(buffer);
     c.size = size;
@@ -394,21 +394,21 @@ int32_t Sim::HidGetData(uint32_t handle, uint32_t code, void* buffer, uint32_t s
 }
 
 int32_t Sim::HidSetData(uint32_t handle, uint32_t code, const void* buffer, uint32_t size, uint32_t option, Op op) {
-    if (buffer == nullptr && size != 0) return result::kInvalidParameter;
-    if (size > kMaxTransfer) return result::kSizeMismatch;
+    if (buffer == nullptr && size != 0) return DvErrInvalidParameter;
+    if (size > kMaxTransfer) return DvErrSizeMismatch;
     Call c{Link::HID, op, handle, code};
     c.in = static_cast<const uint8_t*>(buffer);
     c.size = size;
     c.option = option;
     int32_t r = Transact(c);
     // The unchecked form does not wait for the device's answer.
-    return op == Op::SetDataNoCheckResult && r != result::kFailed ? result::kOk : r;
+    return op == Op::SetDataNoCheckResult && r != DvErrFailed ? DvOk : r;
 }
 
 int32_t Sim::HidReport(uint32_t handle, bool on) {
     std::lock_guard lock(mutex_);
     VirtualMonitor* m = Resolve(Link::HID, handle);
-    int32_t r = m ? result::kOk : result::kFailed;
+    int32_t r = m ? DvOk : DvErrFailed;
     if (m) m->reports_on = on;
     Log(Transaction{Link::HID, handle, on ? Op::ReportON : Op::ReportOFF, 0, 0, {}, 0, 0, r, m ? m->serial : ""});
     return r;
@@ -435,7 +435,7 @@ int32_t Sim::HidLock(uint32_t handle, bool enter) {
     {
         std::lock_guard lock(mutex_);
         VirtualMonitor* m = Resolve(Link::HID, handle);
-        int32_t r = m == nullptr ? result::kFailed : (!m->device_lock_supported ? result::kNotSupported : 0);
+        int32_t r = m == nullptr ? DvErrFailed : (!m->device_lock_supported ? DvErrNotSupported : 0);
         if (r != 0) {
             Log(Transaction{Link::HID, handle, op, 0, 0, {}, 0, 0, r, m ? m->serial : ""});
             return r;
@@ -456,7 +456,7 @@ int32_t Sim::HidRelease() {
     hid_list_.clear();
     hid_found_ = false;
     Log(Transaction{Link::HID, 0, Op::Release, 0, 0, {}, 0, 0, 0, {}});
-    return result::kOk;
+    return DvOk;
 }
 
 // ---- instrumentation -----------------------------------------------------------
@@ -588,4 +588,4 @@ uint64_t Sim::ReportsSent() {
     return reports_sent_;
 }
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

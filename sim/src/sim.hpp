@@ -17,7 +17,7 @@
 #include "state_file.hpp"
 #include "tx_log.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 
 class Sim {
 public:
@@ -103,4 +103,4 @@ private:
     uint64_t reports_sent_ = 0;
 };
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -6,7 +6,7 @@
 
 #include "chromalib/chromalib.h"
 
-namespace chromalib_test {
+namespace dvc::test {
 
 inline colour Yxy(double Y, double x, double y) {
     colour c{};
@@ -28,4 +28,4 @@ inline bool ReservedKept(const colour& c) {
            std::equal(std::begin(c.reserved_b), std::end(c.reserved_b), made.reserved_b);
 }
 
-}  // namespace chromalib_test
+}  // namespace dvc::test

@@ -5,9 +5,9 @@
 
 namespace {
 
-using chromalib_test::ReservedKept;
-using chromalib_test::XYZ;
-using chromalib_test::Yxy;
+using dvc::test::ReservedKept;
+using dvc::test::XYZ;
+using dvc::test::Yxy;
 
 TEST(ChromalibConversion, D65BothWays) {
     const colour xyz = Colour_Yxy2XZ(Yxy(100, 0.3127, 0.3290));

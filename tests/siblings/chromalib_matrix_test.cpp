@@ -9,7 +9,7 @@
 
 namespace {
 
-using chromalib_test::Yxy;
+using dvc::test::Yxy;
 using Matrix = std::array<std::array<double, 3>, 3>;
 
 const colour kRed = Yxy(0, 0.64, 0.33), kGreen = Yxy(0, 0.30, 0.60), kBlue = Yxy(0, 0.15, 0.06);

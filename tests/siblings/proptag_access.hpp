@@ -7,7 +7,7 @@
 
 #include "proptag/proptag.h"
 
-namespace proptag_test {
+namespace dvc::test {
 
 inline int32_t Parse(const std::vector<uint8_t>& block) {
     const uint32_t length = static_cast<uint32_t>(block.size());
@@ -26,4 +26,4 @@ inline std::optional<std::vector<uint8_t>> Read(uint16_t tag) {
     return data;
 }
 
-}  // namespace proptag_test
+}  // namespace dvc::test

@@ -36,12 +36,12 @@ Bytes Mutate(Bytes b, std::mt19937& rng) {
             ++b[4];
         }
     }
-    if (pick(2) == 0) proptag::BlockWriter::Reseal(b);
+    if (pick(2) == 0) dvc::proptag::BlockWriter::Reseal(b);
     return b;
 }
 
 TEST(ProptagFuzzReplay, SeedsAndMutationsHoldTheParsersChecks) {
-    const auto seeds = proptag_fuzz::Seeds();
+    const auto seeds = dvc::fuzz::Seeds();
     for (const Bytes& seed : seeds) EXPECT_EQ(RunEntry(seed), 0);
 
     std::mt19937 rng(20240611);
@@ -55,7 +55,7 @@ TEST(ProptagFuzzReplay, SeedsAndMutationsHoldTheParsersChecks) {
         for (uint8_t& b : input) b = static_cast<uint8_t>(rng());
         if (input.size() >= 8 && i % 2 == 0) {
             input[0] = 0x50, input[1] = 0x54, input[2] = 1;
-            proptag::BlockWriter::Reseal(input);
+            dvc::proptag::BlockWriter::Reseal(input);
         }
         EXPECT_EQ(RunEntry(input), 0);
     }

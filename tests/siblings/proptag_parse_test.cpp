@@ -9,9 +9,9 @@
 
 namespace {
 
-using proptag::BlockWriter;
-using proptag_test::Parse;
-using proptag_test::Read;
+using dvc::proptag::BlockWriter;
+using dvc::test::Parse;
+using dvc::test::Read;
 using Bytes = std::vector<uint8_t>;
 
 class ProptagParse : public ::testing::Test {

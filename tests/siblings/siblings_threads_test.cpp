@@ -16,14 +16,14 @@ constexpr int kRounds = 2000;
 
 TEST(SiblingThreads, ReadersSeeOneWholeBlock) {
     const auto block = [](uint8_t fill, size_t n) {
-        return proptag::BlockWriter().Bytes(1, std::vector<uint8_t>(n, fill)).Build();
+        return dvc::proptag::BlockWriter().Bytes(1, std::vector<uint8_t>(n, fill)).Build();
     };
     const std::vector<std::vector<uint8_t>> blocks = {block('A', 8), block('B', 12)};
     std::vector<std::thread> threads;
     for (int writer = 0; writer < 2; ++writer) {
         threads.emplace_back([&, writer] {
             for (int i = 0; i < kRounds; ++i) {
-                EXPECT_EQ(proptag_test::Parse(blocks[(i + writer) % 2]), PROPTAG_OK);
+                EXPECT_EQ(dvc::test::Parse(blocks[(i + writer) % 2]), PROPTAG_OK);
                 if (i % 97 == 0) DvpReleaseTagData();
             }
         });

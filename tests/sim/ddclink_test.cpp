@@ -8,8 +8,8 @@
 
 namespace {
 
-using namespace simtest;
-using dvcsim::Op;
+using namespace dvc::test;
+using dvc::sim::Op;
 
 class DdcLink : public WorldTest {
 protected:
@@ -54,8 +54,8 @@ TEST_F(DdcLink, IdentificationBlockCarriesSerialModelAndThisLinksPadding) {
     EXPECT_EQ(DvDDCCIGetData(0, 0x11, prefix, 8), 0);  // a shorter read takes the front
     EXPECT_EQ(std::string(prefix, 8), kCX);
     char too_long[64];
-    EXPECT_EQ(DvDDCCIGetData(0, 0x11, too_long, sizeof too_long), kSizeMismatch);
-    EXPECT_EQ(DvDDCCISetData(0, 0x11, "XXXXXXXX", 8), kRefused);
+    EXPECT_EQ(DvDDCCIGetData(0, 0x11, too_long, sizeof too_long), DvErrSizeMismatch);
+    EXPECT_EQ(DvDDCCISetData(0, 0x11, "XXXXXXXX", 8), DvErrRefused);
 }
 
 TEST_F(DdcLink, FixedDataFillsOnlyTheOutPointersGiven) {
@@ -85,13 +85,13 @@ TEST_F(DdcLink, ValuesAreWrittenReadBackAndCheckedAgainstTheirRange) {
     EXPECT_EQ(v, 80u);
 
     w = 101;  // beyond the maximum: refused, nothing changes
-    EXPECT_EQ(DvDDCCISetValue(1, 0x88, &w), kRefused);
-    EXPECT_EQ(dvcsim::GetStateValue(kOF1, 0x88), 33u);
+    EXPECT_EQ(DvDDCCISetValue(1, 0x88, &w), DvErrRefused);
+    EXPECT_EQ(dvc::sim::GetStateValue(kOF1, 0x88), 33u);
     w = 3;  // not one of the gamma codes the model has
-    EXPECT_EQ(DvDDCCISetValue(1, 0x24, &w), kRefused);
+    EXPECT_EQ(DvDDCCISetValue(1, 0x24, &w), DvErrRefused);
     w = 0;  // read-only
-    EXPECT_EQ(DvDDCCISetValue(1, 0x13, &w), kRefused);
-    EXPECT_EQ(DvDDCCISetValue(1, 0x88, nullptr), kInvalid);
+    EXPECT_EQ(DvDDCCISetValue(1, 0x13, &w), DvErrRefused);
+    EXPECT_EQ(DvDDCCISetValue(1, 0x88, nullptr), DvErrInvalidParameter);
 }
 
 TEST_F(DdcLink, FeaturesAModelLacksAreNotSupported) {
@@ -100,12 +100,12 @@ TEST_F(DdcLink, FeaturesAModelLacksAreNotSupported) {
     char buf[4];
     EXPECT_EQ(DvDDCCIIsSupported(1, 0x70), 0);  // the office model has gamma on 0x24 only
     EXPECT_EQ(DvDDCCIIsSupported(1, 0x24), 1);
-    EXPECT_EQ(DvDDCCIGetValue(1, 0x70, &v), kNotSupported);
+    EXPECT_EQ(DvDDCCIGetValue(1, 0x70, &v), DvErrNotSupported);
     EXPECT_EQ(v, 7u);
-    EXPECT_EQ(DvDDCCISetValue(1, 0x70, &v), kNotSupported);
-    EXPECT_EQ(DvDDCCIGetFixedData(1, 0x70, &max, nullptr, nullptr), kNotSupported);
+    EXPECT_EQ(DvDDCCISetValue(1, 0x70, &v), DvErrNotSupported);
+    EXPECT_EQ(DvDDCCIGetFixedData(1, 0x70, &max, nullptr, nullptr), DvErrNotSupported);
     EXPECT_EQ(max, 5);
-    EXPECT_EQ(DvDDCCIGetData(1, 0x50, buf, 4), kNotSupported);
+    EXPECT_EQ(DvDDCCIGetData(1, 0x50, buf, 4), DvErrNotSupported);
     EXPECT_EQ(DvDDCCIIsSupported(1, 0x50), 0);  // no property tags
     EXPECT_EQ(DvDDCCIIsSupported(0, 0x18), 0);  // LUT blocks travel over HID only
     EXPECT_EQ(DvDDCCIIsSupported(0, 0x50), 1);
@@ -113,10 +113,10 @@ TEST_F(DdcLink, FeaturesAModelLacksAreNotSupported) {
 
 TEST_F(DdcLink, IndicesBeyondTheListOrAfterReleaseFail) {
     uint32_t v = 0;
-    EXPECT_EQ(DvDDCCIGetValue(4, 0x88, &v), kFailed);
+    EXPECT_EQ(DvDDCCIGetValue(4, 0x88, &v), DvErrFailed);
     EXPECT_EQ(DvDDCCIIsSupported(4, 0x88), 0);
     EXPECT_EQ(DvDDCCIRelease(), 0);
-    EXPECT_EQ(DvDDCCIGetValue(0, 0x88, &v), kFailed);
+    EXPECT_EQ(DvDDCCIGetValue(0, 0x88, &v), DvErrFailed);
     EXPECT_EQ(DvDDCCIFind(), 4);
     EXPECT_EQ(DvDDCCIGetValue(0, 0x88, &v), 0);
 }
@@ -127,12 +127,12 @@ TEST_F(DdcLink, DataBlocksKeepTheirLengthAndNullBuffersAreRejected) {
     EXPECT_EQ(tag[0], 1);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(tag + 1)), "ASSET-0001");
     tag[0] = 0;
-    EXPECT_EQ(DvDDCCISetData(0, 0x12, tag, 16), kSizeMismatch);
+    EXPECT_EQ(DvDDCCISetData(0, 0x12, tag, 16), DvErrSizeMismatch);
     EXPECT_EQ(DvDDCCISetData(0, 0x12, tag, 17), 0);
-    EXPECT_EQ(dvcsim::GetStateData(kCX, 0x12)->at(0), 0);
-    EXPECT_EQ(DvDDCCIGetData(0, 0x12, nullptr, 17), kInvalid);
-    EXPECT_EQ(DvDDCCISetData(0, 0x12, nullptr, 17), kInvalid);
-    EXPECT_EQ(DvDDCCIGetData(0, 0x12, tag, 0xFFFFFFFFu), kSizeMismatch);
+    EXPECT_EQ(dvc::sim::GetStateData(kCX, 0x12)->at(0), 0);
+    EXPECT_EQ(DvDDCCIGetData(0, 0x12, nullptr, 17), DvErrInvalidParameter);
+    EXPECT_EQ(DvDDCCISetData(0, 0x12, nullptr, 17), DvErrInvalidParameter);
+    EXPECT_EQ(DvDDCCIGetData(0, 0x12, tag, 0xFFFFFFFFu), DvErrSizeMismatch);
 }
 
 TEST_F(DdcLink, PolledStateStepsThroughItsSequenceAfterTheTrigger) {
@@ -149,14 +149,14 @@ TEST_F(DdcLink, PolledStateStepsThroughItsSequenceAfterTheTrigger) {
 }
 
 TEST_F(DdcLink, TransactionsAreLoggedWithTargetMonitorAndResult) {
-    dvcsim::ClearTransactions();
+    dvc::sim::ClearTransactions();
     uint32_t v = 55;
     DvDDCCISetValue(3, 0x88, &v);
     DvDDCCIGetValue(3, 0x88, &v);
-    auto log = dvcsim::Transactions();
+    auto log = dvc::sim::Transactions();
     ASSERT_EQ(log.size(), 2u);
     EXPECT_EQ(log[0].op, Op::SetValue);
-    EXPECT_EQ(log[0].link, dvcsim::Link::DDCCI);
+    EXPECT_EQ(log[0].link, dvc::sim::Link::DDCCI);
     EXPECT_EQ(log[0].target, 3u);
     EXPECT_EQ(log[0].serial, kCG);
     EXPECT_EQ(log[0].code, 0x88u);
@@ -164,7 +164,7 @@ TEST_F(DdcLink, TransactionsAreLoggedWithTargetMonitorAndResult) {
     EXPECT_EQ(log[1].op, Op::GetValue);
     EXPECT_EQ(log[1].value, 55u);
     EXPECT_EQ(log[1].result, 0);
-    auto c = dvcsim::Counters(dvcsim::Link::DDCCI);
+    auto c = dvc::sim::Counters(dvc::sim::Link::DDCCI);
     EXPECT_GE(c.writes, 1u);
     EXPECT_GE(c.reads, 1u);
 }
@@ -183,7 +183,7 @@ TEST_F(DdcLink, RequestReplyItemsAnswerForTheKeyLastAskedFor) {
     ASSERT_EQ(DvDDCCISetData(0, 0xFF01006F, key9, 3), 0);
     ASSERT_EQ(DvDDCCIGetData(0, 0xFF01006F, reply, 3), 0);
     EXPECT_EQ(reply[0], 0xFF);
-    EXPECT_EQ(DvDDCCISetData(0, 0xFF01006F, key9, 2), kSizeMismatch);
+    EXPECT_EQ(DvDDCCISetData(0, 0xFF01006F, key9, 2), DvErrSizeMismatch);
 }
 
 TEST_F(DdcLink, SlotSelectChoosesWhatTheDataCodeReadsAndWrites) {
@@ -202,21 +202,21 @@ TEST_F(DdcLink, SlotSelectChoosesWhatTheDataCodeReadsAndWrites) {
     EXPECT_EQ(area[0], 0);
     area[0] = 7;
     ASSERT_EQ(DvDDCCISetData(3, 0xFF0000F8, area, 12), 0);
-    EXPECT_EQ(dvcsim::GetStateData(kCG, 0xFF0000F8, 2)->at(0), 7);
-    EXPECT_EQ(dvcsim::GetStateData(kCG, 0xFF0000F8, 1)->at(0), 1);
+    EXPECT_EQ(dvc::sim::GetStateData(kCG, 0xFF0000F8, 2)->at(0), 7);
+    EXPECT_EQ(dvc::sim::GetStateData(kCG, 0xFF0000F8, 1)->at(0), 1);
     index = 4;
-    EXPECT_EQ(DvDDCCISetValue(3, 0xFF0000F7, &index), kRefused);
+    EXPECT_EQ(DvDDCCISetValue(3, 0xFF0000F7, &index), DvErrRefused);
 }
 
 TEST_F(DdcLink, LinkTimeIsModelledPerCallEvenWithTheTimingModelOff) {
-    dvcsim::Timing t = dvcsim::GetTiming();
+    dvc::sim::Timing t = dvc::sim::GetTiming();
     EXPECT_FALSE(t.enabled);
-    dvcsim::ResetCounters();
+    dvc::sim::ResetCounters();
     uint32_t v = 0;
     DvDDCCIGetValue(0, 0x88, &v);
     DvDDCCISetValue(0, 0x88, &v);
-    EXPECT_EQ(dvcsim::Counters(dvcsim::Link::DDCCI).link_time, t.ddcci_reply + t.ddcci_post_write);
-    EXPECT_NE(dvcsim::Summary().find("DDC/CI"), std::string::npos);
+    EXPECT_EQ(dvc::sim::Counters(dvc::sim::Link::DDCCI).link_time, t.ddcci_reply + t.ddcci_post_write);
+    EXPECT_NE(dvc::sim::Summary().find("DDC/CI"), std::string::npos);
 }
 
 }  // namespace

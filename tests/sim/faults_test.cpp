@@ -7,11 +7,11 @@
 
 namespace {
 
-using namespace simtest;
-using dvcsim::FaultKind;
-using dvcsim::FaultRule;
-using dvcsim::Link;
-using dvcsim::Op;
+using namespace dvc::test;
+using dvc::sim::FaultKind;
+using dvc::sim::FaultRule;
+using dvc::sim::Link;
+using dvc::sim::Op;
 
 class Faults : public WorldTest {
 protected:
@@ -36,7 +36,7 @@ TEST_F(Faults, ResultFaultHitsTheNthMatchingCallForItsCount) {
     rule.skip = 1;   // the second call ...
     rule.count = 2;  // ... and the third
     rule.result = static_cast<int32_t>(0x80000013u);
-    uint32_t id = dvcsim::AddFault(rule);
+    uint32_t id = dvc::sim::AddFault(rule);
     uint32_t v = 0;
     EXPECT_EQ(Read(0x89, &v), 0);  // another code does not count
     EXPECT_EQ(Read(0x88, &v), 0);
@@ -45,9 +45,9 @@ TEST_F(Faults, ResultFaultHitsTheNthMatchingCallForItsCount) {
     EXPECT_EQ(v, 1234u);  // the caller's value is untouched
     EXPECT_EQ(Read(0x88, &v), rule.result);
     EXPECT_EQ(Read(0x88, &v), 0);
-    EXPECT_EQ(dvcsim::FaultHits(id), 2u);
-    EXPECT_EQ(dvcsim::Counters(Link::DDCCI).faults_injected, 2u);
-    dvcsim::RemoveFault(id);
+    EXPECT_EQ(dvc::sim::FaultHits(id), 2u);
+    EXPECT_EQ(dvc::sim::Counters(Link::DDCCI).faults_injected, 2u);
+    dvc::sim::RemoveFault(id);
 }
 
 TEST_F(Faults, SerialNarrowsAFaultToOneMonitor) {
@@ -55,22 +55,22 @@ TEST_F(Faults, SerialNarrowsAFaultToOneMonitor) {
     rule.op = Op::GetValue;
     rule.serial = kOF2;
     rule.count = 0;  // every call
-    dvcsim::AddFault(rule);
+    dvc::sim::AddFault(rule);
     uint32_t v = 0;
     EXPECT_EQ(Read(0x88, &v, 1), 0);
-    EXPECT_EQ(Read(0x88, &v, 2), kFailed);
-    EXPECT_EQ(Read(0x89, &v, 2), kFailed);
+    EXPECT_EQ(Read(0x88, &v, 2), DvErrFailed);
+    EXPECT_EQ(Read(0x89, &v, 2), DvErrFailed);
 }
 
 TEST_F(Faults, ProbabilityFaultsRepeatForTheSameSeed) {
     auto pattern = [] {
-        dvcsim::ClearFaults();
-        dvcsim::SeedFaults(42);
+        dvc::sim::ClearFaults();
+        dvc::sim::SeedFaults(42);
         FaultRule rule;
         rule.op = Op::GetValue;
         rule.count = 0;
         rule.probability = 0.3;
-        dvcsim::AddFault(rule);
+        dvc::sim::AddFault(rule);
         std::string out;
         uint32_t v = 0;
         for (int i = 0; i < 64; ++i) out += Read(0x88, &v) == 0 ? '.' : 'x';
@@ -94,21 +94,21 @@ TEST_F(Faults, DataFaultsShortenGarbleOrRefuseTheAnswer) {
     rule.code = 0x11;
     rule.kind = FaultKind::ShortData;
     rule.keep_bytes = 5;
-    dvcsim::AddFault(rule);
+    dvc::sim::AddFault(rule);
     std::string got(length, 'z');
     EXPECT_EQ(DvDDCCIGetData(0, 0x11, got.data(), length), 0);
     EXPECT_EQ(got.substr(0, 5), clean.substr(0, 5));
     EXPECT_EQ(got.substr(5), std::string(length - 5, '\0'));
 
     rule.kind = FaultKind::GarbageData;
-    dvcsim::AddFault(rule);
+    dvc::sim::AddFault(rule);
     EXPECT_EQ(DvDDCCIGetData(0, 0x11, got.data(), length), 0);
     EXPECT_NE(got, clean);
 
     rule.kind = FaultKind::RefusedData;
-    dvcsim::AddFault(rule);
+    dvc::sim::AddFault(rule);
     got.assign(length, 'z');
-    EXPECT_EQ(DvDDCCIGetData(0, 0x11, got.data(), length), kRefused);
+    EXPECT_EQ(DvDDCCIGetData(0, 0x11, got.data(), length), DvErrRefused);
     EXPECT_EQ(got, clean);  // refused, but the data are there
 
     EXPECT_EQ(DvDDCCIGetData(0, 0x11, got.data(), length), 0);  // every rule was used up
@@ -118,10 +118,10 @@ TEST_F(Faults, RefusedWriteStillReachesTheMonitor) {
     FaultRule rule;
     rule.op = Op::SetValue;
     rule.kind = FaultKind::RefusedData;
-    dvcsim::AddFault(rule);
+    dvc::sim::AddFault(rule);
     uint32_t v = 12;
-    EXPECT_EQ(DvDDCCISetValue(0, 0x88, &v), kRefused);
-    EXPECT_EQ(dvcsim::GetStateValue(kCX, 0x88), 12u);
+    EXPECT_EQ(DvDDCCISetValue(0, 0x88, &v), DvErrRefused);
+    EXPECT_EQ(dvc::sim::GetStateValue(kCX, 0x88), 12u);
 }
 
 TEST_F(Faults, HidFaultsLeaveDdcAlone) {
@@ -132,10 +132,10 @@ TEST_F(Faults, HidFaultsLeaveDdcAlone) {
     rule.link = Link::HID;
     rule.op = Op::GetValue;
     rule.count = 0;
-    rule.result = kNotSupported;
-    dvcsim::AddFault(rule);
+    rule.result = DvErrNotSupported;
+    dvc::sim::AddFault(rule);
     uint32_t v = 0;
-    EXPECT_EQ(DvHIDGetValue(h, 0x88, &v), kNotSupported);
+    EXPECT_EQ(DvHIDGetValue(h, 0x88, &v), DvErrNotSupported);
     EXPECT_EQ(Read(0x88, &v), 0);
 }
 

@@ -24,7 +24,7 @@ const char* kSeedWorld = R"({"profiles": {"p": {"model": "FZ1", "features": {
  "monitors": [{"serial": "FZ000001", "profile": "p", "links": {"ddcci": {"types": [0, 1], "padding": "  "}, "hid": {}}}]})";
 
 TEST(WorldFuzz, MutatedWorldsLoadOrFailCleanly) {
-    ASSERT_TRUE(dvcsim::ActivateWorldJson(kSeedWorld).ok) << dvcsim::ActivateWorldJson(kSeedWorld).message;
+    ASSERT_TRUE(dvc::sim::ActivateWorldJson(kSeedWorld).ok) << dvc::sim::ActivateWorldJson(kSeedWorld).message;
     std::mt19937 rng(7);
     const std::string alphabet = "{}[]\":,0123456789xabcdefXF-. truenull\\";
     int loaded = 0;
@@ -40,13 +40,13 @@ TEST(WorldFuzz, MutatedWorldsLoadOrFailCleanly) {
                 default: text.insert(at, "99999999999999999999"); break;
             }
         }
-        dvcsim::Status s;
-        EXPECT_NO_THROW(s = dvcsim::ActivateWorldJson(text, "fuzz.json"));
+        dvc::sim::Status s;
+        EXPECT_NO_THROW(s = dvc::sim::ActivateWorldJson(text, "fuzz.json"));
         if (s.ok) ++loaded;
         else EXPECT_FALSE(s.message.empty());
     }
     EXPECT_GT(loaded, 0);
-    dvcsim::DeactivateWorld();
+    dvc::sim::DeactivateWorld();
 }
 
 }  // namespace
@@ -69,7 +69,7 @@ TEST(WorldFuzz, LoadedMutationsAnswerEveryTransaction) {
         std::string text = kSeedWorld;
         std::size_t at = rng() % text.size();
         text[at] = "0123456789"[rng() % 10];
-        if (!dvcsim::ActivateWorldJson(text, "fuzz.json").ok) continue;
+        if (!dvc::sim::ActivateWorldJson(text, "fuzz.json").ok) continue;
         ++exercised;
         t->ddc_set_communication_type(0);
         int32_t n = t->ddc_find();
@@ -96,7 +96,7 @@ TEST(WorldFuzz, LoadedMutationsAnswerEveryTransaction) {
         }
     }
     EXPECT_GT(exercised, 0);
-    dvcsim::DeactivateWorld();
+    dvc::sim::DeactivateWorld();
 }
 
 }  // namespace

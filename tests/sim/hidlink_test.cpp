@@ -12,7 +12,7 @@
 
 namespace {
 
-using namespace simtest;
+using namespace dvc::test;
 
 class HidLink : public WorldTest {
 protected:
@@ -59,13 +59,13 @@ TEST_F(HidLink, DiscoveryHandsOutDistinctNonZeroHandles) {
 
 TEST_F(HidLink, UnknownCodesAndHandlesAnswerWithoutSupport) {
     int32_t flag = 5, max = 9;
-    EXPECT_EQ(DvHIDGetFixedData(handles[kCX], 0xFFFF0001, &max, nullptr, &flag, nullptr), kNotSupported);
+    EXPECT_EQ(DvHIDGetFixedData(handles[kCX], 0xFFFF0001, &max, nullptr, &flag, nullptr), DvErrNotSupported);
     EXPECT_EQ(flag, 0);
     EXPECT_EQ(max, 9);
     uint32_t v = 0;
-    EXPECT_EQ(DvHIDGetValue(0, 0x88, &v), kFailed);
-    EXPECT_EQ(DvHIDGetValue(0xDEAD, 0x88, &v), kFailed);
-    EXPECT_EQ(DvHIDSetValue(handles[kCX], 0xB8, 1, 0), kNotSupported);  // the mutex lives on DDC/CI
+    EXPECT_EQ(DvHIDGetValue(0, 0x88, &v), DvErrFailed);
+    EXPECT_EQ(DvHIDGetValue(0xDEAD, 0x88, &v), DvErrFailed);
+    EXPECT_EQ(DvHIDSetValue(handles[kCX], 0xB8, 1, 0), DvErrNotSupported);  // the mutex lives on DDC/CI
 }
 
 TEST_F(HidLink, BothLinksOfOneMonitorShareItsState) {
@@ -98,21 +98,21 @@ TEST_F(HidLink, LutBlocksAreSelectedByValueOrByTwoByteDataWrite) {
     ASSERT_EQ(DvHIDSetValue(cx, 0x18, 0x84, 1), 0);
     ASSERT_EQ(DvHIDGetData(cx, 0x19, block.data(), 128), 0);
     EXPECT_EQ(block[2], 1);  // entry 1 of the untouched block
-    EXPECT_EQ(dvcsim::GetStateData(kCX, 0x19, 0x85)->at(5), 0xA5);
+    EXPECT_EQ(dvc::sim::GetStateData(kCX, 0x19, 0x85)->at(5), 0xA5);
 
-    EXPECT_EQ(DvHIDSetValue(cg, 0x18, 0x84, 1), kSizeMismatch);
+    EXPECT_EQ(DvHIDSetValue(cg, 0x18, 0x84, 1), DvErrSizeMismatch);
     const uint8_t select[2] = {0x86, 0x00};
     ASSERT_EQ(DvHIDSetData(cg, 0x18, select, 2, 1), 0);
     ASSERT_EQ(DvHIDGetData(cg, 0x19, block.data(), 128), 0);
     EXPECT_EQ(block[0] | block[1] << 8, 128 * 257);
 
     int32_t flag = 1;
-    EXPECT_EQ(DvHIDGetFixedData(mx, 0x18, nullptr, nullptr, &flag, nullptr), kNotSupported);
+    EXPECT_EQ(DvHIDGetFixedData(mx, 0x18, nullptr, nullptr, &flag, nullptr), DvErrNotSupported);
     EXPECT_EQ(flag, 0);
-    EXPECT_EQ(DvHIDSetValue(mx, 0x72, 0x300, 1), kFailed);  // no such block
+    EXPECT_EQ(DvHIDSetValue(mx, 0x72, 0x300, 1), DvErrFailed);  // no such block
     EXPECT_EQ(DvHIDSetValue(mx, 0x72, 0x03, 1), 0);
     EXPECT_EQ(DvHIDGetData(mx, 0x73, block.data(), 64), 0);
-    EXPECT_EQ(DvHIDGetData(mx, 0x73, block.data(), 129), kSizeMismatch);
+    EXPECT_EQ(DvHIDGetData(mx, 0x73, block.data(), 129), DvErrSizeMismatch);
 }
 
 TEST_F(HidLink, EdidSitsOnTheModelsPageWithAValidChecksum) {
@@ -133,7 +133,7 @@ TEST_F(HidLink, EdidSitsOnTheModelsPageWithAValidChecksum) {
     EXPECT_FALSE(std::equal(header.begin(), header.end(), cx0.begin()));
     auto cg0 = read_page(handles[kCG], 0);
     EXPECT_TRUE(std::equal(header.begin(), header.end(), cg0.begin()));
-    EXPECT_EQ(DvHIDSetValue(handles[kCX], 0xB9, 6, 0), kRefused);
+    EXPECT_EQ(DvHIDSetValue(handles[kCX], 0xB9, 6, 0), DvErrRefused);
 }
 
 TEST_F(HidLink, TagAndFlavorBlocksParseWithProptag) {
@@ -160,11 +160,11 @@ TEST_F(HidLink, UncheckedDataWriteAnswersSuccessEvenWhenRefused) {
     const uint32_t cx = handles[kCX];
     const uint8_t usb[2] = {1, 0};
     EXPECT_EQ(DvHIDSetDataNoCheckResult(cx, 0xFF010073, usb, 2, 0), 0);
-    EXPECT_EQ(dvcsim::GetStateData(kCX, 0xFF010073)->at(0), 1);
+    EXPECT_EQ(dvc::sim::GetStateData(kCX, 0xFF010073)->at(0), 1);
     const uint8_t fw[8] = {};
-    EXPECT_EQ(DvHIDSetData(cx, 0x51, fw, 8, 0), kRefused);
+    EXPECT_EQ(DvHIDSetData(cx, 0x51, fw, 8, 0), DvErrRefused);
     EXPECT_EQ(DvHIDSetDataNoCheckResult(cx, 0x51, fw, 8, 0), 0);
-    EXPECT_EQ(dvcsim::GetStateData(kCX, 0x51)->at(0), '0');
+    EXPECT_EQ(dvc::sim::GetStateData(kCX, 0x51)->at(0), '0');
 }
 
 TEST_F(HidLink, UsageTimeTravelsAsValueOnDdcAndAsBlockOnHid) {
@@ -177,12 +177,12 @@ TEST_F(HidLink, UsageTimeTravelsAsValueOnDdcAndAsBlockOnHid) {
 TEST_F(HidLink, DeviceLockIsReentrantForItsHolder) {
     const uint32_t cx = handles[kCX];
     EXPECT_EQ(DvHIDSupportsCriticalSection(cx), 1);
-    EXPECT_EQ(DvHIDExitCriticalSection(cx), kFailed);
+    EXPECT_EQ(DvHIDExitCriticalSection(cx), DvErrFailed);
     EXPECT_EQ(DvHIDEnterCriticalSection(cx), 0);
     EXPECT_EQ(DvHIDEnterCriticalSection(cx), 0);
     EXPECT_EQ(DvHIDExitCriticalSection(cx), 0);
     EXPECT_EQ(DvHIDExitCriticalSection(cx), 0);
-    EXPECT_EQ(DvHIDExitCriticalSection(cx), kFailed);
+    EXPECT_EQ(DvHIDExitCriticalSection(cx), DvErrFailed);
     EXPECT_EQ(DvHIDSupportsCriticalSection(0), 0);
 }
 
@@ -190,7 +190,7 @@ TEST_F(HidLink, ReleaseInvalidatesHandlesUntilTheNextDiscovery) {
     const uint32_t cx = handles[kCX];
     uint32_t v = 0;
     EXPECT_EQ(DvHIDRelease(), 0);
-    EXPECT_EQ(DvHIDGetValue(cx, 0x88, &v), kFailed);
+    EXPECT_EQ(DvHIDGetValue(cx, 0x88, &v), DvErrFailed);
     EXPECT_EQ(DvHIDFind(), 3);
     EXPECT_EQ(DvHIDGetValue(cx, 0x88, &v), 0);  // a monitor keeps its handle within a world
 }

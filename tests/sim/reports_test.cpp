@@ -13,7 +13,7 @@
 
 namespace {
 
-using namespace simtest;
+using namespace dvc::test;
 using namespace std::chrono_literals;
 
 struct Inbox {
@@ -64,11 +64,11 @@ protected:
 
 TEST_F(Reports, InjectedReportsArriveInOrderOnHidlinksThread) {
     Inbox in;
-    EXPECT_FALSE(dvcsim::InjectReport(kCX, 2, {1, 0}));  // reports are off: the monitor stays silent
+    EXPECT_FALSE(dvc::sim::InjectReport(kCX, 2, {1, 0}));  // reports are off: the monitor stays silent
     ASSERT_EQ(DvHIDReportON(cx, OnReport, OnTeardown, &in), 0);
-    EXPECT_TRUE(dvcsim::InjectReport(kCX, 2, {0x05, 0x00}));
-    EXPECT_TRUE(dvcsim::InjectReport(kCX, 0xFF0000F3, {3}));
-    EXPECT_FALSE(dvcsim::InjectReport(kOF1, 2, {1, 0}));  // no HID link
+    EXPECT_TRUE(dvc::sim::InjectReport(kCX, 2, {0x05, 0x00}));
+    EXPECT_TRUE(dvc::sim::InjectReport(kCX, 0xFF0000F3, {3}));
+    EXPECT_FALSE(dvc::sim::InjectReport(kOF1, 2, {1, 0}));  // no HID link
     ASSERT_TRUE(in.WaitFor(2));
     std::unique_lock lock(in.m);
     EXPECT_EQ(in.codes, (std::vector<uint32_t>{2, 0xFF0000F3}));
@@ -86,8 +86,8 @@ TEST_F(Reports, ReportOffCallsTeardownOnceAndStopsDelivery) {
     ASSERT_EQ(DvHIDReportOFF(cx), 0);
     EXPECT_EQ(in.teardowns, 1);
     EXPECT_EQ(in.teardown_handle, cx);
-    EXPECT_FALSE(dvcsim::InjectReport(kCX, 2, {1, 0}));
-    EXPECT_EQ(DvHIDReportON(cx, nullptr, OnTeardown, &in), kInvalid);
+    EXPECT_FALSE(dvc::sim::InjectReport(kCX, 2, {1, 0}));
+    EXPECT_EQ(DvHIDReportON(cx, nullptr, OnTeardown, &in), DvErrInvalidParameter);
     EXPECT_LT(DvHIDReportON(0x1234, OnReport, OnTeardown, &in), 0);
     EXPECT_EQ(in.teardowns, 1);
 }
@@ -120,7 +120,7 @@ TEST_F(Reports, CallbackMayStopItsOwnReports) {
         st->result = DvHIDReportOFF(h);
     };
     ASSERT_EQ(DvHIDReportON(cx, cb, nullptr, &s), 0);
-    ASSERT_TRUE(dvcsim::InjectReport(kCX, 4, {1, 0}));
+    ASSERT_TRUE(dvc::sim::InjectReport(kCX, 4, {1, 0}));
     for (int i = 0; i < 1000 && s.result == 1; ++i) std::this_thread::sleep_for(10ms);
     EXPECT_EQ(s.result.load(), 0);
     EXPECT_EQ(s.calls.load(), 1);
@@ -137,7 +137,7 @@ TEST_F(Reports, TransactionsFromManyThreadsStayConsistentWhileReporting) {
                 uint32_t v = 0;
                 if (DvHIDSetValue(cx, 0x89, static_cast<uint32_t>(t * 10 + i % 10), 0) != 0) failures++;
                 if (DvHIDGetValue(cx, 0x89, &v) != 0 || v > 100) failures++;
-                if (t == 0) dvcsim::InjectReport(kCX, 2, {static_cast<uint8_t>(i), 0});
+                if (t == 0) dvc::sim::InjectReport(kCX, 2, {static_cast<uint8_t>(i), 0});
             }
         });
     }

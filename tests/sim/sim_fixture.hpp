@@ -7,13 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace simtest {
-
-inline constexpr int32_t kFailed = static_cast<int32_t>(0x80000000u);
-inline constexpr int32_t kInvalid = static_cast<int32_t>(0x80000001u);
-inline constexpr int32_t kSizeMismatch = static_cast<int32_t>(0x80000003u);
-inline constexpr int32_t kRefused = static_cast<int32_t>(0x80000006u);
-inline constexpr int32_t kNotSupported = static_cast<int32_t>(0x80000007u);
+namespace dvc::test {
 
 // Serial numbers of the default world.
 inline constexpr const char* kCX = "21409001";
@@ -25,17 +19,17 @@ inline constexpr const char* kMX = "22050012";
 class WorldTest : public ::testing::Test {
 protected:
     void Activate(const std::string& world = "default") {
-        auto s = dvcsim::ActivateWorld(world);
+        auto s = dvc::sim::ActivateWorld(world);
         ASSERT_TRUE(s.ok) << s.message;
     }
-    void TearDown() override { dvcsim::DeactivateWorld(); }
+    void TearDown() override { dvc::sim::DeactivateWorld(); }
 
-    static std::vector<dvcsim::Transaction> Log(dvcsim::Op op) {
-        std::vector<dvcsim::Transaction> out;
-        for (auto& t : dvcsim::Transactions())
+    static std::vector<dvc::sim::Transaction> Log(dvc::sim::Op op) {
+        std::vector<dvc::sim::Transaction> out;
+        for (auto& t : dvc::sim::Transactions())
             if (t.op == op) out.push_back(t);
         return out;
     }
 };
 
-}  // namespace simtest
+}  // namespace dvc::test

@@ -6,7 +6,7 @@
 
 namespace {
 
-using namespace simtest;
+using namespace dvc::test;
 
 constexpr uint32_t kSegmentSelect = 0xFF010103, kSegmentConstant = 0xFF010104, kSegmentProperty = 0xFF010105;
 constexpr uint32_t kColourReset = 0xFF0100CF, kPriority = 0xFF010069, kGainRed = 0x8A, kKelvin = 0xFF0100DF;
@@ -51,7 +51,7 @@ TEST_F(SpecialItems, OutputSegmentsSelectTheirRecords) {
     EXPECT_EQ(cg.Read(kSegmentProperty, 12), U16({0, 0, 1920, 2160, 1}, 12)) << "segment 0 kept its own record";
     ASSERT_EQ(cg.SetValue(kSegmentSelect, 1), 0);
     EXPECT_EQ(cg.Read(kSegmentProperty, 12), Bytes(12, 9));
-    EXPECT_EQ(cg.SetValue(kSegmentSelect, 2), kRefused);
+    EXPECT_EQ(cg.SetValue(kSegmentSelect, 2), DvErrRefused);
     EXPECT_FALSE(cx.Supported(kSegmentSelect));
 }
 
@@ -65,7 +65,7 @@ TEST_F(SpecialItems, ColourResetRunsOnlyOnAPulseInItsDirection) {
     ASSERT_EQ(cg.SetValue(kColourReset, 0), 0);
     EXPECT_EQ(cg.Value(kGainRed), 255u);
     EXPECT_EQ(cg.Value(kKelvin), 6500u);
-    EXPECT_EQ(dvcsim::GetStateValue(kCG, kColourReset, 1), 1u) << "one pulse counted";
+    EXPECT_EQ(dvc::sim::GetStateValue(kCG, kColourReset, 1), 1u) << "one pulse counted";
 
     // Priority 2 turns the pulse round: 0, then back to 1.
     ASSERT_EQ(cg.SetValue(kPriority, 2), 0);
@@ -75,7 +75,7 @@ TEST_F(SpecialItems, ColourResetRunsOnlyOnAPulseInItsDirection) {
     EXPECT_EQ(cg.Value(kGainRed), 90u) << "1 then 0 is no pulse under priority 2";
     ASSERT_EQ(cg.SetValue(kColourReset, 1), 0);
     EXPECT_EQ(cg.Value(kGainRed), 255u);
-    EXPECT_EQ(cg.SetValue(kColourReset, 2), kRefused);
+    EXPECT_EQ(cg.SetValue(kColourReset, 2), DvErrRefused);
 
     const Wire mx{true, HidHandleOf(kMX)};
     EXPECT_EQ(mx.Value(kPriority), 2u) << "the medical model ships inverted";
@@ -91,7 +91,7 @@ TEST_F(SpecialItems, CentreCrossMarkerReadsBackWhatWasWritten) {
     EXPECT_EQ(cg.Value(0x3B), 0x7Fu);
     ASSERT_EQ(cg.SetValue(0x3B, 0), 0);
     EXPECT_EQ(cg.Value(0x3B), 0u);
-    EXPECT_EQ(cg.SetValue(0x3B, 5), kRefused) << "shown or hidden, nothing between";
+    EXPECT_EQ(cg.SetValue(0x3B, 5), DvErrRefused) << "shown or hidden, nothing between";
     EXPECT_FALSE(office.Supported(0x3B));
 }
 
@@ -113,7 +113,7 @@ TEST_F(SpecialItems, SignalDescriptionsFollowTheirInputs) {
     EXPECT_EQ(c[0] | c[1] << 8, 0x0300);
     EXPECT_EQ(c[2] | c[3] << 8, 0x0020) << "RGB, 8 bits";
     EXPECT_EQ(c[79], 0) << "no HDR frame";
-    EXPECT_EQ(cx.Write(kSignalInfo, c), kRefused);
+    EXPECT_EQ(cx.Write(kSignalInfo, c), DvErrRefused);
     EXPECT_FALSE(office.Supported(kSignalInfo));
 }
 
@@ -133,7 +133,7 @@ TEST(SignalDescriptionEdges, DescriptionsThatCannotBeBuiltNameTheirPlace) {
     for (const auto& c : cases) {
         const std::string world = std::string(R"({"monitors": [{"serial": "SIG00001", "profile": "p", "links": {"hid": true}}],
             "profiles": {"p": {"model": "SIG", "features": {"0xFF01010A": {"kind": "signal-infoframe", )") + c.entry + "}}}}}";
-        const auto status = dvcsim::ActivateWorldJson(world);
+        const auto status = dvc::sim::ActivateWorldJson(world);
         EXPECT_FALSE(status.ok) << c.entry;
         EXPECT_NE(status.message.find(c.needle), std::string::npos) << status.message;
     }

@@ -20,7 +20,7 @@ extern char** environ;
 
 namespace {
 
-using namespace simtest;
+using namespace dvc::test;
 
 class StateFile : public WorldTest {
 protected:
@@ -80,7 +80,7 @@ protected:
 
 TEST_F(StateFile, ASettingMadeByOneProcessIsSeenByTheNext) {
     Run({"set", "0x88", "37"});
-    EXPECT_EQ(dvcsim::GetStateValue(kCX, 0x88), 37u);
+    EXPECT_EQ(dvc::sim::GetStateValue(kCX, 0x88), 37u);
 
     ASSERT_EQ(DvDDCCISetCommunicationType(0), 0);
     ASSERT_EQ(DvDDCCIFind(), 1);
@@ -93,30 +93,30 @@ TEST_F(StateFile, ASettingMadeByOneProcessIsSeenByTheNext) {
 TEST_F(StateFile, MonitorMutexOwnerOutlivesTheProcessThatWroteIt) {
     std::string pid = Run({"mutex"});
     ASSERT_FALSE(pid.empty());
-    EXPECT_EQ(dvcsim::GetStateValue(kCX, 0xB8), static_cast<uint32_t>(std::stoul(pid)));
+    EXPECT_EQ(dvc::sim::GetStateValue(kCX, 0xB8), static_cast<uint32_t>(std::stoul(pid)));
     // A new world over the same file starts from what the file holds.
     Activate("single");
-    EXPECT_EQ(dvcsim::GetStateValue(kCX, 0xB8), static_cast<uint32_t>(std::stoul(pid)));
+    EXPECT_EQ(dvc::sim::GetStateValue(kCX, 0xB8), static_cast<uint32_t>(std::stoul(pid)));
 }
 
 TEST_F(StateFile, ConcurrentWritersUnderTheDeviceLockLoseNoUpdate) {
-    ASSERT_TRUE(dvcsim::SetStateValue(kCX, 0x8A, 0));
+    ASSERT_TRUE(dvc::sim::SetStateValue(kCX, 0x8A, 0));
     pid_t a = Spawn({"increment", "0x8A", "60"});
     pid_t b = Spawn({"increment", "0x8A", "60"});
     EXPECT_EQ(Wait(a), 0);
     EXPECT_EQ(Wait(b), 0);
-    EXPECT_EQ(dvcsim::GetStateValue(kCX, 0x8A), 120u);
+    EXPECT_EQ(dvc::sim::GetStateValue(kCX, 0x8A), 120u);
 }
 
 TEST_F(StateFile, ADamagedFileFallsBackToTheProfile) {
-    ASSERT_TRUE(dvcsim::SetStateValue(kCX, 0x88, 5));
+    ASSERT_TRUE(dvc::sim::SetStateValue(kCX, 0x88, 5));
     std::ofstream(path_, std::ios::trunc) << "{ this is not json";
     testing::internal::CaptureStderr();
-    auto v = dvcsim::GetStateValue(kCX, 0x88);
+    auto v = dvc::sim::GetStateValue(kCX, 0x88);
     std::string err = testing::internal::GetCapturedStderr();
     EXPECT_EQ(v, 70u);
     EXPECT_NE(err.find(path_), std::string::npos) << err;
-    EXPECT_TRUE(dvcsim::SetStateValue(kCX, 0x88, 6));  // and the file is usable again
+    EXPECT_TRUE(dvc::sim::SetStateValue(kCX, 0x88, 6));  // and the file is usable again
     EXPECT_EQ(Run({"get", "0x88"}), "6");
 }
 

@@ -9,7 +9,7 @@
 
 namespace {
 
-using namespace simtest;
+using namespace dvc::test;
 
 constexpr uint32_t kHeader = 0xFF0200C2, kDescription = 0xFF0200C3, kBlock128 = 0xFF0200C4, kBlock512 = 0xFF0200C7,
                    kCombinedRead = 0xFF0200FD, kCombinedWrite = 0xFF0200FE;
@@ -48,7 +48,7 @@ protected:
     }
     static Wire Ddc(uint32_t index) { return Wire{false, index}; }
     static Wire Hid(const char* serial) { return Wire{true, HidHandleOf(serial)}; }
-    static Bytes Record(const char* serial, uint32_t slot) { return dvcsim::GetStateData(serial, kHeader, slot).value_or(Bytes{}); }
+    static Bytes Record(const char* serial, uint32_t slot) { return dvc::sim::GetStateData(serial, kHeader, slot).value_or(Bytes{}); }
 };
 
 TEST_F(TaggedStorage, DescriptionEchoesKnownTagsOnly) {
@@ -69,9 +69,9 @@ TEST_F(TaggedStorage, DescriptionEchoesKnownTagsOnly) {
     EXPECT_NE(std::string(reply.begin(), reply.begin() + 6), "AIC652") << "this model keeps no calibration data";
 
     Bytes too_long;
-    EXPECT_EQ(cx.Read(kDescription, 17, too_long), kSizeMismatch);
-    EXPECT_EQ(cx.Write(kHeader, Bytes(9, 'A')), kSizeMismatch);
-    EXPECT_EQ(Ddc(1).Write(kHeader, Header("PRM238", 0, 0)), kNotSupported) << "the office model has no tags";
+    EXPECT_EQ(cx.Read(kDescription, 17, too_long), DvErrSizeMismatch);
+    EXPECT_EQ(cx.Write(kHeader, Bytes(9, 'A')), DvErrSizeMismatch);
+    EXPECT_EQ(Ddc(1).Write(kHeader, Header("PRM238", 0, 0)), DvErrNotSupported) << "the office model has no tags";
 }
 
 TEST_F(TaggedStorage, SmallBlocksFollowTheHeaderOneAfterAnother) {
@@ -104,20 +104,20 @@ TEST_F(TaggedStorage, SmallBlocksFollowTheHeaderOneAfterAnother) {
     ASSERT_EQ(cx.Write(kHeader, Header("BAK328", 0, 7)), 0);
     EXPECT_EQ(cx.Read(kBlock128, 128), Slice(stored, 896, 128)) << "the last block of the record";
     Bytes past;
-    EXPECT_EQ(cx.Read(kBlock128, 128, past), kFailed) << "the block after it starts past the end";
+    EXPECT_EQ(cx.Read(kBlock128, 128, past), DvErrFailed) << "the block after it starts past the end";
     ASSERT_EQ(cx.Write(kHeader, Header("BAK328", 1, 0)), 0);
-    EXPECT_EQ(cx.Read(kBlock128, 128, past), kFailed) << "the store has one record";
+    EXPECT_EQ(cx.Read(kBlock128, 128, past), DvErrFailed) << "the store has one record";
     ASSERT_EQ(cx.Write(kHeader, Header("NOSUCH", 0, 0)), 0);
-    EXPECT_EQ(cx.Read(kBlock128, 128, past), kFailed);
+    EXPECT_EQ(cx.Read(kBlock128, 128, past), DvErrFailed);
 }
 
 TEST_F(TaggedStorage, WritesAfterOneHeaderFillTheFollowingBlocks) {
     const Wire cx = Ddc(0);
     ASSERT_EQ(cx.Write(kHeader, Header("BAK196", 0, 2)), 0);
     ASSERT_EQ(cx.Write(kBlock128, Bytes(128, 0xA0)), 0);
-    EXPECT_EQ(cx.Write(kBlock128, Bytes(127, 0xEE)), kSizeMismatch) << "a short block moves nothing";
+    EXPECT_EQ(cx.Write(kBlock128, Bytes(127, 0xEE)), DvErrSizeMismatch) << "a short block moves nothing";
     ASSERT_EQ(cx.Write(kBlock128, Bytes(128, 0xA1)), 0);
-    EXPECT_EQ(cx.Write(kBlock128, Bytes(128, 0xA2)), kFailed) << "block 4 starts past the 512-byte store";
+    EXPECT_EQ(cx.Write(kBlock128, Bytes(128, 0xA2)), DvErrFailed) << "block 4 starts past the 512-byte store";
 
     const Bytes stored = Record(kCX, Slot(0, 0));
     ASSERT_EQ(stored.size(), 512u);
@@ -129,7 +129,7 @@ TEST_F(TaggedStorage, WritesAfterOneHeaderFillTheFollowingBlocks) {
     ASSERT_EQ(cxHid.Write(kHeader, Header("BAK196", 0, 3)), 0);
     EXPECT_EQ(cxHid.Read(kBlock128, 128), Bytes(128, 0xA1)) << "the other link reads what this one wrote";
     ASSERT_EQ(cx.Write(kHeader, Header("VER000", 1, 0)), 0);
-    EXPECT_EQ(cx.Write(kBlock128, Bytes(128, 1)), kRefused) << "version records are read-only";
+    EXPECT_EQ(cx.Write(kBlock128, Bytes(128, 1)), DvErrRefused) << "version records are read-only";
     const Bytes version = cx.Read(kBlock128, 128);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(version.data())), "USB hub 02.11");
 }
@@ -144,7 +144,7 @@ TEST_F(TaggedStorage, BlockNumbersCountInTheDataCodesOwnSize) {
 
     // AIC652 is the first tag by name; record 1 of 2048 bytes.
     const Bytes content = Pattern(2048, 3);
-    ASSERT_TRUE(dvcsim::SetStateData(kMX, kHeader, content, Slot(0, 1)));
+    ASSERT_TRUE(dvc::sim::SetStateData(kMX, kHeader, content, Slot(0, 1)));
     ASSERT_EQ(mx.Write(kHeader, Header("AIC652", 1, 1)), 0);
     EXPECT_EQ(mx.Read(kBlock512, 512), Slice(content, 512, 512));
     EXPECT_EQ(mx.Read(kBlock512, 512), Slice(content, 1024, 512));
@@ -156,7 +156,7 @@ TEST_F(TaggedStorage, BlockNumbersCountInTheDataCodesOwnSize) {
     EXPECT_EQ(Slice(Record(kMX, Slot(0, 0)), 1536, 512), Bytes(512, 0)) << "record 0 untouched";
     ASSERT_EQ(mx.Write(kHeader, Header("AIC652", 2, 0)), 0);
     Bytes none;
-    EXPECT_EQ(mx.Read(kBlock512, 512, none), kFailed) << "two records only";
+    EXPECT_EQ(mx.Read(kBlock512, 512, none), DvErrFailed) << "two records only";
 
     const Wire mxHid = Hid(kMX);
     EXPECT_FALSE(mxHid.Supported(kBlock128)) << "HID moves 512-byte blocks only";
@@ -172,7 +172,7 @@ TEST_F(TaggedStorage, CombinedReadEchoesTheHeaderWithItsBlock) {
 
     // AIC652 is the third tag by name (after AIC500, AIC651); record 2 of 4096 bytes.
     const Bytes content = Pattern(4096, 11);
-    ASSERT_TRUE(dvcsim::SetStateData(kCG, kHeader, content, Slot(2, 2)));
+    ASSERT_TRUE(dvc::sim::SetStateData(kCG, kHeader, content, Slot(2, 2)));
     Bytes request = Header("AIC652", 2, 1);
     request.resize(522, 0);
     ASSERT_EQ(cg.Write(kCombinedRead, request), 0);
@@ -183,7 +183,7 @@ TEST_F(TaggedStorage, CombinedReadEchoesTheHeaderWithItsBlock) {
     ASSERT_EQ(cg.Read(kCombinedRead, 522, reply), 0);
     EXPECT_EQ(Slice(reply, 0, 10), Header("AIC652", 2, 1)) << "reading again answers the same block";
 
-    EXPECT_EQ(cg.Write(kCombinedRead, Bytes(521, 0)), kSizeMismatch);
+    EXPECT_EQ(cg.Write(kCombinedRead, Bytes(521, 0)), DvErrSizeMismatch);
     for (const Bytes& bad : {Header("ABC123", 0, 0), Header("AIC652", 2, 8), Header("AIC652", 4, 0)}) {
         request = bad;
         request.resize(522, 0);
@@ -206,11 +206,11 @@ TEST_F(TaggedStorage, CombinedWritesCarryTheirOwnHeader) {
 
     block = Header("VER000", 0, 0);
     block.resize(522, 0);
-    EXPECT_EQ(cg.Write(kCombinedWrite, block), kRefused);
+    EXPECT_EQ(cg.Write(kCombinedWrite, block), DvErrRefused);
     block = Header("BAK196", 0, 2);
     block.resize(522, 0);
-    EXPECT_EQ(cg.Write(kCombinedWrite, block), kFailed) << "past the end";
-    EXPECT_EQ(cg.Write(kCombinedWrite, Bytes(10, 0)), kSizeMismatch);
+    EXPECT_EQ(cg.Write(kCombinedWrite, block), DvErrFailed) << "past the end";
+    EXPECT_EQ(cg.Write(kCombinedWrite, Bytes(10, 0)), DvErrSizeMismatch);
 
     // Over DDC/CI the same model reads combined blocks but writes 128-byte ones.
     const Wire cgDdc = Ddc(3);
@@ -231,7 +231,7 @@ TEST_F(TaggedStorage, CombinedWritesCarryTheirOwnHeader) {
 
 // A record whose size is not a whole number of blocks, on every block code.
 TEST(TaggedStorageEdges, TheLastBlockIsCutAtTheRecordsEnd) {
-    ASSERT_TRUE(dvcsim::ActivateWorldJson(R"({"monitors": [{"serial": "TAG00001", "model": "TAGGED",
+    ASSERT_TRUE(dvc::sim::ActivateWorldJson(R"({"monitors": [{"serial": "TAG00001", "model": "TAGGED",
         "links": {"hid": true}, "profile": "t"}], "profiles": {"t": {"features": {
         "0xFF0200C2": {"kind": "tagged", "codes": ["0xFF0200C4", "0xFF0200C7", "0xFF0200FD", "0xFF0200FE"],
                        "tags": {"TST001": {"size": 200, "records": 2, "data": {"1": {"text": "second"}}}}}}}}})"));
@@ -244,7 +244,7 @@ TEST(TaggedStorageEdges, TheLastBlockIsCutAtTheRecordsEnd) {
 
     ASSERT_EQ(w.Write(kHeader, Header("TST001", 0, 1)), 0);
     ASSERT_EQ(w.Write(kBlock128, Bytes(128, 0xC3)), 0);
-    Bytes stored = dvcsim::GetStateData("TAG00001", kHeader, Slot(0, 0)).value();
+    Bytes stored = dvc::sim::GetStateData("TAG00001", kHeader, Slot(0, 0)).value();
     ASSERT_EQ(stored.size(), 200u) << "padding past the record is dropped";
     EXPECT_EQ(Slice(stored, 128, 72), Bytes(72, 0xC3));
 
@@ -253,12 +253,12 @@ TEST(TaggedStorageEdges, TheLastBlockIsCutAtTheRecordsEnd) {
     ASSERT_EQ(w.Read(kBlock512, 512, big), 0);
     EXPECT_EQ(Slice(big, 128, 72), Bytes(72, 0xC3));
     EXPECT_EQ(Slice(big, 200, 312), Bytes(312, 0)) << "zero past the record";
-    EXPECT_EQ(w.Read(kBlock512, 512, big), kFailed) << "block 1 of 512 starts past 200 bytes";
+    EXPECT_EQ(w.Read(kBlock512, 512, big), DvErrFailed) << "block 1 of 512 starts past 200 bytes";
 
     ASSERT_EQ(w.Write(kHeader, Header("TST001", 1, 0)), 0);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(w.Read(kBlock128, 128).data())), "second");
     DvHIDRelease();
-    dvcsim::DeactivateWorld();
+    dvc::sim::DeactivateWorld();
 }
 
 TEST(TaggedStorageEdges, BadDescriptionsAreRefusedWithTheirPlace) {
@@ -277,7 +277,7 @@ TEST(TaggedStorageEdges, BadDescriptionsAreRefusedWithTheirPlace) {
     for (const auto& c : cases) {
         const std::string world = std::string(R"({"monitors": [{"serial": "TAG00002", "profile": "p", "links": {"hid": true}}],
             "profiles": {"p": {"model": "BAD", "features": {"0xFF0200C2": {"kind": "tagged", )") + c.tags + "}}}}}";
-        const auto status = dvcsim::ActivateWorldJson(world);
+        const auto status = dvc::sim::ActivateWorldJson(world);
         EXPECT_FALSE(status.ok) << c.tags;
         EXPECT_NE(status.message.find(c.needle), std::string::npos) << status.message;
     }

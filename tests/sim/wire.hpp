@@ -4,12 +4,13 @@
 
 #include <ddclink/ddclink.h>
 #include <hidlink/hidlink.h>
+#include <libdvc/dvc_types.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-namespace simtest {
+namespace dvc::test {
 
 using Bytes = std::vector<uint8_t>;
 
@@ -51,7 +52,7 @@ struct Wire {
         int32_t flag = 1;
         const int32_t r = hid ? DvHIDGetFixedData(target, code, &max, nullptr, &flag, &length)
                               : DvDDCCIGetFixedData(target, code, &max, nullptr, &length);
-        return (r >= 0 || r == static_cast<int32_t>(0x80000006u)) && flag != 0;
+        return (r >= 0 || r == DvErrRefused) && flag != 0;
     }
     uint32_t Length(uint32_t code) const {
         int32_t max = 0;
@@ -71,4 +72,4 @@ inline uint32_t HidHandleOf(const std::string& serial) {
     return 0;
 }
 
-}  // namespace simtest
+}  // namespace dvc::test

@@ -8,7 +8,7 @@
 
 namespace {
 
-using namespace simtest;
+using namespace dvc::test;
 
 class Worlds : public WorldTest {};
 
@@ -17,18 +17,18 @@ std::string Inline(const std::string& monitors, const std::string& profiles = "{
 }
 
 TEST_F(Worlds, EveryBuiltinWorldLoads) {
-    auto worlds = dvcsim::BuiltinWorlds();
+    auto worlds = dvc::sim::BuiltinWorlds();
     for (const char* expected : {"default", "single", "office", "timed", "empty"})
         EXPECT_NE(std::find(worlds.begin(), worlds.end(), expected), worlds.end()) << expected;
     for (const auto& w : worlds) {
-        auto s = dvcsim::ActivateWorld(w);
+        auto s = dvc::sim::ActivateWorld(w);
         EXPECT_TRUE(s.ok) << w << ": " << s.message;
     }
 }
 
 TEST_F(Worlds, DefaultWorldHasAMergeableDualLinkMonitorAndTwoOfOneModel) {
     Activate();
-    auto monitors = dvcsim::Monitors();
+    auto monitors = dvc::sim::Monitors();
     ASSERT_EQ(monitors.size(), 5u);
     int office = 0, dual = 0;
     for (const auto& m : monitors) {
@@ -42,7 +42,7 @@ TEST_F(Worlds, DefaultWorldHasAMergeableDualLinkMonitorAndTwoOfOneModel) {
     EXPECT_GE(dual, 1);
     EXPECT_EQ(monitors[0].model, "CX2740");
     EXPECT_TRUE(monitors[0].ddcci && monitors[0].hid);
-    auto profiles = dvcsim::BuiltinProfiles();
+    auto profiles = dvc::sim::BuiltinProfiles();
     for (const char* p : {"OF2210", "CX2740", "CG3180", "MX2420"})
         EXPECT_NE(std::find(profiles.begin(), profiles.end(), p), profiles.end()) << p;
 }
@@ -51,26 +51,26 @@ TEST_F(Worlds, InlineWorldWithInlineProfileAndPerMonitorOverride) {
     std::string text = Inline(
         R"([{"serial": "AB000001", "profile": "tiny", "links": {"hid": {}}, "features": {"0x88": {"value": 9}}}])",
         R"({"tiny": {"model": "T1", "features": {"0x88": {"max": 10, "value": 3}, "0x89": {"max": 5}}}})");
-    auto s = dvcsim::ActivateWorldJson(text);
+    auto s = dvc::sim::ActivateWorldJson(text);
     ASSERT_TRUE(s.ok) << s.message;
-    EXPECT_EQ(dvcsim::GetStateValue("AB000001", 0x88), 9u);
-    EXPECT_EQ(dvcsim::GetStateValue("AB000001", 0x89), 0u);
-    EXPECT_TRUE(dvcsim::SetStateValue("AB000001", 0x89, 4));
-    EXPECT_EQ(dvcsim::GetStateValue("AB000001", 0x89), 4u);
-    EXPECT_FALSE(dvcsim::SetStateValue("ZZ000000", 0x89, 4));
-    dvcsim::ResetState();
-    EXPECT_EQ(dvcsim::GetStateValue("AB000001", 0x89), 0u);
+    EXPECT_EQ(dvc::sim::GetStateValue("AB000001", 0x88), 9u);
+    EXPECT_EQ(dvc::sim::GetStateValue("AB000001", 0x89), 0u);
+    EXPECT_TRUE(dvc::sim::SetStateValue("AB000001", 0x89, 4));
+    EXPECT_EQ(dvc::sim::GetStateValue("AB000001", 0x89), 4u);
+    EXPECT_FALSE(dvc::sim::SetStateValue("ZZ000000", 0x89, 4));
+    dvc::sim::ResetState();
+    EXPECT_EQ(dvc::sim::GetStateValue("AB000001", 0x89), 0u);
 }
 
 TEST_F(Worlds, ProfileOfABuiltinModelCanBeExtendedInline) {
     std::string text = Inline(R"([{"serial": "AB000002", "profile": "mine", "links": {"ddcci": true}}])",
                               R"({"mine": {"base": "OF2210", "features": {"0x24": null, "0x70": {"max": 9, "value": 7}}}})");
-    auto s = dvcsim::ActivateWorldJson(text);
+    auto s = dvc::sim::ActivateWorldJson(text);
     ASSERT_TRUE(s.ok) << s.message;
-    EXPECT_EQ(dvcsim::Monitors()[0].model, "OF2210");
-    EXPECT_EQ(dvcsim::GetStateValue("AB000002", 0x70), 7u);
-    EXPECT_FALSE(dvcsim::GetStateValue("AB000002", 0x24).has_value());
-    EXPECT_EQ(dvcsim::GetStateValue("AB000002", 0x88), 80u);
+    EXPECT_EQ(dvc::sim::Monitors()[0].model, "OF2210");
+    EXPECT_EQ(dvc::sim::GetStateValue("AB000002", 0x70), 7u);
+    EXPECT_FALSE(dvc::sim::GetStateValue("AB000002", 0x24).has_value());
+    EXPECT_EQ(dvc::sim::GetStateValue("AB000002", 0x88), 80u);
 }
 
 struct BadCase {
@@ -120,7 +120,7 @@ TEST_F(Worlds, BadWorldsAreRefusedWithAMessageNamingTheProblem) {
          "answered by another feature"},
     };
     for (const auto& c : cases) {
-        auto s = dvcsim::ActivateWorldJson(c.text, "case.json");
+        auto s = dvc::sim::ActivateWorldJson(c.text, "case.json");
         EXPECT_FALSE(s.ok) << c.name;
         EXPECT_NE(s.message.find(c.message), std::string::npos) << c.name << ": " << s.message;
         EXPECT_NE(s.message.find("case.json"), std::string::npos) << c.name << ": " << s.message;
@@ -128,10 +128,10 @@ TEST_F(Worlds, BadWorldsAreRefusedWithAMessageNamingTheProblem) {
 }
 
 TEST_F(Worlds, FileErrorsNameTheFile) {
-    auto s = dvcsim::ActivateWorld("/nonexistent/world.json");
+    auto s = dvc::sim::ActivateWorld("/nonexistent/world.json");
     EXPECT_FALSE(s.ok);
     EXPECT_NE(s.message.find("/nonexistent/world.json"), std::string::npos) << s.message;
-    s = dvcsim::ActivateWorld("no-such-world");
+    s = dvc::sim::ActivateWorld("no-such-world");
     EXPECT_FALSE(s.ok);
     EXPECT_NE(s.message.find("no-such-world"), std::string::npos) << s.message;
 
@@ -139,7 +139,7 @@ TEST_F(Worlds, FileErrorsNameTheFile) {
     std::filesystem::create_directories(dir);
     std::ofstream(dir / "p.json") << R"({"model": "P1", "features": {"0x88": {"max": "ten"}}})";
     std::ofstream(dir / "w.json") << R"({"monitors": [{"serial": "P0000001", "profile": "p.json", "links": {"hid": true}}]})";
-    s = dvcsim::ActivateWorld((dir / "w.json").string());
+    s = dvc::sim::ActivateWorld((dir / "w.json").string());
     EXPECT_FALSE(s.ok);
     EXPECT_NE(s.message.find((dir / "p.json").string()), std::string::npos) << s.message;
     EXPECT_NE(s.message.find("features.0x88.max"), std::string::npos) << s.message;
@@ -148,11 +148,11 @@ TEST_F(Worlds, FileErrorsNameTheFile) {
 
 TEST_F(Worlds, AFailedActivationLeavesNoWorldBehind) {
     Activate();
-    EXPECT_FALSE(dvcsim::ActivateWorldJson("{", "broken.json").ok);
-    EXPECT_TRUE(dvcsim::WorldActive());  // the previous world stays
-    dvcsim::DeactivateWorld();
+    EXPECT_FALSE(dvc::sim::ActivateWorldJson("{", "broken.json").ok);
+    EXPECT_TRUE(dvc::sim::WorldActive());  // the previous world stays
+    dvc::sim::DeactivateWorld();
     if (std::getenv("DVC_SIM") == nullptr) {
-        EXPECT_FALSE(dvcsim::WorldActive());
+        EXPECT_FALSE(dvc::sim::WorldActive());
     }
 }
 

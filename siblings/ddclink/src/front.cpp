@@ -8,7 +8,7 @@
 #include "transport_guard.hpp"
 #include "ddclink/ddclink.h"
 
-namespace ddclink {
+namespace dvc::ddclink {
 namespace {
 
 std::mutex g_select;
@@ -35,12 +35,12 @@ Backend* Switch() {
 }
 
 
-using dvc_transport::Guard;
+using dvc::transport::Guard;
 
 }  // namespace
-}  // namespace ddclink
+}  // namespace dvc::ddclink
 
-using namespace ddclink;
+using namespace dvc::ddclink;
 
 // The exports (the library is built with hidden visibility; the version
 // script then keeps exactly these).
@@ -49,7 +49,7 @@ extern "C" {
 
 int32_t DvDDCCISetCommunicationType(int32_t type) {
     return Guard([&]() -> int32_t {
-        if (type != 0 && type != 1) return kInvalidParameter;
+        if (type != 0 && type != 1) return DvErrInvalidParameter;
         std::lock_guard lock(g_select);
         g_type = type;
         return Switch()->SetCommunicationType(type);
@@ -76,35 +76,35 @@ int32_t DvDDCCIIsSupported(uint32_t index, uint32_t code) {
 int32_t DvDDCCIGetFixedData(uint32_t index, uint32_t code, int32_t* maximum, int32_t* minimum, uint32_t* length) {
     return Guard([&]() -> int32_t {
         Backend* b = Current();
-        return b ? b->GetFixedData(index, code, maximum, minimum, length) : kFailed;
+        return b ? b->GetFixedData(index, code, maximum, minimum, length) : DvErrFailed;
     });
 }
 
 int32_t DvDDCCIGetValue(uint32_t index, uint32_t code, uint32_t* value) {
     return Guard([&]() -> int32_t {
         Backend* b = Current();
-        return b ? b->GetValue(index, code, value) : kFailed;
+        return b ? b->GetValue(index, code, value) : DvErrFailed;
     });
 }
 
 int32_t DvDDCCISetValue(uint32_t index, uint32_t code, const uint32_t* value) {
     return Guard([&]() -> int32_t {
         Backend* b = Current();
-        return b ? b->SetValue(index, code, value) : kFailed;
+        return b ? b->SetValue(index, code, value) : DvErrFailed;
     });
 }
 
 int32_t DvDDCCIGetData(uint32_t index, uint32_t code, void* buffer, uint32_t size) {
     return Guard([&]() -> int32_t {
         Backend* b = Current();
-        return b ? b->GetData(index, code, buffer, size) : kFailed;
+        return b ? b->GetData(index, code, buffer, size) : DvErrFailed;
     });
 }
 
 int32_t DvDDCCISetData(uint32_t index, uint32_t code, const void* buffer, uint32_t size) {
     return Guard([&]() -> int32_t {
         Backend* b = Current();
-        return b ? b->SetData(index, code, buffer, size) : kFailed;
+        return b ? b->SetData(index, code, buffer, size) : DvErrFailed;
     });
 }
 

@@ -4,7 +4,7 @@
 
 #include "backend.hpp"
 
-namespace ddclink {
+namespace dvc::ddclink {
 namespace {
 
 class SimLink final : public Backend {
@@ -29,11 +29,11 @@ private:
 }  // namespace
 
 Backend* SimBackend() {
-    const DvSimBackend* table = dvcsim::loader::SelectSim(reinterpret_cast<const void*>(&SimBackend));
+    const DvSimBackend* table = dvc::sim::loader::SelectSim(reinterpret_cast<const void*>(&SimBackend));
     if (table == nullptr) return nullptr;
     // The table lives as long as the process (libdvcsim is never unloaded).
     static SimLink link(table);
     return &link;
 }
 
-}  // namespace ddclink
+}  // namespace dvc::ddclink

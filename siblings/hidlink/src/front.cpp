@@ -10,7 +10,7 @@
 #include "hidlink/hidlink.h"
 #include "report_dispatcher.hpp"
 
-namespace hidlink {
+namespace dvc::hidlink {
 namespace {
 
 std::mutex g_select;
@@ -19,12 +19,12 @@ std::atomic<Backend*> g_current{nullptr};
 Backend* Current() { return g_current.load(std::memory_order_acquire); }
 
 
-using dvc_transport::Guard;
+using dvc::transport::Guard;
 
 }  // namespace
-}  // namespace hidlink
+}  // namespace dvc::hidlink
 
-using namespace hidlink;
+using namespace dvc::hidlink;
 
 // The exports (the library is built with hidden visibility; the version
 // script then keeps exactly these).
@@ -49,7 +49,7 @@ int32_t DvHIDFind(void) {
 int32_t DvHIDRetrieve(uint32_t index, uint32_t* handle) {
     return Guard([&]() -> int32_t {
         Backend* b = Current();
-        return b ? b->Retrieve(index, handle) : kFailed;
+        return b ? b->Retrieve(index, handle) : DvErrFailed;
     });
 }
 
@@ -57,35 +57,35 @@ int32_t DvHIDGetFixedData(uint32_t handle, uint32_t code, int32_t* maximum, int3
                           uint32_t* length) {
     return Guard([&]() -> int32_t {
         Backend* b = Current();
-        return b ? b->GetFixedData(handle, code, maximum, minimum, flag, length) : kFailed;
+        return b ? b->GetFixedData(handle, code, maximum, minimum, flag, length) : DvErrFailed;
     });
 }
 
 int32_t DvHIDGetValue(uint32_t handle, uint32_t code, uint32_t* value) {
     return Guard([&]() -> int32_t {
         Backend* b = Current();
-        return b ? b->GetValue(handle, code, value) : kFailed;
+        return b ? b->GetValue(handle, code, value) : DvErrFailed;
     });
 }
 
 int32_t DvHIDSetValue(uint32_t handle, uint32_t code, uint32_t value, uint32_t option) {
     return Guard([&]() -> int32_t {
         Backend* b = Current();
-        return b ? b->SetValue(handle, code, value, option) : kFailed;
+        return b ? b->SetValue(handle, code, value, option) : DvErrFailed;
     });
 }
 
 int32_t DvHIDGetData(uint32_t handle, uint32_t code, void* buffer, uint32_t size) {
     return Guard([&]() -> int32_t {
         Backend* b = Current();
-        return b ? b->GetData(handle, code, buffer, size) : kFailed;
+        return b ? b->GetData(handle, code, buffer, size) : DvErrFailed;
     });
 }
 
 int32_t DvHIDSetData(uint32_t handle, uint32_t code, const void* buffer, uint32_t size, uint32_t option) {
     return Guard([&]() -> int32_t {
         Backend* b = Current();
-        return b ? b->SetData(handle, code, buffer, size, option) : kFailed;
+        return b ? b->SetData(handle, code, buffer, size, option) : DvErrFailed;
     });
 }
 
@@ -93,15 +93,15 @@ int32_t DvHIDSetDataNoCheckResult(uint32_t handle, uint32_t code, const void* bu
                                   uint32_t option) {
     return Guard([&]() -> int32_t {
         Backend* b = Current();
-        return b ? b->SetDataNoCheckResult(handle, code, buffer, size, option) : kFailed;
+        return b ? b->SetDataNoCheckResult(handle, code, buffer, size, option) : DvErrFailed;
     });
 }
 
 int32_t DvHIDReportON(uint32_t handle, DvHIDReportCallback report, DvHIDTeardownCallback teardown, void* context) {
     return Guard([&]() -> int32_t {
-        if (report == nullptr) return kInvalidParameter;
+        if (report == nullptr) return DvErrInvalidParameter;
         Backend* b = Current();
-        if (b == nullptr) return kFailed;
+        if (b == nullptr) return DvErrFailed;
         // Registered before the device starts, so that its first report finds it.
         ReportDispatcher::Get().Register(handle, report, teardown, context);
         int32_t r = b->ReportOn(handle);
@@ -113,7 +113,7 @@ int32_t DvHIDReportON(uint32_t handle, DvHIDReportCallback report, DvHIDTeardown
 int32_t DvHIDReportOFF(uint32_t handle) {
     return Guard([&]() -> int32_t {
         Backend* b = Current();
-        int32_t r = b ? b->ReportOff(handle) : kFailed;
+        int32_t r = b ? b->ReportOff(handle) : DvErrFailed;
         ReportDispatcher::Get().Unregister(handle, true);
         return r;
     });
@@ -129,14 +129,14 @@ int32_t DvHIDSupportsCriticalSection(uint32_t handle) {
 int32_t DvHIDEnterCriticalSection(uint32_t handle) {
     return Guard([&]() -> int32_t {
         Backend* b = Current();
-        return b ? b->EnterCriticalSection(handle) : kFailed;
+        return b ? b->EnterCriticalSection(handle) : DvErrFailed;
     });
 }
 
 int32_t DvHIDExitCriticalSection(uint32_t handle) {
     return Guard([&]() -> int32_t {
         Backend* b = Current();
-        return b ? b->ExitCriticalSection(handle) : kFailed;
+        return b ? b->ExitCriticalSection(handle) : DvErrFailed;
     });
 }
 

@@ -6,7 +6,7 @@
 #include "backend.hpp"
 #include "report_dispatcher.hpp"
 
-namespace hidlink {
+namespace dvc::hidlink {
 namespace {
 
 void Sink(uint32_t handle, uint32_t code, const void* data, uint32_t size, void*) {
@@ -44,10 +44,10 @@ private:
 }  // namespace
 
 Backend* SimBackend() {
-    const DvSimBackend* table = dvcsim::loader::SelectSim(reinterpret_cast<const void*>(&SimBackend));
+    const DvSimBackend* table = dvc::sim::loader::SelectSim(reinterpret_cast<const void*>(&SimBackend));
     if (table == nullptr) return nullptr;
     static SimLink link(table);
     return &link;
 }
 
-}  // namespace hidlink
+}  // namespace dvc::hidlink

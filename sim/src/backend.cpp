@@ -1,21 +1,13 @@
 // The C table that ddclink's and hidlink's sim backends call. No exception
-// leaves it: a failure inside the simulator becomes 0x80000000.
-#include <new>
-
+// leaves it: a failure inside the simulator becomes DvErrFailed.
 #include "dvcsim/backend.h"
 #include "sim.hpp"
+#include "transport_guard.hpp"
 
 namespace dvc::sim {
 namespace {
 
-template <typename F>
-int32_t Guard(F&& f) noexcept {
-    try {
-        return f();
-    } catch (...) {
-        return DvErrFailed;
-    }
-}
+using transport::Guard;
 
 Sim& S() { return Sim::Get(); }
 

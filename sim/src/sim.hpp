@@ -106,6 +106,11 @@ private:
     };
 
     Sim();
+    // Reads and writes of either link, checked, then down the pipeline.
+    int32_t ReadValue(Link link, uint32_t target, uint32_t code, uint32_t* value);
+    int32_t ReadData(Link link, uint32_t target, uint32_t code, void* buffer, uint32_t size);
+    int32_t WriteData(Link link, Op op, uint32_t target, uint32_t code, const void* buffer, uint32_t size,
+                      uint32_t option);
     // The pipeline of a call that reaches a monitor's items.
     int32_t Transact(Call& call);
     int32_t Unanswered(const Call& call, const VirtualMonitor* m, int32_t result, bool fault);

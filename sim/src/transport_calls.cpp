@@ -13,6 +13,35 @@ constexpr auto kDeviceLockWait = std::chrono::milliseconds(3000);
 
 }  // namespace
 
+// ---- reads and writes of either link -----------------------------------------
+
+int32_t Sim::ReadValue(Link link, uint32_t target, uint32_t code, uint32_t* value) {
+    Call c{link, Op::GetValue, target, code};
+    int32_t r = Transact(c);
+    if (Usable(r) && value) *value = c.value;
+    return r;
+}
+
+int32_t Sim::ReadData(Link link, uint32_t target, uint32_t code, void* buffer, uint32_t size) {
+    if (buffer == nullptr && size != 0) return DvErrInvalidParameter;
+    if (size > kMaxTransfer) return DvErrSizeMismatch;
+    Call c{link, Op::GetData, target, code};
+    c.out = static_cast<uint8_t*>(buffer);
+    c.size = size;
+    return Transact(c);
+}
+
+int32_t Sim::WriteData(Link link, Op op, uint32_t target, uint32_t code, const void* buffer, uint32_t size,
+                       uint32_t option) {
+    if (buffer == nullptr && size != 0) return DvErrInvalidParameter;
+    if (size > kMaxTransfer) return DvErrSizeMismatch;
+    Call c{link, op, target, code};
+    c.in = static_cast<const uint8_t*>(buffer);
+    c.size = size;
+    c.option = option;
+    return Transact(c);
+}
+
 // ---- DDC/CI ----------------------------------------------------------------
 
 int32_t Sim::DdcSetType(int32_t type) {
@@ -54,10 +83,7 @@ int32_t Sim::DdcGetFixed(uint32_t index, uint32_t code, int32_t* max, int32_t* m
 }
 
 int32_t Sim::DdcGetValue(uint32_t index, uint32_t code, uint32_t* value) {
-    Call c{Link::DDCCI, Op::GetValue, index, code};
-    int32_t r = Transact(c);
-    if (Usable(r) && value) *value = c.value;
-    return r;
+    return ReadValue(Link::DDCCI, index, code, value);
 }
 
 int32_t Sim::DdcSetValue(uint32_t index, uint32_t code, const uint32_t* value) {
@@ -67,21 +93,11 @@ int32_t Sim::DdcSetValue(uint32_t index, uint32_t code, const uint32_t* value) {
 }
 
 int32_t Sim::DdcGetData(uint32_t index, uint32_t code, void* buffer, uint32_t size) {
-    if ((buffer == nullptr && size != 0)) return DvErrInvalidParameter;
-    if (size > kMaxTransfer) return DvErrSizeMismatch;
-    Call c{Link::DDCCI, Op::GetData, index, code};
-    c.out = static_cast<uint8_t*>(buffer);
-    c.size = size;
-    return Transact(c);
+    return ReadData(Link::DDCCI, index, code, buffer, size);
 }
 
 int32_t Sim::DdcSetData(uint32_t index, uint32_t code, const void* buffer, uint32_t size) {
-    if (buffer == nullptr && size != 0) return DvErrInvalidParameter;
-    if (size > kMaxTransfer) return DvErrSizeMismatch;
-    Call c{Link::DDCCI, Op::SetData, index, code};
-    c.in = static_cast<const uint8_t*>(buffer);
-    c.size = size;
-    return Transact(c);
+    return WriteData(Link::DDCCI, Op::SetData, index, code, buffer, size, 0);
 }
 
 int32_t Sim::DdcRelease() {
@@ -132,10 +148,7 @@ int32_t Sim::HidGetFixed(uint32_t handle, uint32_t code, int32_t* max, int32_t* 
 }
 
 int32_t Sim::HidGetValue(uint32_t handle, uint32_t code, uint32_t* value) {
-    Call c{Link::HID, Op::GetValue, handle, code};
-    int32_t r = Transact(c);
-    if (Usable(r) && value) *value = c.value;
-    return r;
+    return ReadValue(Link::HID, handle, code, value);
 }
 
 int32_t Sim::HidSetValue(uint32_t handle, uint32_t code, uint32_t value, uint32_t option) {
@@ -145,22 +158,11 @@ int32_t Sim::HidSetValue(uint32_t handle, uint32_t code, uint32_t value, uint32_
 }
 
 int32_t Sim::HidGetData(uint32_t handle, uint32_t code, void* buffer, uint32_t size) {
-    if (buffer == nullptr && size != 0) return DvErrInvalidParameter;
-    if (size > kMaxTransfer) return DvErrSizeMismatch;
-    Call c{Link::HID, Op::GetData, handle, code};
-    c.out = static_cast<uint8_t*>(buffer);
-    c.size = size;
-    return Transact(c);
+    return ReadData(Link::HID, handle, code, buffer, size);
 }
 
 int32_t Sim::HidSetData(uint32_t handle, uint32_t code, const void* buffer, uint32_t size, uint32_t option, Op op) {
-    if (buffer == nullptr && size != 0) return DvErrInvalidParameter;
-    if (size > kMaxTransfer) return DvErrSizeMismatch;
-    Call c{Link::HID, op, handle, code};
-    c.in = static_cast<const uint8_t*>(buffer);
-    c.size = size;
-    c.option = option;
-    int32_t r = Transact(c);
+    int32_t r = WriteData(Link::HID, op, handle, code, buffer, size, option);
     // The unchecked form does not wait for the device's answer.
     return op == Op::SetDataNoCheckResult && r != DvErrFailed ? DvOk : r;
 }

@@ -81,7 +81,7 @@ Tag ParseTag(const std::string& name, const Json& j, const std::string& where) {
     if (name.size() != kNameBytes) throw ConfigError(where + ": a tag name has exactly 6 characters");
     json::OnlyKeys(j, {"size", "records", "description", "readonly", "data", "key_values", "comment"}, where);
     Tag t;
-    std::copy(name.begin(), name.end(), t.name.begin());
+    std::copy_n(name.begin(), kNameBytes, t.name.begin());  // exactly the name's size, checked above
     const Json* size = json::Find(j, "size");
     if (size == nullptr) throw ConfigError(where + ": needs \"size\" (bytes per record)");
     t.size = static_cast<uint32_t>(json::Integer(*size, 1, kMaxRecordBytes, where + ".size"));

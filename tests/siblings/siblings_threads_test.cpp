@@ -8,22 +8,25 @@
 
 #include "chromalib/chromalib.h"
 #include "proptag/block_writer.hpp"
-#include "proptag_access.hpp"
+#include "proptag/proptag.h"
 
+namespace dvc::test {
 namespace {
 
 constexpr int kRounds = 2000;
 
 TEST(SiblingThreads, ReadersSeeOneWholeBlock) {
     const auto block = [](uint8_t fill, size_t n) {
-        return dvc::proptag::BlockWriter().Bytes(1, std::vector<uint8_t>(n, fill)).Build();
+        return proptag::BlockWriter().Bytes(1, std::vector<uint8_t>(n, fill)).Build();
     };
     const std::vector<std::vector<uint8_t>> blocks = {block('A', 8), block('B', 12)};
     std::vector<std::thread> threads;
     for (int writer = 0; writer < 2; ++writer) {
         threads.emplace_back([&, writer] {
             for (int i = 0; i < kRounds; ++i) {
-                EXPECT_EQ(dvc::test::Parse(blocks[(i + writer) % 2]), PROPTAG_OK);
+                const auto& b = blocks[(i + writer) % 2];
+                const auto length = static_cast<uint32_t>(b.size());
+                EXPECT_EQ(DvpTagParse(b.data(), &length), PROPTAG_OK);
                 if (i % 97 == 0) DvpReleaseTagData();
             }
         });
@@ -72,3 +75,4 @@ TEST(SiblingThreads, MatrixHandlesAreIndependent) {
 }
 
 }  // namespace
+}  // namespace dvc::test

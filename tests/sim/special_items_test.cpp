@@ -1,12 +1,10 @@
 // Items of the built-in models that answer more than a stored value: output
 // segments behind a select code, the colour reset pulse and its direction,
-// the centre cross marker and the signal description block.
+// and the signal description block.
 #include "sim_fixture.hpp"
-#include "wire.hpp"
 
+namespace dvc::test {
 namespace {
-
-using namespace dvc::test;
 
 constexpr uint32_t kSegmentSelect = 0xFF010103, kSegmentConstant = 0xFF010104, kSegmentProperty = 0xFF010105;
 constexpr uint32_t kColourReset = 0xFF0100CF, kPriority = 0xFF010069, kGainRed = 0x8A, kKelvin = 0xFF0100DF;
@@ -21,17 +19,7 @@ Bytes U16(std::initializer_list<uint16_t> values, std::size_t length) {
 
 class SpecialItems : public WorldTest {
 protected:
-    void SetUp() override {
-        Activate();
-        ASSERT_EQ(DvDDCCISetCommunicationType(0), 0);
-        ASSERT_EQ(DvDDCCIFind(), 4);  // CX2740, two OF2210, CG3180
-        ASSERT_EQ(DvHIDFind(), 3);
-    }
-    void TearDown() override {
-        DvHIDRelease();
-        DvDDCCIRelease();
-        WorldTest::TearDown();
-    }
+    void SetUp() override { Open(); }
     const Wire cx{false, 0}, office{false, 1}, cg{false, 3};
 };
 
@@ -65,7 +53,7 @@ TEST_F(SpecialItems, ColourResetRunsOnlyOnAPulseInItsDirection) {
     ASSERT_EQ(cg.SetValue(kColourReset, 0), 0);
     EXPECT_EQ(cg.Value(kGainRed), 255u);
     EXPECT_EQ(cg.Value(kKelvin), 6500u);
-    EXPECT_EQ(dvc::sim::GetStateValue(kCG, kColourReset, 1), 1u) << "one pulse counted";
+    EXPECT_EQ(sim::GetStateValue(kCG, kColourReset, 1), 1u) << "one pulse counted";
 
     // Priority 2 turns the pulse round: 0, then back to 1.
     ASSERT_EQ(cg.SetValue(kPriority, 2), 0);
@@ -77,7 +65,7 @@ TEST_F(SpecialItems, ColourResetRunsOnlyOnAPulseInItsDirection) {
     EXPECT_EQ(cg.Value(kGainRed), 255u);
     EXPECT_EQ(cg.SetValue(kColourReset, 2), DvErrRefused);
 
-    const Wire mx{true, HidHandleOf(kMX)};
+    const Wire mx = Hid(kMX);
     EXPECT_EQ(mx.Value(kPriority), 2u) << "the medical model ships inverted";
     ASSERT_EQ(mx.SetValue(kGainRed, 10), 0);
     ASSERT_EQ(mx.SetValue(kColourReset, 0), 0);
@@ -86,18 +74,9 @@ TEST_F(SpecialItems, ColourResetRunsOnlyOnAPulseInItsDirection) {
     EXPECT_FALSE(cx.Supported(kColourReset));
 }
 
-TEST_F(SpecialItems, CentreCrossMarkerReadsBackWhatWasWritten) {
-    ASSERT_EQ(cg.SetValue(0x3B, 0x7F), 0);
-    EXPECT_EQ(cg.Value(0x3B), 0x7Fu);
-    ASSERT_EQ(cg.SetValue(0x3B, 0), 0);
-    EXPECT_EQ(cg.Value(0x3B), 0u);
-    EXPECT_EQ(cg.SetValue(0x3B, 5), DvErrRefused) << "shown or hidden, nothing between";
-    EXPECT_FALSE(office.Supported(0x3B));
-}
-
 TEST_F(SpecialItems, SignalDescriptionsFollowTheirInputs) {
     // Colour grading over HDMI: YCbCr 4:2:2, 10 bits, BT.2020, HLG.
-    const Wire cgHid{true, HidHandleOf(kCG)};
+    const Wire cgHid = Hid(kCG);
     ASSERT_EQ(cgHid.Length(kSignalInfo), 128u);
     const Bytes g = cgHid.Read(kSignalInfo, 128);
     EXPECT_EQ(g[0] | g[1] << 8, 0x0401);
@@ -117,26 +96,5 @@ TEST_F(SpecialItems, SignalDescriptionsFollowTheirInputs) {
     EXPECT_FALSE(office.Supported(kSignalInfo));
 }
 
-TEST(SignalDescriptionEdges, DescriptionsThatCannotBeBuiltNameTheirPlace) {
-    const struct {
-        const char* entry;
-        const char* needle;
-    } cases[] = {
-        {R"("length": 128)", "port"},
-        {R"("port": "0x0400", "length": 100)", "length"},
-        {R"("port": "0x0400", "bits_per_component": 9)", "bits_per_component"},
-        {R"("port": "0x0400", "avi": {"colour_format": "ycbcr444", "range": "default"})", "avi.range"},
-        {R"("port": "0x0400", "avi": {"colorimetry": "adobe"})", "avi.colorimetry"},
-        {R"("port": "0x0400", "drm": {"max_cll": 100})", "drm"},
-        {R"("port": "0x0400", "drm": {"eotf": "pq", "min_luminance": 7})", "drm.min_luminance"},
-    };
-    for (const auto& c : cases) {
-        const std::string world = std::string(R"({"monitors": [{"serial": "SIG00001", "profile": "p", "links": {"hid": true}}],
-            "profiles": {"p": {"model": "SIG", "features": {"0xFF01010A": {"kind": "signal-infoframe", )") + c.entry + "}}}}}";
-        const auto status = dvc::sim::ActivateWorldJson(world);
-        EXPECT_FALSE(status.ok) << c.entry;
-        EXPECT_NE(status.message.find(c.needle), std::string::npos) << status.message;
-    }
-}
-
 }  // namespace
+}  // namespace dvc::test

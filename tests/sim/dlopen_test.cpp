@@ -22,23 +22,19 @@ bool SimLoaded() {
     return lib != nullptr;
 }
 
-// Calls that name a monitor or handle, with what they answer when there is
-// no monitor: before any discovery (the front's default) and after the
-// hardware found none.
+// What calls that name a monitor or handle answer when there is none:
+// before any discovery (the front's default) and after the hardware found none.
 const struct {
     const char* name;
     std::function<int32_t()> call;
     int32_t before, hardware;
 } kCalls[] = {
     {"IsSupported", [] { return DvDDCCIIsSupported(0, 0x88); }, 0, 0},
-    {"DDC GetFixedData", [] { return DvDDCCIGetFixedData(0, 0x88, nullptr, nullptr, nullptr); }, DvErrFailed, DvErrFailed},
-    {"DDC GetValue", [] { uint32_t v; return DvDDCCIGetValue(0, 0x88, &v); }, DvErrFailed, DvErrFailed},
     {"DDC SetData", [] { return DvDDCCISetData(0, 0x12, "x", 1); }, DvErrFailed, DvErrFailed},
     {"DDC Release", [] { return DvDDCCIRelease(); }, 0, 0},
     {"Retrieve", [] { uint32_t h; return DvHIDRetrieve(0, &h); }, DvErrFailed, DvErrInvalidParameter},
-    {"HID SetValue", [] { return DvHIDSetValue(1, 0x88, 1, 0); }, DvErrFailed, DvErrFailed},
+    {"HID GetValue", [] { uint32_t v; return DvHIDGetValue(1, 0x88, &v); }, DvErrFailed, DvErrFailed},
     {"SupportsCriticalSection", [] { return DvHIDSupportsCriticalSection(1); }, 0, 0},
-    {"EnterCriticalSection", [] { return DvHIDEnterCriticalSection(1); }, DvErrFailed, DvErrFailed},
     {"HID Release", [] { return DvHIDRelease(); }, 0, 0},
 };
 
@@ -65,17 +61,12 @@ TEST(TransportSelection, NoneThenHardwareThenABadWorldThenTheDefaultWorld) {
     EXPECT_EQ(DvDDCCIFind(), 4);
     ASSERT_EQ(DvHIDFind(), 3);
     EXPECT_TRUE(SimLoaded());
-    uint32_t h = 0, v = 0, w = 17;
+    uint32_t h = 0, v = 0;
     ASSERT_EQ(DvHIDRetrieve(0, &h), 0);
-    // The CX2740 is HID device 0 and DDC/CI index 0: one monitor, one state.
     ASSERT_EQ(DvHIDSetValue(h, 0x88, 61, 0), 0);
     ASSERT_EQ(DvDDCCIGetValue(0, 0x88, &v), 0);
-    EXPECT_EQ(v, 61u);
-    ASSERT_EQ(DvDDCCISetValue(0, 0x88, &w), 0);
-    ASSERT_EQ(DvHIDGetValue(h, 0x88, &v), 0);
-    EXPECT_EQ(v, 17u);
-    EXPECT_EQ(DvDDCCIRelease(), 0);
-    EXPECT_EQ(DvHIDRelease(), 0);
+    EXPECT_EQ(v, 61u) << "the CX2740 is HID device 0 and DDC/CI index 0: one monitor, one state";
+    EXPECT_EQ(DvDDCCIRelease() | DvHIDRelease(), 0);
     unsetenv("DVC_SIM");
 }
 

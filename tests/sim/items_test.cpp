@@ -119,7 +119,8 @@ TEST_F(Items, TaggedCombinedTransfersCarryTheirOwnHeader) {
 
 // A record whose size is not a whole number of blocks.
 TEST_F(Items, TaggedLastBlockIsCutAtTheRecordsEnd) {
-    ASSERT_TRUE(sim::ActivateWorldJson(R"({"monitors": [{"serial": "TAG00001", "model": "TAGGED", "links": {"hid": true}, "profile": "t"}],
+    ASSERT_TRUE(sim::ActivateWorldJson(R"({"monitors": [{"serial": "TAG00001", "model": "TAGGED", "profile": "t",
+        "links": {"hid": true}}],
         "profiles": {"t": {"features": {"0xFF0200C2": {"kind": "tagged", "codes": ["0xFF0200C4", "0xFF0200C7"],
         "tags": {"TST001": {"size": 200, "records": 2, "data": {"1": {"text": "second"}}}}}}}}})"));
     ASSERT_EQ(DvHIDFind(), 1);

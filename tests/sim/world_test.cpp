@@ -54,9 +54,12 @@ TEST_F(Worlds, InlineProfilesExtendBuiltinsAndMonitorsOverrideThem) {
 TEST_F(Worlds, BadWorldsAreRefusedWithAMessageNamingTheFileAndThePlace) {
     const std::string of = R"([{"serial": "12345678", "profile": "OF2210", "links": {"ddcci": true})";
     const auto with = [&](const std::string& features) { return Inline(of + R"(, "features": )" + features + "}]"); };
-    const auto tagged = [&](const std::string& body) { return with(R"({"0xFF0200C2": {"kind": "tagged", )" + body + "}}"); };
+    const auto item = [&](const char* code_and_kind, const std::string& body) {
+        return with(std::string(R"({")") + code_and_kind + R"(", )" + body + "}}");
+    };
+    const auto tagged = [&](const std::string& body) { return item(R"(0xFF0200C2": {"kind": "tagged)", body); };
     const auto signal = [&](const std::string& body) {
-        return with(R"({"0xFF01010A": {"kind": "signal-infoframe", )" + body + "}}");
+        return item(R"(0xFF01010A": {"kind": "signal-infoframe)", body);
     };
     const struct {
         std::string text;
@@ -66,7 +69,8 @@ TEST_F(Worlds, BadWorldsAreRefusedWithAMessageNamingTheFileAndThePlace) {
         {"[1, 2]", "expected an object"},
         {"{}", "monitors"},
         {Inline(R"([{"serial": "123", "profile": "OF2210", "links": {"ddcci": true}}])"), "serial"},
-        {Inline(R"([{"serial": "12345678", "profile": "NOPE99", "links": {"ddcci": true}}])"), "unknown profile \"NOPE99\""},
+        {Inline(R"([{"serial": "12345678", "profile": "NOPE99", "links": {"ddcci": true}}])"),
+         "unknown profile \"NOPE99\""},
         {Inline(R"([{"serial": "12345678", "profile": "OF2210", "links": {}}])"), "at least one link"},
         {Inline(R"([{"serial": "12345678", "profile": "OF2210", "links": {"ddcci": {"types": [2]}}}])"), "types"},
         {Inline(R"([{"serial": "12345678", "profile": "OF2210", "links": {"hid": {"padding": "xx"}}}])"), "padding"},
@@ -81,8 +85,9 @@ TEST_F(Worlds, BadWorldsAreRefusedWithAMessageNamingTheFileAndThePlace) {
                 R"({"a": {"base": "b"}, "b": {"base": "a"}})"),
          "deeper than 8"},
         {tagged(R"("codes": ["0xFF0200C4"], "tags": {"SHORT": {"size": 8}})"), "tags.SHORT"},
-        {tagged(R"("codes": ["0xFF0200C4"], "tags": {"TST001": {"size": 4, "data": {"0": [1, 2, 3, 4, 5]}}})"), "data.0"},
-        {tagged(R"("codes": ["0xFF0200C4"], "tags": {"TST001": {"size": 10, "key_values": {"k": {"text": "longer"}}}})"),
+        {tagged(R"("codes": ["0xFF0200C4"], "tags": {"TST001": {"size": 4, "data": {"0": [1, 2, 3, 4, 5]}}})"),
+         "data.0"},
+        {tagged(R"("codes": ["0xFF0200C4"], "tags": {"TST001": {"size": 10, "key_values": {"k": {"text": "xx"}}}})"),
          "key_values"},
         {tagged(R"("codes": ["0xFF0200C3"], "tags": {})"), "codes"},
         {signal(R"("length": 128)"), "port"},
@@ -113,7 +118,8 @@ TEST_F(Worlds, FileErrorsNameTheFile) {
     const auto dir = std::filesystem::temp_directory_path() / ("dvcsim_world_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     std::ofstream(dir / "p.json") << R"({"model": "P1", "features": {"0x88": {"max": "ten"}}})";
-    std::ofstream(dir / "w.json") << R"({"monitors": [{"serial": "P0000001", "profile": "p.json", "links": {"hid": true}}]})";
+    std::ofstream(dir / "w.json")
+        << R"({"monitors": [{"serial": "P0000001", "profile": "p.json", "links": {"hid": true}}]})";
     auto s = sim::ActivateWorld((dir / "w.json").string());
     EXPECT_FALSE(s.ok);
     EXPECT_NE(s.message.find((dir / "p.json").string() + ": features.0x88.max"), std::string::npos) << s.message;
@@ -135,7 +141,8 @@ const char* kSeedWorld = R"({"profiles": {"p": {"model": "FZ1", "features": {
   "0xFF01010A": {"kind": "signal-infoframe", "port": "0x0401", "bits_per_component": 10,
                  "avi": {"colour_format": "ycbcr444", "range": "full"}, "drm": {"eotf": "pq"}},
   "0xFF0100CF": {"kind": "reset-pulse", "priority_code": "0x3", "resets": ["0x88"]}}}},
- "monitors": [{"serial": "FZ000001", "profile": "p", "links": {"ddcci": {"types": [0, 1], "padding": "  "}, "hid": {}}}]})";
+ "monitors": [{"serial": "FZ000001", "profile": "p",
+               "links": {"ddcci": {"types": [0, 1], "padding": "  "}, "hid": {}}}]})";
 
 // Every code the monitor answers on either link, and one it does not, with
 // reads and writes of every size an item checks for.

@@ -33,11 +33,11 @@ constexpr const char* kWorld = R"({
 bool Start() {
     static const bool ready = [] {
         dvc::test::ResetLibrary();
-        if (!dvcsim::ActivateWorldJson(kWorld, "bench world")) return false;
-        dvcsim::Timing timing;
+        if (!dvc::sim::ActivateWorldJson(kWorld, "bench world")) return false;
+        dvc::sim::Timing timing;
         timing.enabled = true;
-        dvcsim::SetTiming(timing);
-        dvcsim::SetLogCapacity(0);
+        dvc::sim::SetTiming(timing);
+        dvc::sim::SetLogCapacity(0);
         return DvCtrlFind(nullptr, 0) == 3;
     }();
     return ready;
@@ -50,15 +50,15 @@ void Measure(benchmark::State& state, Call&& call) {
         state.SkipWithError("the virtual monitors could not be set up");
         return;
     }
-    dvcsim::ResetCounters();
+    dvc::sim::ResetCounters();
     for (auto _ : state) {
         if (call() < 0) {
             state.SkipWithError("the call failed");
             return;
         }
     }
-    const auto ddc = dvcsim::Counters(dvcsim::Link::DDCCI);
-    const auto hid = dvcsim::Counters(dvcsim::Link::HID);
+    const auto ddc = dvc::sim::Counters(dvc::sim::Link::DDCCI);
+    const auto hid = dvc::sim::Counters(dvc::sim::Link::HID);
     const double calls = static_cast<double>(state.iterations());
     state.counters["transactions/call"] = static_cast<double>(ddc.calls + hid.calls) / calls;
     state.counters["link_ms/call"] =

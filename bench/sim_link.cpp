@@ -13,27 +13,27 @@ using namespace std::chrono_literals;
 
 struct Setup {
     explicit Setup(bool timed) {
-        dvcsim::ActivateWorld("single");
-        dvcsim::Timing t;
+        dvc::sim::ActivateWorld("single");
+        dvc::sim::Timing t;
         t.enabled = timed;
         t.ddcci_reply = 40ms;
         t.ddcci_post_write = 50ms;
         t.hid_reply = 1ms;
-        dvcsim::SetTiming(t);
-        dvcsim::SetLogCapacity(0);
+        dvc::sim::SetTiming(t);
+        dvc::sim::SetLogCapacity(0);
         DvDDCCISetCommunicationType(0);
         DvDDCCIFind();
         DvHIDFind();
         DvHIDRetrieve(0, &handle);
-        dvcsim::ResetCounters();
+        dvc::sim::ResetCounters();
     }
     ~Setup() {
         DvDDCCIRelease();
         DvHIDRelease();
-        dvcsim::DeactivateWorld();
+        dvc::sim::DeactivateWorld();
     }
-    void Report(benchmark::State& state, dvcsim::Link link) const {
-        auto c = dvcsim::Counters(link);
+    void Report(benchmark::State& state, dvc::sim::Link link) const {
+        auto c = dvc::sim::Counters(link);
         state.counters["link_ms_per_call"] =
             c.calls ? static_cast<double>(c.link_time.count()) / 1e6 / static_cast<double>(c.calls) : 0.0;
     }
@@ -44,21 +44,21 @@ void BM_DdcRead(benchmark::State& state) {
     Setup s(state.range(0) != 0);
     uint32_t v = 0;
     for (auto _ : state) benchmark::DoNotOptimize(DvDDCCIGetValue(0, 0x88, &v));
-    s.Report(state, dvcsim::Link::DDCCI);
+    s.Report(state, dvc::sim::Link::DDCCI);
 }
 
 void BM_DdcWrite(benchmark::State& state) {
     Setup s(state.range(0) != 0);
     uint32_t v = 40;
     for (auto _ : state) benchmark::DoNotOptimize(DvDDCCISetValue(0, 0x88, &v));
-    s.Report(state, dvcsim::Link::DDCCI);
+    s.Report(state, dvc::sim::Link::DDCCI);
 }
 
 void BM_HidRead(benchmark::State& state) {
     Setup s(state.range(0) != 0);
     uint32_t v = 0;
     for (auto _ : state) benchmark::DoNotOptimize(DvHIDGetValue(s.handle, 0x88, &v));
-    s.Report(state, dvcsim::Link::HID);
+    s.Report(state, dvc::sim::Link::HID);
 }
 
 void BM_HidLutBlock(benchmark::State& state) {
@@ -68,7 +68,7 @@ void BM_HidLutBlock(benchmark::State& state) {
         DvHIDSetValue(s.handle, 0x18, 0x84, 1);
         benchmark::DoNotOptimize(DvHIDGetData(s.handle, 0x19, block, sizeof block));
     }
-    s.Report(state, dvcsim::Link::HID);
+    s.Report(state, dvc::sim::Link::HID);
 }
 
 // Discovery of both links with the identification reads a host makes.

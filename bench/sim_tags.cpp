@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "libdvc/libdvc.h"
-#include "paths/varn_monitor_interface.hpp"
+#include "paths/tagged_transfer.hpp"
 #include "registry/registry.hpp"
 #include "registry/varn_monitor.hpp"
 #include "support/registry_seam.hpp"
@@ -33,15 +33,15 @@ constexpr Case kCases[] = {{"21409001", "CX2740", "BAK328"}, {"22050012", "MX242
 
 void BM_ReadTag(benchmark::State& state) {
     dvc::test::ResetLibrary();
-    dvcsim::ActivateWorld("default");
-    dvcsim::SetLogCapacity(0);
+    dvc::sim::ActivateWorld("default");
+    dvc::sim::SetLogCapacity(0);
     DvCtrlFind(nullptr, 0);
-    dvcsim::Timing timing;  // counted, not slept
+    dvc::sim::Timing timing;  // counted, not slept
     timing.enabled = false;
     timing.ddcci_reply = 40ms;
     timing.ddcci_post_write = 50ms;
     timing.hid_reply = 1ms;
-    dvcsim::SetTiming(timing);
+    dvc::sim::SetTiming(timing);
     const Case& c = kCases[state.range(0)];
     VarnMonitor* monitor = dvc::registry::Registry::Instance().Find(c.serial, c.model);
     if (monitor == nullptr || monitor->Paths().size() <= static_cast<std::size_t>(state.range(1))) {
@@ -49,17 +49,17 @@ void BM_ReadTag(benchmark::State& state) {
         return;
     }
     VarnMonitorInterface* path = monitor->Paths()[static_cast<std::size_t>(state.range(1))];
-    const dvcsim::Link link = state.range(1) == 0 ? dvcsim::Link::HID : dvcsim::Link::DDCCI;
+    const dvc::sim::Link link = state.range(1) == 0 ? dvc::sim::Link::HID : dvc::sim::Link::DDCCI;
     std::vector<uint8_t> buffer(1024);
-    dvcsim::ResetCounters();
-    for (auto _ : state) benchmark::DoNotOptimize(path->ReadTag(c.tag, 0, buffer.data(), 1024));
-    const auto counters = dvcsim::Counters(link);
+    dvc::sim::ResetCounters();
+    for (auto _ : state) benchmark::DoNotOptimize(dvc::paths::ReadTag(*path, c.tag, 0, buffer.data(), 1024));
+    const auto counters = dvc::sim::Counters(link);
     const auto reads = static_cast<double>(state.iterations());
     state.counters["calls_per_read"] = static_cast<double>(counters.calls) / reads;
     state.counters["link_ms_per_read"] = static_cast<double>(counters.link_time.count()) / 1e6 / reads;
-    state.SetLabel(std::string(c.model) + (link == dvcsim::Link::HID ? " HID" : " DDC/CI"));
+    state.SetLabel(std::string(c.model) + (link == dvc::sim::Link::HID ? " HID" : " DDC/CI"));
     DvCtrlRelease();
-    dvcsim::DeactivateWorld();
+    dvc::sim::DeactivateWorld();
 }
 
 BENCHMARK(BM_ReadTag)->Args({0, 0})->Args({0, 1})->Args({1, 0})->Args({2, 0})->Args({2, 1})->Unit(benchmark::kMicrosecond);

@@ -65,7 +65,7 @@ void CheckItem(const Item& item) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::vector<uint8_t> reference =
-        proptag::BlockWriter().Bytes(kReferenceTag, {1, 2, 3}).Build();
+        dvc::proptag::BlockWriter().Bytes(kReferenceTag, {1, 2, 3}).Build();
     const uint32_t referenceLength = static_cast<uint32_t>(reference.size());
     Check(DvpTagParse(reference.data(), &referenceLength) == PROPTAG_OK);
 

@@ -8,10 +8,10 @@
 
 #include "proptag/block_writer.hpp"
 
-namespace proptag_fuzz {
+namespace dvc::fuzz {
 
 inline std::vector<std::vector<uint8_t>> Seeds() {
-    using proptag::BlockWriter;
+    using dvc::proptag::BlockWriter;
     BlockWriter flavors;  // three entries of (mode bits, flavor number, flags)
     for (uint16_t id = 1; id < 25; id += 8)
         flavors.Integer(id, 0x05u << id % 3, 1).Integer(id + 1, id / 8, 1).Integer(id + 2, 0x4001, 2);
@@ -27,4 +27,4 @@ inline std::vector<std::vector<uint8_t>> Seeds() {
     };
 }
 
-}  // namespace proptag_fuzz
+}  // namespace dvc::fuzz

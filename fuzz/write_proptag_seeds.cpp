@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     int n = 0;
-    for (const auto& seed : proptag_fuzz::Seeds()) {
+    for (const auto& seed : dvc::fuzz::Seeds()) {
         std::ofstream out(std::string(argv[1]) + "/seed" + std::to_string(n++) + ".bin",
                           std::ios::binary);
         out.write(reinterpret_cast<const char*>(seed.data()),

@@ -5,15 +5,17 @@
 
 #include <cstdint>
 
-namespace dvc_transport {
+#include "libdvc/dvc_types.h"
+
+namespace dvc::transport {
 
 template <typename F>
 int32_t Guard(F&& f) noexcept {
     try {
         return f();
     } catch (...) {
-        return static_cast<int32_t>(0x80000000u);
+        return DvErrFailed;
     }
 }
 
-}  // namespace dvc_transport
+}  // namespace dvc::transport

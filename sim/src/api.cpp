@@ -7,7 +7,7 @@
 #include "loader.hpp"
 #include "sim.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 namespace {
 
 template <typename Load>
@@ -75,4 +75,4 @@ uint64_t ReportsSent() { return Sim::Get().ReportsSent(); }
 Timing GetTiming() { return Sim::Get().GetTiming(); }
 void SetTiming(const Timing& timing) { Sim::Get().SetTiming(timing); }
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -1,21 +1,13 @@
 // The C table that ddclink's and hidlink's sim backends call. No exception
-// leaves it: a failure inside the simulator becomes 0x80000000.
-#include <new>
-
+// leaves it: a failure inside the simulator becomes DvErrFailed.
 #include "dvcsim/backend.h"
 #include "sim.hpp"
+#include "transport_guard.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 namespace {
 
-template <typename F>
-int32_t Guard(F&& f) noexcept {
-    try {
-        return f();
-    } catch (...) {
-        return result::kFailed;
-    }
-}
+using transport::Guard;
 
 Sim& S() { return Sim::Get(); }
 
@@ -58,6 +50,6 @@ const DvSimBackend kTable = {
 };
 
 }  // namespace
-}  // namespace dvcsim
+}  // namespace dvc::sim
 
-extern "C" const DvSimBackend* dvcsim_backend(void) { return &dvcsim::kTable; }
+extern "C" const DvSimBackend* dvcsim_backend(void) { return &dvc::sim::kTable; }

@@ -5,11 +5,11 @@
 #include <stdexcept>
 #include <string>
 
-namespace dvcsim {
+namespace dvc::sim {
 
 class ConfigError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

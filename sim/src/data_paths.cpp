@@ -9,7 +9,7 @@
 #include <set>
 #include <sstream>
 
-namespace dvcsim {
+namespace dvc::sim {
 namespace fs = std::filesystem;
 
 std::vector<std::string> DataFolders() {
@@ -72,4 +72,4 @@ std::optional<std::string> ReadFile(const std::string& path, std::string& error)
     return s.str();
 }
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

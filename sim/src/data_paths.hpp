@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace dvcsim {
+namespace dvc::sim {
 
 std::vector<std::string> DataFolders();
 // "worlds" or "profiles"; a short name becomes <folder>/<kind>/<name>.json.
@@ -17,4 +17,4 @@ std::vector<std::string> ListDataFiles(const std::string& kind);
 bool IsShortName(const std::string& text);
 std::optional<std::string> ReadFile(const std::string& path, std::string& error);
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

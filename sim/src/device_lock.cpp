@@ -4,9 +4,9 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include "dvcsim/types.hpp"
+#include "libdvc/dvc_types.h"
 
-namespace dvcsim {
+namespace dvc::sim {
 
 DeviceLock::~DeviceLock() { ReleaseFile(); }
 
@@ -32,37 +32,37 @@ int32_t DeviceLock::Enter(std::chrono::milliseconds wait) {
     std::unique_lock lock(mutex_);
     if (depth_ > 0 && owner_ == me) {
         ++depth_;
-        return result::kOk;
+        return DvOk;
     }
     while (depth_ > 0) {
-        if (released_.wait_until(lock, deadline) == std::cv_status::timeout && depth_ > 0) return result::kTimeout;
+        if (released_.wait_until(lock, deadline) == std::cv_status::timeout && depth_ > 0) return DvErrTimeout;
     }
     // Free in this process: take it from other processes too. Polling keeps
     // the wait bounded (flock itself cannot time out).
     while (!TryFile()) {
-        if (std::chrono::steady_clock::now() >= deadline) return result::kTimeout;
+        if (std::chrono::steady_clock::now() >= deadline) return DvErrTimeout;
         lock.unlock();
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
         lock.lock();
         if (depth_ > 0) {  // another thread of ours took it meanwhile
             if (released_.wait_until(lock, deadline, [&] { return depth_ == 0; })) continue;
-            return result::kTimeout;
+            return DvErrTimeout;
         }
     }
     owner_ = me;
     depth_ = 1;
-    return result::kOk;
+    return DvOk;
 }
 
 int32_t DeviceLock::Exit() {
     std::lock_guard lock(mutex_);
-    if (depth_ == 0 || owner_ != std::this_thread::get_id()) return result::kFailed;
+    if (depth_ == 0 || owner_ != std::this_thread::get_id()) return DvErrFailed;
     if (--depth_ == 0) {
         owner_ = std::thread::id{};
         ReleaseFile();
         released_.notify_all();
     }
-    return result::kOk;
+    return DvOk;
 }
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

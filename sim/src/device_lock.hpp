@@ -10,7 +10,7 @@
 #include <string>
 #include <thread>
 
-namespace dvcsim {
+namespace dvc::sim {
 
 class DeviceLock {
 public:
@@ -37,4 +37,4 @@ private:
     int fd_ = -1;
 };
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace dvcsim {
+namespace dvc::sim {
 
 uint32_t FaultScript::Add(const FaultRule& rule) {
     rules_.push_back(Rule{next_id_, rule});
@@ -38,4 +38,4 @@ void FaultScript::Garbage(uint8_t* out, uint32_t size) {
     for (uint32_t i = 0; i < size; ++i) out[i] = static_cast<uint8_t>(rng_());
 }
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -7,7 +7,7 @@
 
 #include "dvcsim/faults.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 
 class FaultScript {
 public:
@@ -35,4 +35,4 @@ private:
     std::mt19937_64 rng_{1};
 };
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -5,7 +5,7 @@
 #include <map>
 #include <mutex>
 
-namespace dvcsim {
+namespace dvc::sim {
 namespace {
 
 struct Kinds {
@@ -27,12 +27,12 @@ int64_t Context::NowMs() {
 
 int32_t Item::FixedData(Context&, uint32_t, Fixed& out) const {
     out = Fixed{};
-    return result::kOk;
+    return DvOk;
 }
-int32_t Item::GetValue(Context&, uint32_t, uint32_t&) const { return result::kNotSupported; }
-int32_t Item::SetValue(Context&, uint32_t, uint32_t, uint32_t) const { return result::kNotSupported; }
-int32_t Item::GetData(Context&, uint32_t, uint8_t*, uint32_t) const { return result::kNotSupported; }
-int32_t Item::SetData(Context&, uint32_t, const uint8_t*, uint32_t, uint32_t) const { return result::kNotSupported; }
+int32_t Item::GetValue(Context&, uint32_t, uint32_t&) const { return DvErrNotSupported; }
+int32_t Item::SetValue(Context&, uint32_t, uint32_t, uint32_t) const { return DvErrNotSupported; }
+int32_t Item::GetData(Context&, uint32_t, uint8_t*, uint32_t) const { return DvErrNotSupported; }
+int32_t Item::SetData(Context&, uint32_t, const uint8_t*, uint32_t, uint32_t) const { return DvErrNotSupported; }
 
 void RegisterItemKind(const std::string& name, ItemFactory factory) {
     Kinds& k = TheKinds();
@@ -56,9 +56,9 @@ std::vector<std::string> ItemKinds() {
 }
 
 int32_t CopyOut(const std::vector<uint8_t>& bytes, uint8_t* out, uint32_t size) {
-    if (size > bytes.size()) return result::kSizeMismatch;
+    if (size > bytes.size()) return DvErrSizeMismatch;
     if (size != 0) std::memcpy(out, bytes.data(), size);
-    return result::kOk;
+    return DvOk;
 }
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

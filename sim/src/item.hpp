@@ -14,9 +14,10 @@
 
 #include "dvcsim/types.hpp"
 #include "json_read.hpp"
+#include "libdvc/dvc_types.h"
 #include "monitor_state.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 
 // What GetFixedData answers.
 struct Fixed {
@@ -123,4 +124,4 @@ struct ItemKindRegistrar {
 // the item; asking for more than it holds is a size mismatch.
 int32_t CopyOut(const std::vector<uint8_t>& bytes, uint8_t* out, uint32_t size);
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -6,7 +6,7 @@
 
 #include "config_error.hpp"
 
-namespace dvcsim::json {
+namespace dvc::sim::json {
 namespace {
 
 [[noreturn]] void Fail(const std::string& where, const std::string& what) {
@@ -211,4 +211,4 @@ std::string CodeName(uint32_t code) {
     return buf;
 }
 
-}  // namespace dvcsim::json
+}  // namespace dvc::sim::json

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace dvcsim::json {
+namespace dvc::sim::json {
 
 using Json = nlohmann::json;
 
@@ -40,4 +40,4 @@ void RequireObject(const Json& j, const std::string& where);
 std::string Hex(const std::vector<uint8_t>& bytes);
 std::string CodeName(uint32_t code);  // "0x88"
 
-}  // namespace dvcsim::json
+}  // namespace dvc::sim::json

@@ -8,7 +8,7 @@
 #include "data_paths.hpp"
 #include "json_read.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 namespace {
 
 using json::Json;
@@ -300,4 +300,4 @@ std::unique_ptr<World> LoadWorld(const std::string& name_or_path) {
     return LoadWorldText(*text, path, fs::path(path).parent_path().string());
 }
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

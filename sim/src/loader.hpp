@@ -6,7 +6,7 @@
 
 #include "monitor.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 
 // `origin` names the text in messages; `base_dir` resolves relative
 // profile paths. Throws ConfigError with a message naming the file.
@@ -14,4 +14,4 @@ std::unique_ptr<World> LoadWorldText(const std::string& text, const std::string&
 // A short name of a built-in world, or a path.
 std::unique_ptr<World> LoadWorld(const std::string& name_or_path);
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -12,7 +12,7 @@
 #include "item.hpp"
 #include "monitor_state.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 
 // The items one link of a monitor answers, by feature code.
 struct ItemTable {
@@ -64,4 +64,4 @@ struct World {
     }
 };
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

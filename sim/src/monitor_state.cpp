@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace dvcsim {
+namespace dvc::sim {
 
 const Cell* MonitorState::Get(const StateKey& key) const {
     if (auto it = overlay_.find(key); it != overlay_.end()) return &it->second;
@@ -66,4 +66,4 @@ bool ParseKeyName(const std::string& text, StateKey& key) {
     return true;
 }
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace dvcsim {
+namespace dvc::sim {
 
 // Which link's copy of a feature: most features are one state seen by both
 // links; a per-link override with its own contents gets its own copy.
@@ -58,4 +58,4 @@ private:
 std::string KeyName(const StateKey& key);
 bool ParseKeyName(const std::string& text, StateKey& key);
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -2,6 +2,10 @@
 // it (the DDC/CI index list, the HID handles), and the instrumentation.
 // One lock guards it all; link time and scripted delays are slept outside
 // that lock, and reports are handed to hidlink outside it too.
+//
+// sim.cpp holds the world and the instrumentation, transport_calls.cpp the
+// entry points of the transports, transaction.cpp the path of one call to a
+// monitor's item.
 #pragma once
 
 #include <memory>
@@ -13,11 +17,15 @@
 #include "dvcsim/timing.hpp"
 #include "dvcsim/world.hpp"
 #include "fault_script.hpp"
+#include "libdvc/dvc_types.h"
 #include "monitor.hpp"
 #include "state_file.hpp"
 #include "tx_log.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
+
+// A result whose data are there: success, or a refusal that still answers.
+inline bool Usable(int32_t r) { return r >= 0 || r == DvErrRefused; }
 
 class Sim {
 public:
@@ -77,13 +85,54 @@ public:
     uint64_t ReportsSent();
 
 private:
+    // One transport call on its way through the pipeline (transaction.cpp).
+    struct Call {
+        Link link;
+        Op op;
+        uint32_t target;
+        uint32_t code;
+        uint32_t value = 0;
+        const uint8_t* in = nullptr;
+        uint8_t* out = nullptr;
+        uint32_t size = 0;
+        uint32_t option = 0;
+        Fixed fixed{};
+    };
+    // What the monitor answered, before the caller sees it.
+    struct Answer {
+        int32_t result = DvErrNotSupported;
+        std::vector<uint8_t> read;                // the bytes of a data read, `size` of them
+        std::vector<Context::Report> reports;     // sent by the monitor while it answered
+    };
+
     Sim();
-    struct Call;
+    // Reads and writes of either link, checked, then down the pipeline.
+    int32_t ReadValue(Link link, uint32_t target, uint32_t code, uint32_t* value);
+    int32_t ReadData(Link link, uint32_t target, uint32_t code, void* buffer, uint32_t size);
+    int32_t WriteData(Link link, Op op, uint32_t target, uint32_t code, const void* buffer, uint32_t size,
+                      uint32_t option);
+    // The pipeline of a call that reaches a monitor's items.
     int32_t Transact(Call& call);
+    int32_t Unanswered(const Call& call, const VirtualMonitor* m, int32_t result, bool fault);
+    Answer Dispatch(Call& call, VirtualMonitor& m);
+    void Spoil(const FaultRule& fault, Call& call, Answer& answer);
+    static void Present(Call& call, Answer& answer);
+    static Transaction Arrival(const Call& call, const VirtualMonitor* m);
+    static Transaction Answered(const Call& call, const VirtualMonitor& m, Answer& answer);
+    std::chrono::microseconds LinkTime(Link link, Op op) const;
+    void Deliver(std::unique_lock<std::mutex>& lock, const VirtualMonitor& m, std::vector<Context::Report> reports,
+                 std::chrono::milliseconds delay, std::chrono::microseconds link_time);
+
     VirtualMonitor* Resolve(Link link, uint32_t target);
     void Log(Transaction t, std::chrono::nanoseconds link_time = {}, bool fault = false);
     void SendReports(std::unique_lock<std::mutex>& lock, uint32_t handle, std::vector<Context::Report> reports);
     void LoadEnvWorld();
+    // Runs `f` under the simulator's lock.
+    template <typename F>
+    auto Locked(F&& f) {
+        std::lock_guard lock(mutex_);
+        return f();
+    }
 
     std::mutex mutex_;
     std::unique_ptr<World> world_;
@@ -103,4 +152,4 @@ private:
     uint64_t reports_sent_ = 0;
 };
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -9,7 +9,7 @@
 
 #include "json_read.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 
 using json::Json;
 
@@ -110,4 +110,4 @@ void StateFile::End(World& world) {
     locked_ = false;
 }
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

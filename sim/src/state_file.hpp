@@ -9,7 +9,7 @@
 
 #include "monitor.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 
 class StateFile {
 public:
@@ -32,4 +32,4 @@ private:
     bool warned_ = false;
 };
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -3,8 +3,9 @@
 #include <cstdio>
 
 #include "json_read.hpp"
+#include "libdvc/dvc_types.h"
 
-namespace dvcsim {
+namespace dvc::sim {
 
 bool IsRead(Op op) {
     return op == Op::IsSupported || op == Op::GetFixedData || op == Op::GetValue || op == Op::GetData;
@@ -25,7 +26,7 @@ void TxLog::Add(Transaction t, std::chrono::nanoseconds link_time, bool fault) {
     }
     // Discovery and list operations answer counts, not result codes.
     bool counted_result = t.op != Op::Find && t.op != Op::IsSupported && t.op != Op::SupportsCriticalSection;
-    if (t.result == result::kRefused) ++c.refusals;
+    if (t.result == DvErrRefused) ++c.refusals;
     else if (counted_result && t.result < 0) ++c.failures;
     if (fault) ++c.faults_injected;
     c.link_time += link_time;
@@ -64,4 +65,4 @@ std::string_view OpName(Op op) {
     return i < std::size(kNames) ? kNames[i] : "?";
 }
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -7,7 +7,7 @@
 
 #include "dvcsim/log.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 
 class TxLog {
 public:
@@ -27,4 +27,4 @@ private:
 bool IsRead(Op op);
 bool IsWrite(Op op);
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -22,7 +22,7 @@ TEST_F(DeviceLocks, MonitorMutexIsTakenAndGivenBackByProcessId) {
     EXPECT_EQ(DvCtrlReleaseMonitorMutex(s, m, 0), 1);
     EXPECT_EQ(Stored(kOffice, codes::kMonitorMutex), 0u);
     // Held by a process that still runs (pid 1): only force takes it.
-    ASSERT_TRUE(dvcsim::SetStateValue(s, codes::kMonitorMutex, 1));
+    ASSERT_TRUE(dvc::sim::SetStateValue(s, codes::kMonitorMutex, 1));
     EXPECT_EQ(DvCtrlGetMonitorMutex(s, m, 0), 0);
     EXPECT_EQ(DvCtrlReleaseMonitorMutex(s, m, 0), 0);
     EXPECT_EQ(DvCtrlGetMonitorMutex(s, m, 1), 1);
@@ -37,7 +37,7 @@ TEST_F(DeviceLocks, DeviceLockAndHandleAreTheHidPaths) {
     EXPECT_EQ(DvCtrlSupportedCriticalSection(kOffice.serial, kOffice.model), 0) << "DDC/CI has no device lock";
     uint32_t handle = 0;
     ASSERT_EQ(DvCtrlGetHIDHandle(kDual.serial, kDual.model, &handle), DvOk);
-    for (const auto& info : dvcsim::Monitors()) {
+    for (const auto& info : dvc::sim::Monitors()) {
         if (info.serial == kDual.serial) {
             EXPECT_EQ(handle, info.hid_handle);
         }

@@ -19,9 +19,9 @@ struct Refusal {
 // Each call gives its refusal and sends nothing.
 inline void ExpectRefusedFirst(std::initializer_list<Refusal> refusals) {
     for (const Refusal& r : refusals) {
-        dvcsim::ClearTransactions();
+        dvc::sim::ClearTransactions();
         EXPECT_EQ(r.call(), r.expected) << r.what;
-        EXPECT_TRUE(dvcsim::Transactions().empty()) << r.what << " sent something";
+        EXPECT_TRUE(dvc::sim::Transactions().empty()) << r.what << " sent something";
     }
 }
 

@@ -20,13 +20,13 @@ TEST_F(Info, ResetKindsAndSaves) {
     // The colour adjustment reset is a pulse whose direction each model's
     // priority setting decides; it puts the gain back.
     for (const WorldMonitor& m : {kGrading, kMedical}) {
-        ASSERT_TRUE(dvcsim::SetStateValue(m.serial, kGainRed, 40));
+        ASSERT_TRUE(dvc::sim::SetStateValue(m.serial, kGainRed, 40));
         EXPECT_EQ(DvCtrlReset(m.serial, m.model, 3), DvOk) << m.model;
         EXPECT_EQ(Stored(m, kGainRed), 255u) << m.model;
     }
     EXPECT_EQ(DvCtrlReset(kDual.serial, kDual.model, 3), DvErrNotSupported);
     EXPECT_EQ(DvCtrlReset(kDual.serial, kDual.model, 4), DvErrNotSupported);
-    dvcsim::ClearTransactions();
+    dvc::sim::ClearTransactions();
     EXPECT_EQ(DvCtrlReset(kOffice.serial, kOffice.model, 1), DvOk);
     ASSERT_FALSE(Writes().empty());
     EXPECT_EQ(Writes().back().code, kReset);
@@ -34,7 +34,7 @@ TEST_F(Info, ResetKindsAndSaves) {
     // Save kinds 0 to 2 each have their code; EachReset writes its value.
     const uint32_t saves[] = {kSave, kSaveSecond, kSaveThird};
     for (int kind = 0; kind < 3; ++kind) {
-        dvcsim::ClearTransactions();
+        dvc::sim::ClearTransactions();
         EXPECT_EQ(DvCtrlCurrentSave(kGrading.serial, kGrading.model, kind, 2), DvOk);
         EXPECT_EQ(Writes().back().code, saves[kind]);
     }

@@ -43,12 +43,12 @@ TEST_F(ModesInputs, PolledJobsAndSelectedRecordsEndToEnd) {
     EXPECT_EQ(DvCtrlGetIISArea(kGrading.serial, kGrading.model, 4, &area), DvErrInvalidParameter) << "4 areas";
     DvOutputSegmentProperty property{};
     EXPECT_EQ(DvCtrlGetOutputSegmentProperty(kGrading.serial, kGrading.model, 0, &property), DvOk);
-    EXPECT_EQ(Log(dvcsim::Op::GetData).back().code, kOutputSegmentProperty);
+    EXPECT_EQ(Log(dvc::sim::Op::GetData).back().code, kOutputSegmentProperty);
     EXPECT_EQ(DvCtrlGetOutputSegmentPropertyConstant(kGrading.serial, kGrading.model, 0, &property), DvOk);
-    EXPECT_EQ(Log(dvcsim::Op::GetData).back().code, kOutputSegmentConstant);
+    EXPECT_EQ(Log(dvc::sim::Op::GetData).back().code, kOutputSegmentConstant);
 
     EXPECT_EQ(DvCtrlSetUSBSelection(kDual.serial, kDual.model, 1), DvOk);
-    EXPECT_EQ(Log(dvcsim::Op::SetDataNoCheckResult).size(), 1u) << "sent without waiting for the answer";
+    EXPECT_EQ(Log(dvc::sim::Op::SetDataNoCheckResult).size(), 1u) << "sent without waiting for the answer";
     EXPECT_EQ(DvCtrlClearTargetSelection(kDual.serial, kDual.model), DvOk);
 }
 

@@ -33,7 +33,7 @@ TEST_F(Picture, BadArgumentsAreRefusedFirst) {
 TEST_F(Picture, ColourDisabledForACandelaUpdateComesBackAsItWas) {
     Discover();
     const auto& [s, m] = kGrading;
-    ASSERT_TRUE(dvcsim::SetStateValue(s, k3DLut, 1));
+    ASSERT_TRUE(dvc::sim::SetStateValue(s, k3DLut, 1));
     DvColorDisableState* state = nullptr;
     ASSERT_EQ(DvCtrlDisableColorForCandelaUpdate(s, m, &state, 250), DvOk);
     ASSERT_NE(state, nullptr);

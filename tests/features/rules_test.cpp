@@ -13,9 +13,9 @@ namespace dvc::test {
 namespace {
 
 using namespace dvc::codes;
-using dvcsim::FaultKind;
-using dvcsim::Link;
-using dvcsim::Op;
+using dvc::sim::FaultKind;
+using dvc::sim::Link;
+using dvc::sim::Op;
 
 struct Case {
     const char* what;
@@ -75,8 +75,8 @@ TEST_F(Rules, EachRuleEndsTheSearchWhereItShould) {
     Discover();
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.what);
-        dvcsim::ClearFaults();
-        dvcsim::FaultRule rule;
+        dvc::sim::ClearFaults();
+        dvc::sim::FaultRule rule;
         rule.link = Link::HID;
         rule.serial = c.monitor.serial;
         rule.op = c.op;
@@ -84,8 +84,8 @@ TEST_F(Rules, EachRuleEndsTheSearchWhereItShould) {
         rule.count = 0;
         rule.kind = c.kind;
         rule.result = c.result;
-        dvcsim::AddFault(rule);
-        dvcsim::ClearTransactions();
+        dvc::sim::AddFault(rule);
+        dvc::sim::ClearTransactions();
         EXPECT_EQ(c.call(c.monitor), c.expected);
         EXPECT_EQ(!Log(Op::GetValue, Link::DDCCI).empty() || !Log(Op::SetValue, Link::DDCCI).empty() ||
                       !Log(Op::GetFixedData, Link::DDCCI).empty() || !Log(Op::IsSupported, Link::DDCCI).empty(),
@@ -102,7 +102,7 @@ TEST_F(Rules, EveryPathFailingGivesTheLastPathsCodeOrTheOlderFold) {
     // absent feature into DvErrNotSupported.
     FailAll(Op::GetFixedData, Link::DDCCI, DvErrTimeout);
     EXPECT_EQ(GetRangeClock(kOffice), DvErrFailed);
-    dvcsim::ClearFaults();
+    dvc::sim::ClearFaults();
     EXPECT_EQ(GetRangeClock(kOffice), DvOk);
     EXPECT_EQ(GetRangeClock(kDual), DvErrFailed) << "no clock: every path fails";
 }

@@ -132,10 +132,10 @@ protected:
     template <class R>
     static void OnlyOwnCodes() {
         std::set<uint32_t> own(R::Codes::kList.begin(), R::Codes::kList.end());
-        for (const auto& t : dvcsim::Transactions())
-            EXPECT_TRUE(own.count(t.code)) << std::hex << "sent 0x" << t.code << ": " << dvcsim::Describe(t);
+        for (const auto& t : dvc::sim::Transactions())
+            EXPECT_TRUE(own.count(t.code)) << std::hex << "sent 0x" << t.code << ": " << dvc::sim::Describe(t);
     }
-    static void NoTraffic(const char* what) { EXPECT_TRUE(dvcsim::Transactions().empty()) << what; }
+    static void NoTraffic(const char* what) { EXPECT_TRUE(dvc::sim::Transactions().empty()) << what; }
 
     template <class R>
     void Exercise(const WorldMonitor& m, bool has, bool known = true);
@@ -159,15 +159,15 @@ void FeatureTable::Exercise(const WorldMonitor& m, bool has, bool known) {
     const auto refusedFirst = [&](DvError r, const char* what) {
         if (!known && !features::RefusesNull<R>()) return;
         EXPECT_EQ(r, DvErrInvalidParameter) << what;
-        EXPECT_TRUE(dvcsim::Transactions().empty()) << what << " is refused before any traffic";
+        EXPECT_TRUE(dvc::sim::Transactions().empty()) << what << " is refused before any traffic";
     };
-    dvcsim::ClearTransactions();
+    dvc::sim::ClearTransactions();
     if constexpr (std::is_same_v<typename K::Signature, int()>) {  // Supported and counts
         EXPECT_EQ(call() > 0, has);
     } else if constexpr (std::is_same_v<typename K::Signature, DvError(int*)>) {
         int value = -77;
         EXPECT_TRUE(answered(call(&value))) << value;
-        dvcsim::ClearTransactions();
+        dvc::sim::ClearTransactions();
         refusedFirst(call(nullptr), "a null value pointer");
     } else if constexpr (std::is_same_v<typename K::Signature, DvError(int)>) {
         std::string get = R::kName;
@@ -198,17 +198,17 @@ void FeatureTable::Exercise(const WorldMonitor& m, bool has, bool known) {
         EXPECT_TRUE(answered(call(&high, &low)));
         if (has) { EXPECT_GE(high, low); }
         if (known && (std::is_same_v<K, kinds::RangeFixed> || features::RefusesNull<R>())) {
-            dvcsim::ClearTransactions();
+            dvc::sim::ClearTransactions();
             refusedFirst(call(&high, nullptr), "a null bound");
         }
     } else if constexpr (std::is_same_v<K, kinds::ChannelGet> || std::is_same_v<K, kinds::ChannelSet>) {
         int value = 0;
         if constexpr (std::is_same_v<K, kinds::ChannelGet>) { EXPECT_TRUE(answered(call(&value, 2))); }
         else { EXPECT_TRUE(taken(call(static_cast<int>(Stored(m, R::Codes::kList[2]).value_or(0)), 2))); }
-        dvcsim::ClearTransactions();
+        dvc::sim::ClearTransactions();
         if constexpr (std::is_same_v<K, kinds::ChannelGet>) { EXPECT_EQ(call(&value, 3), DvErrFailed); }
         else { EXPECT_EQ(call(0, 3), DvErrFailed); }
-        EXPECT_TRUE(dvcsim::Transactions().empty()) << "a channel outside the table sends nothing";
+        EXPECT_TRUE(dvc::sim::Transactions().empty()) << "a channel outside the table sends nothing";
     } else if constexpr (std::is_same_v<K, kinds::BlockItemGet>) {
         int value = 0;
         EXPECT_TRUE(answered(call(0, &value)));
@@ -227,17 +227,17 @@ void FeatureTable::Exercise(const WorldMonitor& m, bool has, bool known) {
     } else if constexpr (std::is_same_v<K, kinds::BlockRawSet>) {
         const uint8_t one = 0;
         EXPECT_TRUE(taken(call(&one, 1)));
-        dvcsim::ClearTransactions();
+        dvc::sim::ClearTransactions();
         refusedFirst(call(static_cast<const uint8_t*>(nullptr), 1), "a null block");
     } else if constexpr (std::is_same_v<K, kinds::BlockFixedGet> || std::is_same_v<K, kinds::BlockFixedSet>) {
         std::vector<uint8_t> block(R::kLength, 0);
         EXPECT_TRUE(taken(call(block.data())));
-        dvcsim::ClearTransactions();
+        dvc::sim::ClearTransactions();
         refusedFirst(call(nullptr), "a null block");
     } else if constexpr (std::is_same_v<K, kinds::BlockXYGet> || std::is_same_v<K, kinds::BlockXYSet>) {
         std::vector<double> xy(2 * R::kPairs, 0.25);
         EXPECT_TRUE(taken(call(xy.data())));
-        dvcsim::ClearTransactions();
+        dvc::sim::ClearTransactions();
         xy[1] = std::nan("");
         if constexpr (std::is_same_v<K, kinds::BlockXYSet>) refusedFirst(call(xy.data()), "a coordinate that is NaN");
         refusedFirst(call(nullptr), "a null array");
@@ -245,7 +245,7 @@ void FeatureTable::Exercise(const WorldMonitor& m, bool has, bool known) {
         double x = -1, y = -1;
         EXPECT_TRUE(answered(call(&x, &y)));
         if (has) { EXPECT_TRUE(x >= 0 && y >= 0); }
-        dvcsim::ClearTransactions();
+        dvc::sim::ClearTransactions();
         refusedFirst(call(&x, nullptr), "a null y");
     } else if constexpr (std::is_same_v<K, kinds::ForwardSetXY>) {
         EXPECT_TRUE(taken(call(0.3127, 0.329)));
@@ -289,9 +289,9 @@ TEST_F(FeatureTable, CodesOutsideTheTableHaveAReason) {
     Activate();
     std::set<uint32_t> known = TableCodes();
     for (const auto& [codes, reason] : kOutsideTable) known.insert(codes.begin(), codes.end());
-    for (const dvcsim::MonitorInfo& m : dvcsim::Monitors())
-        for (dvcsim::Link link : {dvcsim::Link::DDCCI, dvcsim::Link::HID})
-            for (uint32_t code : dvcsim::FeatureCodes(m.serial, link))
+    for (const dvc::sim::MonitorInfo& m : dvc::sim::Monitors())
+        for (dvc::sim::Link link : {dvc::sim::Link::DDCCI, dvc::sim::Link::HID})
+            for (uint32_t code : dvc::sim::FeatureCodes(m.serial, link))
                 EXPECT_TRUE(known.count(code)) << m.model << " answers 0x" << std::hex << code << " without a reason";
 }
 

@@ -104,7 +104,7 @@ TEST_F(AreaEncodings, ResetsAndSaves) {
     for (const int kind : {1, 6, 4, 5, -1}) results.push_back(Reset(*hid, kind));
     results.insert(results.end(), {CurrentSave(*hid, 3, 1), CurrentSave(*hid, 1, 0x12345), EachReset(*ddcci, 0x20)});
     for (const uint32_t priority : {0u, 2u}) {
-        dvcsim::SetStateValue(kSerial, 0xFF010069, priority);
+        dvc::sim::SetStateValue(kSerial, 0xFF010069, priority);
         results.push_back(Reset(*hid, 3));
     }
     EXPECT_EQ(Stored(0xFF0100CF, 1), 2u);  // pulses the monitor counted
@@ -125,8 +125,8 @@ TEST_F(AreaEncodings, AssetTag) {
     int size[2] = {};
     Results results{GetAssetTag(*hid, text, 5), GetAssetTagSize(*hid, &size[0]), SetEnableAssetTag(*hid, 2),
                     GetAssetTag(*hid, text, 0)};
-    const uint8_t enabled = dvcsim::GetStateData(kSerial, 0x12).value()[0];
-    dvcsim::SetStateData(kSerial, 0x12, Bytes(17, 0));
+    const uint8_t enabled = dvc::sim::GetStateData(kSerial, 0x12).value()[0];
+    dvc::sim::SetStateData(kSerial, 0x12, Bytes(17, 0));
     Fault(Op::GetData, 0x12, DvErrFailed, 1);
     results.insert(results.end(), {GetAssetTagSize(*hid, &size[1]), SetEnableAssetTag(*hid, 1)});
     EXPECT_EQ(results, (Results{DvOk, DvOk, DvOk, DvErrSizeMismatch, DvOk, DvErrFailed}));

@@ -63,7 +63,7 @@ TEST_F(FeatureShapes, WhatEachShapeSendsAndAnswers) {
     int number = 0;
     for (const auto& [run, result, output, sent, refuse] : cases) {
         SCOPED_TRACE(testing::Message() << "case " << number++);
-        dvcsim::ResetState();
+        dvc::sim::ResetState();
         if (refuse != 0) Fault(Op::GetValue, refuse, 0, 0, 1, FaultKind::RefusedData);
         int32_t out = -1;
         EXPECT_EQ(run(*hid, out), result);
@@ -85,9 +85,9 @@ protected:
     // The block numbers of the headers written to code `c`, then the log emptied.
     static Numbers Blocks(uint32_t c) {
         Numbers out;
-        for (const auto& t : dvcsim::Transactions())
+        for (const auto& t : dvc::sim::Transactions())
             if (t.op == Op::SetData && t.code == c) out.push_back(t.data.empty() ? kLost : t.data[8] | t.data[9] << 8);
-        dvcsim::ClearTransactions();
+        dvc::sim::ClearTransactions();
         return out;
     }
     const Bytes pattern = Pattern(1300);
@@ -115,7 +115,7 @@ TEST_F(TaggedTransfer, ReadsTheBlocksAroundTheBytesInEachMode) {
                                                             std::tuple{kUse512, false, kHeader, Numbers{0, 1}},
                                                             std::tuple{"{}", true, kCombinedRead, Numbers{0, 1}}}) {
         Use(patch);
-        dvcsim::SetStateData(kSerial, kHeader, pattern, kRecord1);
+        dvc::sim::SetStateData(kSerial, kHeader, pattern, kRecord1);
         Bytes out(600);
         VarnMonitorInterface& path = isHid ? static_cast<VarnMonitorInterface&>(*hid) : *ddcci;
         ASSERT_EQ(ReadTag(path, "BAK328", 1, out.data(), 600, 300), DvOk);
@@ -129,7 +129,7 @@ TEST_F(TaggedTransfer, ReadsTheBlocksAroundTheBytesInEachMode) {
 // % 20 + 1; a combined reply must echo the request's header (50 tries). A write
 // resumes with the block that failed and its header (51 tries).
 TEST_F(TaggedTransfer, FailuresAreRetried) {
-    dvcsim::SetStateData(kSerial, kHeader, pattern, kRecord1);
+    dvc::sim::SetStateData(kSerial, kHeader, pattern, kRecord1);
     Fault(Op::GetData, k128, DvErrFailed, 1, 2);
     WaitRecorder::nextRandom = 19;
     Bytes out(256);
@@ -147,8 +147,8 @@ TEST_F(TaggedTransfer, FailuresAreRetried) {
     Fault(Op::SetData, kCombinedWrite, DvErrFailed, 1);
     ASSERT_EQ(WriteTag(*hid, "BAK328", 1, pattern.data(), 1300), DvOk);
     EXPECT_EQ(Blocks(kCombinedWrite), (Numbers{0, kLost, 1, 2}));
-    EXPECT_EQ(dvcsim::GetStateData(kSerial, kHeader, kRecord1 - 1), pattern);
-    EXPECT_EQ(dvcsim::GetStateData(kSerial, kHeader, kRecord1), pattern);
+    EXPECT_EQ(dvc::sim::GetStateData(kSerial, kHeader, kRecord1 - 1), pattern);
+    EXPECT_EQ(dvc::sim::GetStateData(kSerial, kHeader, kRecord1), pattern);
     Fault(Op::SetData, kHeader, DvErrRefused, 0, 0);
     EXPECT_EQ(WriteTag(*ddcci, "BAK328", 0, pattern.data(), 10), DvErrFailed);
     EXPECT_EQ(Blocks(kHeader), Numbers(51, kLost));

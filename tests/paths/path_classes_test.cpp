@@ -45,7 +45,7 @@ TEST_F(PathClasses, SharedBehaviours) {
                   (Values{1, 0, 0, isHid ? 100 : -1, isHid ? 100 : -1, 4, isHid ? 9 : 0, 1, 0, 77, isHid ? 3 : 1, 77}));
         for (const Row& row : ratioRows) {
             SCOPED_TRACE(testing::Message() << std::hex << row[0] << (row[1] ? " contrast" : " brightness"));
-            dvcsim::ResetState();
+            dvc::sim::ResetState();
             const auto code = static_cast<uint32_t>(row[0]);
             const uint32_t before = code == kRatio ? 40 : code == kZeroMax ? 7 : 25;
             double ratio = -1;
@@ -93,7 +93,7 @@ TEST_F(PathClasses, HandWrittenEncodings) {
                       hours[0], minutes[0], hours[1], minutes[1], volume[0], volume[1], volume[2], sense}),
               (Values{2, 4, -5, -7, 0xABCD, 1, 0x1234, 0x1170, 0xFF, 10000, 5, 0x34, 0x1234, 0x1234, 1}));
     EXPECT_EQ((std::vector<double>(xy, xy + 4)), (std::vector<double>{0.3127, 0.329, 0.7, 0.01}));
-    for (const auto& t : dvcsim::Transactions()) EXPECT_EQ(t.option, t.code == 0xE7 && t.op == Op::SetValue);
+    for (const auto& t : dvc::sim::Transactions()) EXPECT_EQ(t.option, t.code == 0xE7 && t.op == Op::SetValue);
     EXPECT_EQ(Trace(), (Strings{"R e4", "F e4", "? e4", "F e4", "F e4", "W e4=4294967289", "R 1", "R 1", "R 1",
                                 "W 1=109509", "F 71", "D 71#4", "S 71:0203", "R 13", "F 13", "D 13#4", "F e7", "R e7",
                                 "F e8", "R e8", "R e7", "W e7=52", "W 52=9029", "S 52:4523", "S 44:370cda0c",
@@ -111,8 +111,8 @@ TEST_F(PathClasses, HidBlockTransfers) {
                        hid->WriteLUT(0x72, 0x73, written.data(), 5, &bank0)}),
               Results(3, DvOk));
     EXPECT_EQ(read, written);
-    EXPECT_EQ(dvcsim::GetStateData(kSerial, 0x73, 0xAB), Bytes(written.begin() + 384, written.end()));
-    for (const auto& t : dvcsim::Transactions()) EXPECT_EQ(t.option, t.op != Op::GetData);
+    EXPECT_EQ(dvc::sim::GetStateData(kSerial, 0x73, 0xAB), Bytes(written.begin() + 384, written.end()));
+    for (const auto& t : dvc::sim::Transactions()) EXPECT_EQ(t.option, t.op != Op::GetData);
     Strings trace = Trace();
     EXPECT_EQ((Strings{trace[0], trace[1], trace[2], trace[14], trace[16], trace[17], trace[18], trace[19]}),
               (Strings{"W 18=12", "S 19#128", "W 18=13", "W 18=15", "W 72=168", "S 72:a800", "S 73#128", "W 72=169"}));
@@ -144,10 +144,10 @@ TEST_F(PathClasses, MonitorMutex) {
                             {live, 0, 0, -1}, {live, 1, 1, 1}}) {
         const auto owner = static_cast<uint32_t>(row[0]);
         int done[2] = {-1, -1};
-        dvcsim::SetStateValue(kSerial, 0xB8, owner);
+        dvc::sim::SetStateValue(kSerial, 0xB8, owner);
         ASSERT_EQ(ddcci->AcquireMonitorMutex(0xB8, &done[0], static_cast<int>(row[1])), DvOk);
         EXPECT_EQ(Stored(0xB8), row[2] == 1 ? self : owner);
-        dvcsim::SetStateValue(kSerial, 0xB8, owner);
+        dvc::sim::SetStateValue(kSerial, 0xB8, owner);
         ASSERT_EQ(ddcci->ReleaseMonitorMutex(0xB8, &done[1], static_cast<int>(row[1])), DvOk);
         EXPECT_EQ(Stored(0xB8), row[3] == 1 ? 0u : owner);
         EXPECT_EQ((Values{done[0], done[1]}), (Values{row[2], row[3]}));

@@ -14,8 +14,8 @@ namespace dvc::test {
 using Bytes = std::vector<uint8_t>;
 using Results = std::vector<DvError>;
 using Values = std::vector<int64_t>;
-using dvcsim::FaultKind;
-using dvcsim::Op;
+using dvc::sim::FaultKind;
+using dvc::sim::Op;
 inline constexpr const char* kSerial = "PATH0001";
 
 // Bytes unlike their neighbours and those 128 or 512 away.
@@ -28,22 +28,22 @@ inline Bytes Pattern(size_t size) {
 class PathWorld : public ::testing::Test {
 protected:
     void SetUp() override { Use("{}"); }
-    void TearDown() override { Release(); dvcsim::DeactivateWorld(); }
+    void TearDown() override { Release(); dvc::sim::DeactivateWorld(); }
     // The world with `patch` merged over the monitor's features, its two paths found, the log empty.
     void Use(const std::string& patch) {
         Release();
-        const auto status = dvcsim::ActivateWorldJson(R"({"monitors": [{"serial": "PATH0001", "profile": ")"
+        const auto status = dvc::sim::ActivateWorldJson(R"({"monitors": [{"serial": "PATH0001", "profile": ")"
                                                       DVC_PATH_TESTER R"(", "links": {"ddcci": true, "hid": true},
                                                       "features": )" + patch + "}]}");
         ASSERT_TRUE(status.ok) << status.message;
         ASSERT_EQ(VarnDDCCIMonitor::FindMonitors(0) + VarnHIDMonitor::FindMonitors(), 2);
         ddcci = VarnDDCCIMonitor::Monitors()[0].get();
         hid = VarnHIDMonitor::Monitors()[0].get();
-        dvcsim::ClearTransactions();
+        dvc::sim::ClearTransactions();
     }
     static void Release() { VarnHIDMonitor::ReleaseMonitors(); VarnDDCCIMonitor::ReleaseMonitors(); }
     static uint32_t Stored(uint32_t code, uint32_t slot = 0) {
-        return dvcsim::GetStateValue(kSerial, code, slot).value_or(0xDEADBEEF);
+        return dvc::sim::GetStateValue(kSerial, code, slot).value_or(0xDEADBEEF);
     }
 
     WaitRecorder waits;

@@ -7,8 +7,8 @@
 #include "registry/discovery_world.hpp"
 
 using dvc::test::DiscoveryWorld;
-using dvcsim::Link;
-using dvcsim::Op;
+using dvc::sim::Link;
+using dvc::sim::Op;
 namespace t = dvc::test;
 
 using Discovery = DiscoveryWorld;
@@ -17,7 +17,7 @@ TEST_F(Discovery, DefaultWorldMergesTheDualLinkMonitorHidFirst) {
     Activate();
     const int kinds[] = {0, 1};
     for (const int count : {0, 2}) {  // the default, then the same kinds named
-        dvcsim::ClearTransactions();
+        dvc::sim::ClearTransactions();
         ASSERT_EQ(DvCtrlFind(count == 0 ? nullptr : kinds, count), 5);
         EXPECT_EQ(Registered(), (std::vector<std::string>{"17200455/OF2210", "17200456/OF2210", "21409001/CX2740",
                                                          "22050012/MX2420", "23100077/CG3180"}));
@@ -57,7 +57,7 @@ TEST_F(Discovery, RepeatedKindRunsOneDiscovery) {
 TEST_F(Discovery, UnknownKindDiscoversNothingAndDropsEverything) {
     Activate();
     ASSERT_EQ(DvCtrlFind(nullptr, 0), 5);
-    dvcsim::ClearTransactions();
+    dvc::sim::ClearTransactions();
     const int kinds[] = {5};
     EXPECT_EQ(DvCtrlFind(kinds, 1), 0);
     EXPECT_EQ(DvCtrlGetNumMonitors(), 0);
@@ -113,23 +113,23 @@ TEST_F(Discovery, ShortIdentificationBlockIsSkippedOnBothLinks) {
 // monitors it could not identify; what is registered is whole and usable.
 TEST_F(Discovery, TransportFailingMidwayLeavesAConsistentRegistry) {
     Activate();
-    dvcsim::FaultRule identification;
+    dvc::sim::FaultRule identification;
     identification.link = Link::DDCCI;
     identification.op = Op::GetData;
     identification.code = 0x11;
     identification.skip = 1;  // the second monitor's block
-    dvcsim::AddFault(identification);
-    dvcsim::FaultRule size;
+    dvc::sim::AddFault(identification);
+    dvc::sim::FaultRule size;
     size.link = Link::HID;
     size.op = Op::GetFixedData;
     size.code = 0x11;
     size.skip = 2;  // the third device's block size
-    dvcsim::AddFault(size);
-    dvcsim::FaultRule tags;  // identification of the monitors
+    dvc::sim::AddFault(size);
+    dvc::sim::FaultRule tags;  // identification of the monitors
     tags.op = Op::GetData;
     tags.code = 0x50;
     tags.count = 0;
-    dvcsim::AddFault(tags);
+    dvc::sim::AddFault(tags);
 
     const int found = DvCtrlFind(nullptr, 0);
     const auto registered = Registered();
@@ -145,14 +145,14 @@ TEST_F(Discovery, TransportFailingMidwayLeavesAConsistentRegistry) {
         EXPECT_NE(dvc::registry::Registry::Instance().Find(serial, model)->Record(), nullptr) << entry;
     }
 
-    dvcsim::ClearFaults();
+    dvc::sim::ClearFaults();
     EXPECT_EQ(DvCtrlFind(nullptr, 0), 5);
 }
 
 TEST_F(Discovery, ReleaseEmptiesTheRegistryAndGivesThePathsBack) {
     Activate();
     ASSERT_EQ(DvCtrlFind(nullptr, 0), 5);
-    dvcsim::ClearTransactions();
+    dvc::sim::ClearTransactions();
     EXPECT_EQ(DvCtrlRelease(), DvOk);
     EXPECT_EQ(DvCtrlGetNumMonitors(), 0);
     EXPECT_EQ(Log(Op::Release).size(), 2u);

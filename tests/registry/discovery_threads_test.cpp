@@ -51,13 +51,13 @@ TEST_F(DiscoveryThreads, CallsDuringRediscoveryFindWholeMonitorsOrNone) {
 TEST_F(DiscoveryThreads, ReleaseWaitsForTheCallInFlight) {
     Activate();
     ASSERT_EQ(DvCtrlFind(nullptr, 0), 5);
-    dvcsim::FaultRule slow;
-    slow.link = dvcsim::Link::DDCCI;
-    slow.op = dvcsim::Op::GetValue;
+    dvc::sim::FaultRule slow;
+    slow.link = dvc::sim::Link::DDCCI;
+    slow.op = dvc::sim::Op::GetValue;
     slow.code = 0xB8;
-    slow.kind = dvcsim::FaultKind::Delay;
+    slow.kind = dvc::sim::FaultKind::Delay;
     slow.delay = std::chrono::milliseconds(150);
-    const uint32_t fault = dvcsim::AddFault(slow);
+    const uint32_t fault = dvc::sim::AddFault(slow);
 
     std::atomic<bool> callDone{false};
     std::thread caller([&] {
@@ -65,8 +65,8 @@ TEST_F(DiscoveryThreads, ReleaseWaitsForTheCallInFlight) {
         callDone = true;
     });
     const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (dvcsim::FaultHits(fault) == 0 && std::chrono::steady_clock::now() < limit) std::this_thread::yield();
-    ASSERT_EQ(dvcsim::FaultHits(fault), 1u);
+    while (dvc::sim::FaultHits(fault) == 0 && std::chrono::steady_clock::now() < limit) std::this_thread::yield();
+    ASSERT_EQ(dvc::sim::FaultHits(fault), 1u);
     EXPECT_EQ(DvCtrlRelease(), DvOk);
     EXPECT_TRUE(callDone.load());
     caller.join();

@@ -25,17 +25,17 @@ inline constexpr const char* kMedical = "22050012";  // MX2420: DDC/CI type 1, H
 class DiscoveryWorld : public ::testing::Test {
 protected:
     void Activate(const std::string& world = "default") {
-        const auto status = dvcsim::ActivateWorld(world);
+        const auto status = dvc::sim::ActivateWorld(world);
         ASSERT_TRUE(status.ok) << status.message;
     }
     void ActivateJson(const std::string& json) {
-        const auto status = dvcsim::ActivateWorldJson(json);
+        const auto status = dvc::sim::ActivateWorldJson(json);
         ASSERT_TRUE(status.ok) << status.message;
     }
     void TearDown() override {
-        dvcsim::ClearFaults();
+        dvc::sim::ClearFaults();
         DvCtrlRelease();
-        dvcsim::DeactivateWorld();
+        dvc::sim::DeactivateWorld();
     }
 
     // The registry in index order, as "serial/model".
@@ -66,15 +66,15 @@ protected:
         return kind;
     }
     // Transactions of one operation, in order.
-    static std::vector<dvcsim::Transaction> Log(dvcsim::Op op) {
-        std::vector<dvcsim::Transaction> out;
-        for (const auto& t : dvcsim::Transactions()) {
+    static std::vector<dvc::sim::Transaction> Log(dvc::sim::Op op) {
+        std::vector<dvc::sim::Transaction> out;
+        for (const auto& t : dvc::sim::Transactions()) {
             if (t.op == op) out.push_back(t);
         }
         return out;
     }
     static uint32_t HandleOf(const std::string& serial) {
-        for (const auto& m : dvcsim::Monitors()) {
+        for (const auto& m : dvc::sim::Monitors()) {
             if (m.serial == serial) return m.hid_handle;
         }
         return 0;

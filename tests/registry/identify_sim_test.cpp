@@ -19,12 +19,12 @@ constexpr const char* kCG = "23100077";
 class IdentifySim : public ::testing::Test {
 protected:
     void SetUp() override {
-        const auto status = dvcsim::ActivateWorld("default");
+        const auto status = dvc::sim::ActivateWorld("default");
         ASSERT_TRUE(status.ok) << status.message;
     }
     void TearDown() override {
         DvCtrlRelease();
-        dvcsim::DeactivateWorld();
+        dvc::sim::DeactivateWorld();
     }
 
     static void Discover() { ASSERT_EQ(DvCtrlFind(nullptr, 0), 5); }
@@ -38,11 +38,11 @@ protected:
         EXPECT_NE(r, nullptr) << serial;
         return *r;
     }
-    static dvcsim::FaultRule TagReadFault(dvcsim::Link link) {
-        dvcsim::FaultRule rule;
+    static dvc::sim::FaultRule TagReadFault(dvc::sim::Link link) {
+        dvc::sim::FaultRule rule;
         rule.link = link;
         rule.serial = kCX;
-        rule.op = dvcsim::Op::GetData;
+        rule.op = dvc::sim::Op::GetData;
         rule.code = 0x50;
         rule.count = 0;
         return rule;
@@ -98,15 +98,15 @@ TEST_F(IdentifySim, TaglessModelFromTheTables) {
 }
 
 TEST_F(IdentifySim, SecondPathDeliversWhenTheFirstFails) {
-    dvcsim::AddFault(TagReadFault(dvcsim::Link::HID));
+    dvc::sim::AddFault(TagReadFault(dvc::sim::Link::HID));
     Discover();
     EXPECT_EQ(Record(kCX, "CX2740").ModeCount(), 6u);
     EXPECT_EQ(Monitor(kCX, "CX2740").ReadModelRecord(), DvOk);
 }
 
 TEST_F(IdentifySim, NoPathDeliversTheTablesAreUsed) {
-    dvcsim::AddFault(TagReadFault(dvcsim::Link::HID));
-    dvcsim::AddFault(TagReadFault(dvcsim::Link::DDCCI));
+    dvc::sim::AddFault(TagReadFault(dvc::sim::Link::HID));
+    dvc::sim::AddFault(TagReadFault(dvc::sim::Link::DDCCI));
     Discover();
     VarnMonitor& m = Monitor(kCX, "CX2740");
     EXPECT_EQ(m.Record()->ModeCount(), 0u);

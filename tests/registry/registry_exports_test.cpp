@@ -98,9 +98,9 @@ TEST_F(DeviceLocks, MonitorMutexGoesPastTheHidPathToDdcci) {
     ASSERT_EQ(DvCtrlFind(nullptr, 0), 5);
     EXPECT_EQ(DvCtrlSupportedMonitorMutex(t::kDual, "CX2740"), 1);
     EXPECT_EQ(DvCtrlGetMonitorMutex(t::kDual, "CX2740", 0), 1);
-    EXPECT_EQ(dvcsim::GetStateValue(t::kDual, 0xB8), dvc::platform::CurrentProcessId());
+    EXPECT_EQ(dvc::sim::GetStateValue(t::kDual, 0xB8), dvc::platform::CurrentProcessId());
     EXPECT_EQ(DvCtrlReleaseMonitorMutex(t::kDual, "CX2740", 0), 1);
-    EXPECT_EQ(dvcsim::GetStateValue(t::kDual, 0xB8), 0u);
+    EXPECT_EQ(dvc::sim::GetStateValue(t::kDual, 0xB8), 0u);
     // Reached over HID only: no path carries the mutex.
     EXPECT_EQ(DvCtrlSupportedMonitorMutex(t::kMedical, "MX2420"), 0);
     EXPECT_EQ(DvCtrlGetMonitorMutex(t::kMedical, "MX2420", 1), 0);
@@ -110,10 +110,10 @@ TEST_F(DeviceLocks, MutexOfALiveOtherProcessIsNotTaken) {
     Activate();
     ASSERT_EQ(DvCtrlFind(nullptr, 0), 5);
     const auto parent = static_cast<uint32_t>(::getppid());
-    dvcsim::SetStateValue(t::kOffice1, 0xB8, parent);
+    dvc::sim::SetStateValue(t::kOffice1, 0xB8, parent);
     EXPECT_EQ(DvCtrlGetMonitorMutex(t::kOffice1, "OF2210", 0), 0);
     EXPECT_EQ(DvCtrlReleaseMonitorMutex(t::kOffice1, "OF2210", 0), 0);
-    EXPECT_EQ(dvcsim::GetStateValue(t::kOffice1, 0xB8), parent);
+    EXPECT_EQ(dvc::sim::GetStateValue(t::kOffice1, 0xB8), parent);
     EXPECT_EQ(DvCtrlGetMonitorMutex(t::kOffice1, "OF2210", 1), 1);
 }
 

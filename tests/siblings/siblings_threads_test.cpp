@@ -8,8 +8,9 @@
 
 #include "chromalib/chromalib.h"
 #include "proptag/block_writer.hpp"
-#include "proptag_access.hpp"
+#include "proptag/proptag.h"
 
+namespace dvc::test {
 namespace {
 
 constexpr int kRounds = 2000;
@@ -23,7 +24,9 @@ TEST(SiblingThreads, ReadersSeeOneWholeBlock) {
     for (int writer = 0; writer < 2; ++writer) {
         threads.emplace_back([&, writer] {
             for (int i = 0; i < kRounds; ++i) {
-                EXPECT_EQ(proptag_test::Parse(blocks[(i + writer) % 2]), PROPTAG_OK);
+                const auto& b = blocks[(i + writer) % 2];
+                const auto length = static_cast<uint32_t>(b.size());
+                EXPECT_EQ(DvpTagParse(b.data(), &length), PROPTAG_OK);
                 if (i % 97 == 0) DvpReleaseTagData();
             }
         });
@@ -72,3 +75,4 @@ TEST(SiblingThreads, MatrixHandlesAreIndependent) {
 }
 
 }  // namespace
+}  // namespace dvc::test

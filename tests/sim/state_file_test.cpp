@@ -1,132 +1,89 @@
-// Two processes share the monitors' state through DVC_SIM_STATE: a setting
-// made by one is seen by the next, and concurrent writers stay coherent.
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
+// Processes share the monitors' state through DVC_SIM_STATE: a setting made
+// by one is seen by the next, and concurrent writers stay coherent.
 #include <unistd.h>
 
-#include <cstdio>
-#include <cstring>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <string>
-#include <vector>
-
-#include <ddclink/ddclink.h>
 
 #include "sim_fixture.hpp"
 
-extern char** environ;
-
+namespace dvc::test {
 namespace {
-
-using namespace simtest;
 
 class StateFile : public WorldTest {
 protected:
     void SetUp() override {
-        path_ = (std::filesystem::temp_directory_path() / ("dvcsim_state_" + std::to_string(::getpid()) + ".json")).string();
-        std::filesystem::remove(path_);
-        setenv("DVC_SIM_STATE", path_.c_str(), 1);
+        path_ = std::filesystem::temp_directory_path() / ("dvcsim_state_" + std::to_string(::getpid()));
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+        setenv("DVC_SIM_STATE", (path_ / "state.json").c_str(), 1);
         Activate("single");
     }
     void TearDown() override {
-        DvDDCCIRelease();
         WorldTest::TearDown();
         unsetenv("DVC_SIM_STATE");
-        for (const auto& e : std::filesystem::directory_iterator(std::filesystem::path(path_).parent_path()))
-            if (e.path().string().rfind(path_, 0) == 0) std::filesystem::remove(e.path());
+        std::filesystem::remove_all(path_);
     }
-
-    // Starts sim_peer with DVC_SIM=single and this test's state file.
-    pid_t Spawn(const std::vector<std::string>& args, const std::string& out = "/dev/null",
-                const std::string& extra_env = "DVC_SIM_TIMING=0", const std::string& err = "/dev/null") {
-        std::vector<std::string> env_store = {"DVC_SIM=single", "DVC_SIM_STATE=" + path_, extra_env};
-        for (char** e = environ; *e != nullptr; ++e)
-            if (std::strncmp(*e, "DVC_SIM", 7) != 0) env_store.emplace_back(*e);
-        std::vector<char*> envp;
-        for (auto& s : env_store) envp.push_back(s.data());
-        envp.push_back(nullptr);
-        std::vector<std::string> argv_store = {SIM_PEER};
-        argv_store.insert(argv_store.end(), args.begin(), args.end());
-        std::vector<char*> argv;
-        for (auto& s : argv_store) argv.push_back(s.data());
-        argv.push_back(nullptr);
-        posix_spawn_file_actions_t fa;
-        posix_spawn_file_actions_init(&fa);
-        posix_spawn_file_actions_addopen(&fa, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addopen(&fa, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        pid_t pid = -1;
-        int rc = posix_spawn(&pid, SIM_PEER, &fa, nullptr, argv.data(), envp.data());
-        posix_spawn_file_actions_destroy(&fa);
-        EXPECT_EQ(rc, 0);
-        return pid;
+    // sim_peer on the world "single" and this test's state file, once per
+    // argument list (all at the same time); true when every one succeeded.
+    bool Peers(const std::vector<std::string>& runs, const std::string& env = "DVC_SIM_TIMING=0") {
+        std::string script = "env -u DVC_SIM_SUMMARY DVC_SIM=single " + env + " sh -c 'ok=0";
+        for (const std::string& args : runs) script += "; " SIM_PEER " " + args + " >>out 2>>err & p=\"$p $!\"";
+        script += "; for q in $p; do wait $q || ok=1; done; exit $ok'";
+        return std::system(("cd " + path_.string() + " && " + script).c_str()) == 0;
     }
-    static int Wait(pid_t pid) {
-        int status = 0;
-        if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
-        return WEXITSTATUS(status);
+    std::string Peer(const std::string& args, const std::string& file = "out") {
+        std::filesystem::remove(path_ / file);
+        EXPECT_TRUE(Peers({args})) << args;
+        std::ifstream in(path_ / file);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
-    std::string Run(const std::vector<std::string>& args) {
-        std::string out = path_ + ".out";
-        EXPECT_EQ(Wait(Spawn(args, out)), 0);
-        std::ifstream in(out);
-        std::string s;
-        std::getline(in, s);
-        return s;
-    }
-    std::string path_;
+    std::filesystem::path path_;
 };
 
-TEST_F(StateFile, ASettingMadeByOneProcessIsSeenByTheNext) {
-    Run({"set", "0x88", "37"});
-    EXPECT_EQ(dvcsim::GetStateValue(kCX, 0x88), 37u);
-
+TEST_F(StateFile, SettingsOutliveTheProcessThatMadeThem) {
+    Peer("set 0x88 37");
+    EXPECT_EQ(sim::GetStateValue(kCX, 0x88), 37u);
     ASSERT_EQ(DvDDCCISetCommunicationType(0), 0);
     ASSERT_EQ(DvDDCCIFind(), 1);
-    uint32_t v = 12;
-    ASSERT_EQ(DvDDCCISetValue(0, 0x89, &v), 0);
-    EXPECT_EQ(Run({"get", "0x89"}), "12");
-    EXPECT_EQ(Run({"get", "0x88"}), "37");
-}
+    ASSERT_EQ(Ddc(0).SetValue(0x89, 12), 0);
+    EXPECT_EQ(Peer("get 0x89"), "12\n");
+    EXPECT_EQ(Peer("get 0x88"), "37\n");
 
-TEST_F(StateFile, MonitorMutexOwnerOutlivesTheProcessThatWroteIt) {
-    std::string pid = Run({"mutex"});
+    const std::string pid = Peer("mutex");
     ASSERT_FALSE(pid.empty());
-    EXPECT_EQ(dvcsim::GetStateValue(kCX, 0xB8), static_cast<uint32_t>(std::stoul(pid)));
-    // A new world over the same file starts from what the file holds.
+    EXPECT_EQ(sim::GetStateValue(kCX, 0xB8), std::stoul(pid)) << "the monitor mutex's owner";
     Activate("single");
-    EXPECT_EQ(dvcsim::GetStateValue(kCX, 0xB8), static_cast<uint32_t>(std::stoul(pid)));
+    EXPECT_EQ(sim::GetStateValue(kCX, 0xB8), std::stoul(pid)) << "a new world starts from what the file holds";
+    EXPECT_EQ(sim::GetStateValue(kCX, 0x89), 12u);
 }
 
 TEST_F(StateFile, ConcurrentWritersUnderTheDeviceLockLoseNoUpdate) {
-    ASSERT_TRUE(dvcsim::SetStateValue(kCX, 0x8A, 0));
-    pid_t a = Spawn({"increment", "0x8A", "60"});
-    pid_t b = Spawn({"increment", "0x8A", "60"});
-    EXPECT_EQ(Wait(a), 0);
-    EXPECT_EQ(Wait(b), 0);
-    EXPECT_EQ(dvcsim::GetStateValue(kCX, 0x8A), 120u);
+    ASSERT_TRUE(sim::SetStateValue(kCX, 0x8A, 0));
+    EXPECT_TRUE(Peers({"increment 0x8A 60", "increment 0x8A 60"}));
+    EXPECT_EQ(sim::GetStateValue(kCX, 0x8A), 120u);
 }
 
 TEST_F(StateFile, ADamagedFileFallsBackToTheProfile) {
-    ASSERT_TRUE(dvcsim::SetStateValue(kCX, 0x88, 5));
-    std::ofstream(path_, std::ios::trunc) << "{ this is not json";
+    ASSERT_TRUE(sim::SetStateValue(kCX, 0x88, 5));
+    std::ofstream(path_ / "state.json", std::ios::trunc) << "{ this is not json";
     testing::internal::CaptureStderr();
-    auto v = dvcsim::GetStateValue(kCX, 0x88);
-    std::string err = testing::internal::GetCapturedStderr();
+    const auto v = sim::GetStateValue(kCX, 0x88);
+    const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_EQ(v, 70u);
-    EXPECT_NE(err.find(path_), std::string::npos) << err;
-    EXPECT_TRUE(dvcsim::SetStateValue(kCX, 0x88, 6));  // and the file is usable again
-    EXPECT_EQ(Run({"get", "0x88"}), "6");
+    EXPECT_NE(err.find((path_ / "state.json").string()), std::string::npos) << err;
+    EXPECT_TRUE(sim::SetStateValue(kCX, 0x88, 6));  // and the file is usable again
+    EXPECT_EQ(Peer("get 0x88"), "6\n");
 }
 
 TEST_F(StateFile, SummaryAtExitCountsTheProcesssTransactions) {
-    std::string err = path_ + ".err";
-    ASSERT_EQ(Wait(Spawn({"get", "0x88"}, "/dev/null", "DVC_SIM_SUMMARY=1", err)), 0);
-    std::ifstream in(err);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_TRUE(Peers({"get 0x88"}, "DVC_SIM_SUMMARY=1"));
+    std::ifstream in(path_ / "err");
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_NE(text.find("dvcsim summary"), std::string::npos) << text;
-    EXPECT_NE(text.find("DDC/CI calls"), std::string::npos) << text;
+    EXPECT_NE(text.find("DDC/CI calls 4  reads 1"), std::string::npos) << text;
 }
 
 }  // namespace
+}  // namespace dvc::test

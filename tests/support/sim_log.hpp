@@ -17,9 +17,9 @@ using Strings = std::vector<std::string>;
 // bytes; past 16 of them "S 12#size"), "U" a data write not waited for.
 // Codes are hexadecimal, values and sizes decimal.
 inline Strings Trace() {
-    using dvcsim::Op;
+    using dvc::sim::Op;
     Strings out;
-    for (const auto& t : dvcsim::Transactions()) {
+    for (const auto& t : dvc::sim::Transactions()) {
         if (t.op > Op::SetDataNoCheckResult) continue;
         char text[64];
         int n = std::snprintf(text, sizeof text, "%c %x", "?FRWDSU"[static_cast<int>(t.op)], t.code);
@@ -32,22 +32,22 @@ inline Strings Trace() {
         }
         out.emplace_back(text);
     }
-    dvcsim::ClearTransactions();
+    dvc::sim::ClearTransactions();
     return out;
 }
 
 // From now on, `count` calls (0: every one) of `op` on `code`, after the
 // first `skip`, answer `result` (or misbehave as `kind` says).
-inline uint32_t Fault(dvcsim::Op op, uint32_t code, int32_t result, uint32_t skip = 0, uint32_t count = 1,
-                      dvcsim::FaultKind kind = dvcsim::FaultKind::Result) {
-    dvcsim::FaultRule rule;
+inline uint32_t Fault(dvc::sim::Op op, uint32_t code, int32_t result, uint32_t skip = 0, uint32_t count = 1,
+                      dvc::sim::FaultKind kind = dvc::sim::FaultKind::Result) {
+    dvc::sim::FaultRule rule;
     rule.op = op;
     rule.code = code;
     rule.result = result;
     rule.skip = skip;
     rule.count = count;
     rule.kind = kind;
-    return dvcsim::AddFault(rule);
+    return dvc::sim::AddFault(rule);
 }
 
 }  // namespace dvc::test

@@ -31,19 +31,19 @@ inline constexpr WorldMonitor kMedical{"22050012", "MX2420"};  // DDC/CI type 1,
 class SimWorld : public ::testing::Test {
 protected:
     void TearDown() override {
-        dvcsim::ClearFaults();
+        dvc::sim::ClearFaults();
         DvCtrlRelease();
-        dvcsim::DeactivateWorld();
+        dvc::sim::DeactivateWorld();
         ResetLibrary();
     }
 
     // A built-in world by name (or a world file), or a world as JSON text.
     void Activate(const std::string& world = "default") {
-        const auto status = dvcsim::ActivateWorld(world);
+        const auto status = dvc::sim::ActivateWorld(world);
         ASSERT_TRUE(status.ok) << status.message;
     }
     void ActivateJson(const std::string& json) {
-        const auto status = dvcsim::ActivateWorldJson(json);
+        const auto status = dvc::sim::ActivateWorldJson(json);
         ASSERT_TRUE(status.ok) << status.message;
     }
     // Activates and discovers over the default path kinds; the log starts
@@ -51,46 +51,46 @@ protected:
     void Discover(const std::string& world = "default") {
         Activate(world);
         ASSERT_GT(DvCtrlFind(nullptr, 0), 0);
-        dvcsim::ClearTransactions();
+        dvc::sim::ClearTransactions();
     }
     void DiscoverJson(const std::string& json) {
         ActivateJson(json);
         ASSERT_GT(DvCtrlFind(nullptr, 0), 0);
-        dvcsim::ClearTransactions();
+        dvc::sim::ClearTransactions();
     }
 
     static VarnMonitor* Monitor(const WorldMonitor& m) { return registry::Registry::Instance().Find(m.serial, m.model); }
 
     // The transactions that reached the monitors, in order, of one operation
     // and (when given) one link.
-    static std::vector<dvcsim::Transaction> Log(dvcsim::Op op, std::optional<dvcsim::Link> link = std::nullopt) {
-        std::vector<dvcsim::Transaction> out;
-        for (const auto& t : dvcsim::Transactions()) {
+    static std::vector<dvc::sim::Transaction> Log(dvc::sim::Op op, std::optional<dvc::sim::Link> link = std::nullopt) {
+        std::vector<dvc::sim::Transaction> out;
+        for (const auto& t : dvc::sim::Transactions()) {
             if (t.op == op && (!link || t.link == *link)) out.push_back(t);
         }
         return out;
     }
     // Every write, value or data, in order.
-    static std::vector<dvcsim::Transaction> Writes() {
-        std::vector<dvcsim::Transaction> out;
-        for (const auto& t : dvcsim::Transactions()) {
-            if (t.op == dvcsim::Op::SetValue || t.op == dvcsim::Op::SetData || t.op == dvcsim::Op::SetDataNoCheckResult)
+    static std::vector<dvc::sim::Transaction> Writes() {
+        std::vector<dvc::sim::Transaction> out;
+        for (const auto& t : dvc::sim::Transactions()) {
+            if (t.op == dvc::sim::Op::SetValue || t.op == dvc::sim::Op::SetData || t.op == dvc::sim::Op::SetDataNoCheckResult)
                 out.push_back(t);
         }
         return out;
     }
     // A monitor's stored value of `code` (slot 0 unless given).
     static std::optional<uint32_t> Stored(const WorldMonitor& m, uint32_t code, uint32_t slot = 0) {
-        return dvcsim::GetStateValue(m.serial, code, slot);
+        return dvc::sim::GetStateValue(m.serial, code, slot);
     }
     // Makes every call of `op` on `link` answer `result` from now on.
-    static uint32_t FailAll(dvcsim::Op op, dvcsim::Link link, int32_t result = DvErrFailed) {
-        dvcsim::FaultRule rule;
+    static uint32_t FailAll(dvc::sim::Op op, dvc::sim::Link link, int32_t result = DvErrFailed) {
+        dvc::sim::FaultRule rule;
         rule.op = op;
         rule.link = link;
         rule.count = 0;
         rule.result = result;
-        return dvcsim::AddFault(rule);
+        return dvc::sim::AddFault(rule);
     }
 };
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <mutex>
 
-namespace chromalib {
+namespace dvc::chromalib {
 namespace {
 
 struct Registry {
@@ -43,4 +43,4 @@ bool ReleaseMatrix(const void* handle) {
     return r.live.erase(handle) == 1;
 }
 
-}  // namespace chromalib
+}  // namespace dvc::chromalib

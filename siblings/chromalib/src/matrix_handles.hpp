@@ -6,7 +6,7 @@
 
 #include "rgb_matrix.hpp"
 
-namespace chromalib {
+namespace dvc::chromalib {
 
 // A new live handle holding m (never null).
 void* AdoptMatrix(const Matrix3& m);
@@ -15,4 +15,4 @@ std::optional<double> MatrixElement(const void* handle, int row, int column);
 // Frees a live handle; false (and nothing freed) for any other pointer.
 bool ReleaseMatrix(const void* handle);
 
-}  // namespace chromalib
+}  // namespace dvc::chromalib

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace chromalib {
+namespace dvc::chromalib {
 namespace {
 
 // Collinear primaries give a zero determinant only up to rounding, so the
@@ -60,4 +60,4 @@ std::optional<Matrix3> RgbToXyz(const std::array<Chromaticity, 3>& primaries,
     return m;
 }
 
-}  // namespace chromalib
+}  // namespace dvc::chromalib

@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-namespace chromalib {
+namespace dvc::chromalib {
 
 using Matrix3 = std::array<std::array<double, 3>, 3>;  // [row][column]
 
@@ -19,4 +19,4 @@ struct Chromaticity {
 std::optional<Matrix3> RgbToXyz(const std::array<Chromaticity, 3>& primaries,
                                 Chromaticity white, double whiteY);
 
-}  // namespace chromalib
+}  // namespace dvc::chromalib

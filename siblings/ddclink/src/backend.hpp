@@ -4,10 +4,9 @@
 
 #include <cstdint>
 
-namespace ddclink {
+#include "libdvc/dvc_types.h"
 
-inline constexpr int32_t kFailed = static_cast<int32_t>(0x80000000u);
-inline constexpr int32_t kInvalidParameter = static_cast<int32_t>(0x80000001u);
+namespace dvc::ddclink {
 
 class Backend {
 public:
@@ -29,4 +28,4 @@ Backend* SimBackend();
 // Monitors on the machine's I2C buses.
 Backend& HardwareBackend();
 
-}  // namespace ddclink
+}  // namespace dvc::ddclink

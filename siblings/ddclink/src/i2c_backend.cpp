@@ -3,7 +3,7 @@
 // empty list every per-monitor call fails as for an unknown index.
 #include "backend.hpp"
 
-namespace ddclink {
+namespace dvc::ddclink {
 namespace {
 
 class I2cLink final : public Backend {
@@ -11,11 +11,11 @@ public:
     int32_t SetCommunicationType(int32_t) override { return 0; }
     int32_t Find() override { return 0; }
     int32_t IsSupported(uint32_t, uint32_t) override { return 0; }
-    int32_t GetFixedData(uint32_t, uint32_t, int32_t*, int32_t*, uint32_t*) override { return kFailed; }
-    int32_t GetValue(uint32_t, uint32_t, uint32_t*) override { return kFailed; }
-    int32_t SetValue(uint32_t, uint32_t, const uint32_t*) override { return kFailed; }
-    int32_t GetData(uint32_t, uint32_t, void*, uint32_t) override { return kFailed; }
-    int32_t SetData(uint32_t, uint32_t, const void*, uint32_t) override { return kFailed; }
+    int32_t GetFixedData(uint32_t, uint32_t, int32_t*, int32_t*, uint32_t*) override { return DvErrFailed; }
+    int32_t GetValue(uint32_t, uint32_t, uint32_t*) override { return DvErrFailed; }
+    int32_t SetValue(uint32_t, uint32_t, const uint32_t*) override { return DvErrFailed; }
+    int32_t GetData(uint32_t, uint32_t, void*, uint32_t) override { return DvErrFailed; }
+    int32_t SetData(uint32_t, uint32_t, const void*, uint32_t) override { return DvErrFailed; }
     int32_t Release() override { return 0; }
 };
 
@@ -26,4 +26,4 @@ Backend& HardwareBackend() {
     return link;
 }
 
-}  // namespace ddclink
+}  // namespace dvc::ddclink

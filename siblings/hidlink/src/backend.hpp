@@ -6,10 +6,9 @@
 
 #include <cstdint>
 
-namespace hidlink {
+#include "libdvc/dvc_types.h"
 
-inline constexpr int32_t kFailed = static_cast<int32_t>(0x80000000u);
-inline constexpr int32_t kInvalidParameter = static_cast<int32_t>(0x80000001u);
+namespace dvc::hidlink {
 
 class Backend {
 public:
@@ -38,4 +37,4 @@ Backend* SimBackend();
 // Monitors on the machine's hidraw devices.
 Backend& HardwareBackend();
 
-}  // namespace hidlink
+}  // namespace dvc::hidlink

@@ -4,24 +4,24 @@
 // per-device call fails as for an unknown handle.
 #include "backend.hpp"
 
-namespace hidlink {
+namespace dvc::hidlink {
 namespace {
 
 class HidrawLink final : public Backend {
 public:
     int32_t Find() override { return 0; }
-    int32_t Retrieve(uint32_t, uint32_t*) override { return kInvalidParameter; }
-    int32_t GetFixedData(uint32_t, uint32_t, int32_t*, int32_t*, int32_t*, uint32_t*) override { return kFailed; }
-    int32_t GetValue(uint32_t, uint32_t, uint32_t*) override { return kFailed; }
-    int32_t SetValue(uint32_t, uint32_t, uint32_t, uint32_t) override { return kFailed; }
-    int32_t GetData(uint32_t, uint32_t, void*, uint32_t) override { return kFailed; }
-    int32_t SetData(uint32_t, uint32_t, const void*, uint32_t, uint32_t) override { return kFailed; }
-    int32_t SetDataNoCheckResult(uint32_t, uint32_t, const void*, uint32_t, uint32_t) override { return kFailed; }
-    int32_t ReportOn(uint32_t) override { return kFailed; }
-    int32_t ReportOff(uint32_t) override { return kFailed; }
+    int32_t Retrieve(uint32_t, uint32_t*) override { return DvErrInvalidParameter; }
+    int32_t GetFixedData(uint32_t, uint32_t, int32_t*, int32_t*, int32_t*, uint32_t*) override { return DvErrFailed; }
+    int32_t GetValue(uint32_t, uint32_t, uint32_t*) override { return DvErrFailed; }
+    int32_t SetValue(uint32_t, uint32_t, uint32_t, uint32_t) override { return DvErrFailed; }
+    int32_t GetData(uint32_t, uint32_t, void*, uint32_t) override { return DvErrFailed; }
+    int32_t SetData(uint32_t, uint32_t, const void*, uint32_t, uint32_t) override { return DvErrFailed; }
+    int32_t SetDataNoCheckResult(uint32_t, uint32_t, const void*, uint32_t, uint32_t) override { return DvErrFailed; }
+    int32_t ReportOn(uint32_t) override { return DvErrFailed; }
+    int32_t ReportOff(uint32_t) override { return DvErrFailed; }
     int32_t SupportsCriticalSection(uint32_t) override { return 0; }
-    int32_t EnterCriticalSection(uint32_t) override { return kFailed; }
-    int32_t ExitCriticalSection(uint32_t) override { return kFailed; }
+    int32_t EnterCriticalSection(uint32_t) override { return DvErrFailed; }
+    int32_t ExitCriticalSection(uint32_t) override { return DvErrFailed; }
     int32_t Release() override { return 0; }
 };
 
@@ -32,4 +32,4 @@ Backend& HardwareBackend() {
     return link;
 }
 
-}  // namespace hidlink
+}  // namespace dvc::hidlink

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace hidlink {
+namespace dvc::hidlink {
 
 namespace {
 constexpr std::size_t kMaxQueued = 4096;  // a device that floods loses its oldest reports
@@ -107,4 +107,4 @@ void ReportDispatcher::Run() {
     }
 }
 
-}  // namespace hidlink
+}  // namespace dvc::hidlink

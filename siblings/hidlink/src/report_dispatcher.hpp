@@ -14,7 +14,7 @@
 
 #include "hidlink/hidlink.h"
 
-namespace hidlink {
+namespace dvc::hidlink {
 
 class ReportDispatcher {
 public:
@@ -54,4 +54,4 @@ private:
     uint32_t delivering_ = 0;
 };
 
-}  // namespace hidlink
+}  // namespace dvc::hidlink

@@ -11,7 +11,7 @@
 namespace {
 
 std::mutex g_mutex;
-std::optional<proptag::TagBlock> g_current;
+std::optional<dvc::proptag::TagBlock> g_current;
 
 }  // namespace
 
@@ -20,7 +20,7 @@ extern "C" {
 int32_t DvpTagParse(const void* block, const uint32_t* length) {
     if (block == nullptr || length == nullptr) return PROPTAG_ERR_INVALID_PARAMETER;
     try {
-        auto parsed = proptag::TagBlock::Parse(
+        auto parsed = dvc::proptag::TagBlock::Parse(
             std::span<const uint8_t>(static_cast<const uint8_t*>(block), *length));
         if (parsed.code != PROPTAG_OK) return parsed.code;
         std::lock_guard lock(g_mutex);

@@ -4,7 +4,7 @@
 
 #include "proptag/proptag.h"
 
-namespace proptag {
+namespace dvc::proptag {
 namespace {
 
 constexpr size_t kHeaderSize = 6;
@@ -61,4 +61,4 @@ std::optional<std::span<const uint8_t>> TagBlock::Find(uint16_t tag) const {
     return std::span<const uint8_t>(bytes_).subspan(it->offset, it->length);
 }
 
-}  // namespace proptag
+}  // namespace dvc::proptag

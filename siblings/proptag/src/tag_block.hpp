@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-namespace proptag {
+namespace dvc::proptag {
 
 struct ParseResult;
 
@@ -38,4 +38,4 @@ struct ParseResult {
     std::optional<TagBlock> block;  // set exactly when code is PROPTAG_OK
 };
 
-}  // namespace proptag
+}  // namespace dvc::proptag

@@ -9,7 +9,7 @@
 
 #include "dvcsim/backend.h"
 
-namespace dvcsim::loader {
+namespace dvc::sim::loader {
 
 inline const DvSimBackend* TableOf(void* lib) {
     if (lib == nullptr) return nullptr;
@@ -50,4 +50,4 @@ inline const DvSimBackend* SelectSim(const void* anchor) {
     return table;
 }
 
-}  // namespace dvcsim::loader
+}  // namespace dvc::sim::loader

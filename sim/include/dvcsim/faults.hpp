@@ -7,14 +7,15 @@
 #include <string>
 
 #include "dvcsim/types.hpp"
+#include "libdvc/dvc_types.h"
 
-namespace dvcsim {
+namespace dvc::sim {
 
 enum class FaultKind : uint8_t {
     Result,       // the call returns `result`; the monitor is not reached
     ShortData,    // a data read fills only `keep_bytes` bytes (the rest zero); result 0
     GarbageData,  // a data or value read returns seeded random bytes; result 0
-    RefusedData,  // the monitor answers normally but the result is 0x80000006
+    RefusedData,  // the monitor answers normally but the result is DvErrRefused
     Delay,        // the call takes `delay` longer, then runs normally (a slow monitor)
 };
 
@@ -27,7 +28,7 @@ struct FaultRule {
     uint32_t count = 1;             // calls faulted; 0 = every later match
     double probability = 1.0;       // chance that an eligible call faults (seeded, see SeedFaults)
     FaultKind kind = FaultKind::Result;
-    int32_t result = result::kFailed;
+    int32_t result = DvErrFailed;
     uint32_t keep_bytes = 0;
     std::chrono::milliseconds delay{0};
 };
@@ -41,4 +42,4 @@ void SeedFaults(uint64_t seed);
 // How many times the rule has fired.
 uint32_t FaultHits(uint32_t id);
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

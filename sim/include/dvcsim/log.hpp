@@ -9,7 +9,7 @@
 
 #include "dvcsim/types.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 
 struct Transaction {
     Link link = Link::DDCCI;
@@ -38,7 +38,7 @@ struct LinkCounters {
     uint64_t reads = 0;            // IsSupported, GetFixedData, GetValue, GetData
     uint64_t writes = 0;           // SetValue, SetData, SetDataNoCheckResult
     uint64_t failures = 0;         // negative results other than refusals
-    uint64_t refusals = 0;         // 0x80000006 answers
+    uint64_t refusals = 0;         // DvErrRefused answers
     uint64_t bytes_read = 0;
     uint64_t bytes_written = 0;
     uint64_t faults_injected = 0;
@@ -50,4 +50,4 @@ void ResetCounters();
 // The summary that DVC_SIM_SUMMARY=1 prints at exit.
 std::string Summary();
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace dvcsim {
+namespace dvc::sim {
 
 // Queues the report for delivery on hidlink's report thread. Returns false
 // (and sends nothing) when the monitor is unknown, has no HID link or its
@@ -16,4 +16,4 @@ bool InjectReport(std::string_view serial, uint32_t code, const std::vector<uint
 // Number of reports handed to hidlink so far (delivered or queued).
 uint64_t ReportsSent();
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-namespace dvcsim {
+namespace dvc::sim {
 
 std::optional<uint32_t> GetStateValue(std::string_view serial, uint32_t code, uint32_t slot = 0);
 bool SetStateValue(std::string_view serial, uint32_t code, uint32_t value, uint32_t slot = 0);
@@ -21,4 +21,4 @@ bool SetStateData(std::string_view serial, uint32_t code, const std::vector<uint
 // Restores every monitor to the values of its profile (the state file too).
 void ResetState();
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

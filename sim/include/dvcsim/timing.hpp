@@ -4,7 +4,7 @@
 
 #include <chrono>
 
-namespace dvcsim {
+namespace dvc::sim {
 
 struct Timing {
     bool enabled = false;
@@ -16,4 +16,4 @@ struct Timing {
 Timing GetTiming();
 void SetTiming(const Timing& timing);
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -1,11 +1,12 @@
-// Vocabulary shared by the simulator's C++ API: links, operations, results.
+// Vocabulary shared by the simulator's C++ API: links and operations. The
+// monitors answer with the DvError codes of libdvc/dvc_types.h.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-namespace dvcsim {
+namespace dvc::sim {
 
 // The two media over which a virtual monitor answers.
 enum class Link : uint8_t { DDCCI, HID };
@@ -33,19 +34,7 @@ enum class Op : uint8_t {
 
 inline constexpr int kOpCount = static_cast<int>(Op::Release) + 1;
 
-// Result codes that the virtual monitors answer with (the transport's code
-// space: negative is failure).
-namespace result {
-inline constexpr int32_t kOk = 0;
-inline constexpr int32_t kFailed = static_cast<int32_t>(0x80000000u);
-inline constexpr int32_t kInvalidParameter = static_cast<int32_t>(0x80000001u);
-inline constexpr int32_t kSizeMismatch = static_cast<int32_t>(0x80000003u);
-inline constexpr int32_t kRefused = static_cast<int32_t>(0x80000006u);
-inline constexpr int32_t kNotSupported = static_cast<int32_t>(0x80000007u);
-inline constexpr int32_t kTimeout = static_cast<int32_t>(0x80000013u);
-}  // namespace result
-
 std::string_view LinkName(Link link);  // "DDC/CI", "HID"
 std::string_view OpName(Op op);        // "GetValue", ...
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -15,7 +15,7 @@
 
 #include "dvcsim/types.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 
 // Outcome of loading a world; `message` names the file and the problem.
 struct Status {
@@ -59,4 +59,4 @@ std::vector<MonitorInfo> Monitors();
 // for an unknown serial number or a link the monitor lacks.
 std::vector<uint32_t> FeatureCodes(std::string_view serial, Link link);
 
-}  // namespace dvcsim
+}  // namespace dvc::sim

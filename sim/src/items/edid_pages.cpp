@@ -9,7 +9,7 @@
 #include "../item.hpp"
 #include "selector.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 namespace {
 
 using json::Json;
@@ -121,7 +121,7 @@ public:
     int32_t FixedData(Context&, uint32_t code, Fixed& out) const override {
         if (code == data_code_) out = Fixed{0, 0, 1, 256};
         else out = Fixed{static_cast<int32_t>(pages_ - 1), 0, 1, 0};
-        return result::kOk;
+        return DvOk;
     }
 
     int32_t GetValue(Context& ctx, uint32_t code, uint32_t& value) const override {
@@ -133,7 +133,7 @@ public:
     }
 
     int32_t GetData(Context& ctx, uint32_t code, uint8_t* out, uint32_t size) const override {
-        if (code != data_code_) return result::kNotSupported;
+        if (code != data_code_) return DvErrNotSupported;
         uint32_t page = ctx.state().ValueOr(ctx.Key(this->code()), 0);
         const Cell* c = ctx.state().Get(ctx.Key(data_code_, page));
         static const std::vector<uint8_t> kBlank(256, 0);
@@ -150,4 +150,4 @@ private:
 const ItemKindRegistrar kEdid("edid-pages", [](const ItemConfig& c) { return std::make_unique<EdidPagesItem>(c); });
 
 }  // namespace
-}  // namespace dvcsim
+}  // namespace dvc::sim

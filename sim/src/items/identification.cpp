@@ -3,7 +3,7 @@
 // identity, so monitors of one profile answer with their own serial.
 #include "../item.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 namespace {
 
 std::vector<uint8_t> Block(const Identity& id) {
@@ -18,13 +18,13 @@ public:
     }
     int32_t FixedData(Context& ctx, uint32_t, Fixed& out) const override {
         out = Fixed{0, 0, 1, static_cast<uint32_t>(Block(ctx.identity()).size())};
-        return result::kOk;
+        return DvOk;
     }
     int32_t GetData(Context& ctx, uint32_t, uint8_t* out, uint32_t size) const override {
         return CopyOut(Block(ctx.identity()), out, size);
     }
     int32_t SetData(Context&, uint32_t, const uint8_t*, uint32_t, uint32_t) const override {
-        return result::kRefused;
+        return DvErrRefused;
     }
 };
 
@@ -32,4 +32,4 @@ const ItemKindRegistrar kIdentification("identification",
                                         [](const ItemConfig& c) { return std::make_unique<IdentificationItem>(c); });
 
 }  // namespace
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -1,11 +1,11 @@
 // LUT blocks behind a select code and a data code (0x18/0x19, or 0x72/0x73):
 // writing a block number to the select code chooses which 128-byte block
 // the data code reads and writes. Models that take the selection only as a
-// two-byte data write {block, 0} answer a HID value write with 0x80000003.
+// two-byte data write {block, 0} answer a HID value write with DvErrSizeMismatch.
 #include "../config_error.hpp"
 #include "../item.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 namespace {
 
 class LutSelectItem final : public Item {
@@ -50,45 +50,45 @@ public:
     int32_t FixedData(Context&, uint32_t code, Fixed& out) const override {
         if (code == data_code_) out = Fixed{0, 0, 1, block_size_};
         else out = Fixed{static_cast<int32_t>(blocks_ - 1), 0, 1, data_select_ ? 2u : 0u};
-        return result::kOk;
+        return DvOk;
     }
 
     int32_t GetValue(Context& ctx, uint32_t code, uint32_t& value) const override {
-        if (code != this->code()) return result::kNotSupported;
+        if (code != this->code()) return DvErrNotSupported;
         value = ctx.state().ValueOr(ctx.Key(code), 0);
-        return result::kOk;
+        return DvOk;
     }
 
     int32_t SetValue(Context& ctx, uint32_t code, uint32_t value, uint32_t) const override {
-        if (code != this->code()) return hid_ ? result::kSizeMismatch : result::kNotSupported;
-        if (data_select_ && hid_) return result::kSizeMismatch;
+        if (code != this->code()) return hid_ ? DvErrSizeMismatch : DvErrNotSupported;
+        if (data_select_ && hid_) return DvErrSizeMismatch;
         return Select(ctx, value);
     }
 
     int32_t GetData(Context& ctx, uint32_t code, uint8_t* out, uint32_t size) const override {
-        if (code != data_code_) return result::kNotSupported;
+        if (code != data_code_) return DvErrNotSupported;
         const Cell* c = ctx.state().Get(ctx.Key(data_code_, Selected(ctx)));
-        if (c == nullptr) return result::kFailed;
+        if (c == nullptr) return DvErrFailed;
         return CopyOut(c->data, out, size);
     }
 
     int32_t SetData(Context& ctx, uint32_t code, const uint8_t* in, uint32_t size, uint32_t) const override {
         if (code == this->code()) {
-            if (size != 2) return result::kSizeMismatch;
+            if (size != 2) return DvErrSizeMismatch;
             return Select(ctx, in[0] | (static_cast<uint32_t>(in[1]) << 8));
         }
-        if (size != block_size_) return result::kSizeMismatch;
+        if (size != block_size_) return DvErrSizeMismatch;
         ctx.state().SetData(ctx.Key(data_code_, Selected(ctx)), std::vector<uint8_t>(in, in + size));
-        return result::kOk;
+        return DvOk;
     }
 
 private:
     uint32_t Selected(Context& ctx) const { return ctx.state().ValueOr(ctx.Key(code()), 0); }
 
     int32_t Select(Context& ctx, uint32_t block) const {
-        if (block >= blocks_) return result::kFailed;
+        if (block >= blocks_) return DvErrFailed;
         ctx.state().SetValue(ctx.Key(code()), block);
-        return result::kOk;
+        return DvOk;
     }
 
     bool hid_;
@@ -99,4 +99,4 @@ private:
 const ItemKindRegistrar kLutSelect("lut-select", [](const ItemConfig& c) { return std::make_unique<LutSelectItem>(c); });
 
 }  // namespace
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -5,7 +5,7 @@
 #include "../config_error.hpp"
 #include "../item.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 namespace {
 
 using json::Json;
@@ -58,7 +58,7 @@ public:
 
     int32_t FixedData(Context&, uint32_t, Fixed& out) const override {
         out = Fixed{max_, min_, 1, 0};
-        return result::kOk;
+        return DvOk;
     }
 
     int32_t SetValue(Context& ctx, uint32_t code, uint32_t value, uint32_t) const override {
@@ -70,11 +70,11 @@ public:
                 if (sequences_[i].first != wanted) continue;
                 st.SetValue(ctx.Key(code, kSeq), static_cast<uint32_t>(i + 1));
                 StartStep(ctx, 0);
-                return result::kOk;
+                return DvOk;
             }
         }
         st.SetValue(ctx.Key(code, kSeq), 0);
-        return result::kOk;
+        return DvOk;
     }
 
     int32_t GetValue(Context& ctx, uint32_t code, uint32_t& value) const override {
@@ -82,7 +82,7 @@ public:
         uint32_t seq = st.ValueOr(ctx.Key(code, kSeq), 0);
         if (seq == 0 || seq > sequences_.size()) {
             value = st.ValueOr(ctx.Key(code), initial_);
-            return result::kOk;
+            return DvOk;
         }
         const std::vector<Step>& steps = sequences_[seq - 1].second;
         uint32_t step = st.ValueOr(ctx.Key(code, kStep), 0);
@@ -92,11 +92,11 @@ public:
             st.SetValue(ctx.Key(code), steps.back().value);
             st.SetValue(ctx.Key(code, kSeq), 0);
             value = steps.back().value;
-            return result::kOk;
+            return DvOk;
         }
         st.SetValue(ctx.Key(code, kReads), st.ValueOr(ctx.Key(code, kReads), 0) + 1);
         value = steps[step].value;
-        return result::kOk;
+        return DvOk;
     }
 
 private:
@@ -133,4 +133,4 @@ private:
 const ItemKindRegistrar kPolled("polled", [](const ItemConfig& c) { return std::make_unique<PolledItem>(c); });
 
 }  // namespace
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -4,7 +4,7 @@
 #include "../config_error.hpp"
 #include "../item.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 namespace {
 
 using json::Json;
@@ -49,24 +49,24 @@ public:
 
     int32_t FixedData(Context&, uint32_t code, Fixed& out) const override {
         out = Fixed{0, 0, 1, code == reply_code_ ? reply_length_ : request_length_};
-        return result::kOk;
+        return DvOk;
     }
 
     int32_t GetData(Context& ctx, uint32_t code, uint8_t* out, uint32_t size) const override {
-        if (code != reply_code_) return result::kNotSupported;
+        if (code != reply_code_) return DvErrNotSupported;
         uint32_t key = ctx.state().ValueOr(ctx.Key(this->code()), 0xFFFFFFFFu);
         const Cell* c = key == 0xFFFFFFFFu ? nullptr : ctx.state().Get(ctx.Key(reply_code_, key + 1));
         return CopyOut(c ? c->data : unknown_, out, size);
     }
 
     int32_t SetData(Context& ctx, uint32_t code, const uint8_t* in, uint32_t size, uint32_t) const override {
-        if (code != this->code()) return result::kNotSupported;
-        if (size != request_length_) return result::kSizeMismatch;
+        if (code != this->code()) return DvErrNotSupported;
+        if (size != request_length_) return DvErrSizeMismatch;
         uint32_t key = 0;
         for (uint32_t i = 0; i < key_bytes_; ++i) key |= static_cast<uint32_t>(in[i]) << (8 * i);
         if (key == 0xFFFFFFFFu) key = 0xFFFFFFFEu;
         ctx.state().SetValue(ctx.Key(this->code()), key);
-        return result::kOk;
+        return DvOk;
     }
 
 private:
@@ -85,4 +85,4 @@ const ItemKindRegistrar kRequestReply("request-reply",
                                       [](const ItemConfig& c) { return std::make_unique<RequestReplyItem>(c); });
 
 }  // namespace
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -9,7 +9,7 @@
 #include "../config_error.hpp"
 #include "../item.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 namespace {
 
 using json::Json;
@@ -35,31 +35,31 @@ public:
 
     int32_t FixedData(Context&, uint32_t, Fixed& out) const override {
         out = Fixed{1, 0, 1, 0};
-        return result::kOk;
+        return DvOk;
     }
 
     int32_t GetValue(Context& ctx, uint32_t code, uint32_t& value) const override {
         value = ctx.state().ValueOr(ctx.Key(code), 0);
-        return result::kOk;
+        return DvOk;
     }
 
     int32_t SetValue(Context& ctx, uint32_t code, uint32_t value, uint32_t) const override {
-        if (value > 1) return result::kRefused;
+        if (value > 1) return DvErrRefused;
         MonitorState& st = ctx.state();
         const uint32_t idle = st.ValueOr(ctx.Key(priority_code_), 0) == inverted_at_ ? 1 : 0;
         st.SetValue(ctx.Key(code), value);
         if (value != idle) {
             st.SetValue(ctx.Key(code, kArmed), 1);
-            return result::kOk;
+            return DvOk;
         }
-        if (st.ValueOr(ctx.Key(code, kArmed), 0) == 0) return result::kOk;
+        if (st.ValueOr(ctx.Key(code, kArmed), 0) == 0) return DvOk;
         st.SetValue(ctx.Key(code, kArmed), 0);
         st.SetValue(ctx.Key(code, kPulses), st.ValueOr(ctx.Key(code, kPulses), 0) + 1);
         // Back to the profile's cells (every slot and link copy of each code).
         for (uint32_t reset : resets_)
             for (const auto& [key, cell] : st.Initial())
                 if (key.code == reset) st.Put(key, cell);
-        return result::kOk;
+        return DvOk;
     }
 
 private:
@@ -71,4 +71,4 @@ private:
 const ItemKindRegistrar kResetPulse("reset-pulse", [](const ItemConfig& c) { return std::make_unique<ResetPulseItem>(c); });
 
 }  // namespace
-}  // namespace dvcsim
+}  // namespace dvc::sim

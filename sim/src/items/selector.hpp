@@ -6,20 +6,20 @@
 
 #include "../item.hpp"
 
-namespace dvcsim::selector {
+namespace dvc::sim::selector {
 
 inline int32_t Get(Context& ctx, uint32_t selectCode, uint32_t code, uint32_t& value) {
-    if (code != selectCode) return result::kNotSupported;
+    if (code != selectCode) return DvErrNotSupported;
     value = ctx.state().ValueOr(ctx.Key(code), 0);
-    return result::kOk;
+    return DvOk;
 }
 
 // A choice past the last page or slot is refused and changes nothing.
 inline int32_t Set(Context& ctx, uint32_t selectCode, uint32_t count, uint32_t code, uint32_t value) {
-    if (code != selectCode) return result::kNotSupported;
-    if (value >= count) return result::kRefused;
+    if (code != selectCode) return DvErrNotSupported;
+    if (value >= count) return DvErrRefused;
     ctx.state().SetValue(ctx.Key(code), value);
-    return result::kOk;
+    return DvOk;
 }
 
-}  // namespace dvcsim::selector
+}  // namespace dvc::sim::selector

@@ -16,7 +16,7 @@
 #include "../config_error.hpp"
 #include "../item.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 namespace {
 
 using json::Json;
@@ -170,13 +170,13 @@ public:
 
     int32_t FixedData(Context&, uint32_t, Fixed& out) const override {
         out = Fixed{0, 0, 1, static_cast<uint32_t>(block_.size())};
-        return result::kOk;
+        return DvOk;
     }
     int32_t GetData(Context& ctx, uint32_t code, uint8_t* out, uint32_t size) const override {
         const Cell* c = ctx.state().Get(ctx.Key(code));
         return CopyOut(c ? c->data : block_, out, size);
     }
-    int32_t SetData(Context&, uint32_t, const uint8_t*, uint32_t, uint32_t) const override { return result::kRefused; }
+    int32_t SetData(Context&, uint32_t, const uint8_t*, uint32_t, uint32_t) const override { return DvErrRefused; }
 
 private:
     std::vector<uint8_t> block_;
@@ -186,4 +186,4 @@ const ItemKindRegistrar kSignalInfoFrame("signal-infoframe",
                                          [](const ItemConfig& c) { return std::make_unique<SignalInfoFrameItem>(c); });
 
 }  // namespace
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -5,7 +5,7 @@
 #include "../item.hpp"
 #include "selector.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 namespace {
 
 using json::Json;
@@ -64,7 +64,7 @@ public:
     int32_t FixedData(Context&, uint32_t code, Fixed& out) const override {
         if (const Code* d = Find(code)) out = Fixed{0, 0, 1, d->length};
         else out = Fixed{static_cast<int32_t>(slots_), 0, 1, 0};
-        return result::kOk;
+        return DvOk;
     }
 
     int32_t GetValue(Context& ctx, uint32_t code, uint32_t& value) const override {
@@ -77,18 +77,18 @@ public:
 
     int32_t GetData(Context& ctx, uint32_t code, uint8_t* out, uint32_t size) const override {
         const Code* d = Find(code);
-        if (d == nullptr) return result::kNotSupported;
+        if (d == nullptr) return DvErrNotSupported;
         const Cell* c = ctx.state().Get(ctx.Key(code, Selected(ctx)));
         return CopyOut(c ? c->data : d->fallback, out, size);
     }
 
     int32_t SetData(Context& ctx, uint32_t code, const uint8_t* in, uint32_t size, uint32_t) const override {
         const Code* d = Find(code);
-        if (d == nullptr) return result::kNotSupported;
-        if (!writable_) return result::kRefused;
-        if (size != d->length) return result::kSizeMismatch;
+        if (d == nullptr) return DvErrNotSupported;
+        if (!writable_) return DvErrRefused;
+        if (size != d->length) return DvErrSizeMismatch;
         ctx.state().SetData(ctx.Key(code, Selected(ctx)), std::vector<uint8_t>(in, in + size));
-        return result::kOk;
+        return DvOk;
     }
 
 private:
@@ -113,4 +113,4 @@ private:
 const ItemKindRegistrar kSlotSelect("slot-select", [](const ItemConfig& c) { return std::make_unique<SlotSelectItem>(c); });
 
 }  // namespace
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -7,7 +7,7 @@
 #include "../config_error.hpp"
 #include "../item.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 namespace {
 
 using json::Json;
@@ -53,24 +53,24 @@ public:
 
     int32_t FixedData(Context&, uint32_t, Fixed& out) const override {
         out = Fixed{max_, min_, flag_, length_};
-        return result::kOk;
+        return DvOk;
     }
 
     int32_t GetValue(Context& ctx, uint32_t code, uint32_t& value) const override {
-        if (writeonly_) return result::kNotSupported;
+        if (writeonly_) return DvErrNotSupported;
         value = ctx.state().ValueOr(ctx.Key(code), initial_);
-        return result::kOk;
+        return DvOk;
     }
 
     int32_t SetValue(Context& ctx, uint32_t code, uint32_t value, uint32_t) const override {
-        if (readonly_) return result::kRefused;
-        if (!Accept(value)) return result::kRefused;
+        if (readonly_) return DvErrRefused;
+        if (!Accept(value)) return DvErrRefused;
         ctx.state().SetValue(ctx.Key(code), value);
-        return result::kOk;
+        return DvOk;
     }
 
     int32_t GetData(Context& ctx, uint32_t code, uint8_t* out, uint32_t size) const override {
-        if (length_ == 0 || writeonly_) return result::kNotSupported;
+        if (length_ == 0 || writeonly_) return DvErrNotSupported;
         uint32_t v = ctx.state().ValueOr(ctx.Key(code), initial_);
         std::vector<uint8_t> bytes(length_);
         for (uint32_t i = 0; i < length_; ++i) bytes[i] = static_cast<uint8_t>(v >> (8 * i));
@@ -78,8 +78,8 @@ public:
     }
 
     int32_t SetData(Context& ctx, uint32_t code, const uint8_t* in, uint32_t size, uint32_t option) const override {
-        if (length_ == 0) return result::kNotSupported;
-        if (size != length_) return result::kSizeMismatch;
+        if (length_ == 0) return DvErrNotSupported;
+        if (size != length_) return DvErrSizeMismatch;
         uint32_t v = 0;
         for (uint32_t i = 0; i < length_; ++i) v |= static_cast<uint32_t>(in[i]) << (8 * i);
         return SetValue(ctx, code, v, option);
@@ -137,30 +137,30 @@ public:
 
     int32_t FixedData(Context&, uint32_t, Fixed& out) const override {
         out = Fixed{max_, min_, flag_, length_};
-        return result::kOk;
+        return DvOk;
     }
 
     // A value write to a data item does not fit: HID says so with the size
     // mismatch answer (the host may retry as a data write).
     int32_t SetValue(Context&, uint32_t, uint32_t, uint32_t) const override {
-        return hid_ ? result::kSizeMismatch : result::kNotSupported;
+        return hid_ ? DvErrSizeMismatch : DvErrNotSupported;
     }
 
     int32_t GetData(Context& ctx, uint32_t code, uint8_t* out, uint32_t size) const override {
-        if (writeonly_) return result::kNotSupported;
+        if (writeonly_) return DvErrNotSupported;
         const Cell* c = ctx.state().Get(ctx.Key(code));
         return CopyOut(c ? c->data : initial_, out, size);
     }
 
     int32_t SetData(Context& ctx, uint32_t code, const uint8_t* in, uint32_t size, uint32_t) const override {
-        if (readonly_) return result::kRefused;
-        if (size != length_ && !(partial_ && size < length_)) return result::kSizeMismatch;
+        if (readonly_) return DvErrRefused;
+        if (size != length_ && !(partial_ && size < length_)) return DvErrSizeMismatch;
         const Cell* c = ctx.state().Get(ctx.Key(code));
         std::vector<uint8_t> data = c ? c->data : initial_;
         data.resize(length_, 0);
         std::copy(in, in + size, data.begin());
         ctx.state().SetData(ctx.Key(code), std::move(data));
-        return result::kOk;
+        return DvOk;
     }
 
 private:
@@ -183,7 +183,7 @@ public:
     }
     int32_t FixedData(Context&, uint32_t, Fixed& out) const override {
         out = Fixed{0, 0, flag_, length_};
-        return result::kOk;
+        return DvOk;
     }
     int32_t GetValue(Context&, uint32_t, uint32_t&) const override { return result_; }
     int32_t SetValue(Context&, uint32_t, uint32_t, uint32_t) const override { return result_; }
@@ -201,4 +201,4 @@ const ItemKindRegistrar kData("data", [](const ItemConfig& c) { return std::make
 const ItemKindRegistrar kAnswer("answer", [](const ItemConfig& c) { return std::make_unique<AnswerItem>(c); });
 
 }  // namespace
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -8,7 +8,7 @@
 #include "../config_error.hpp"
 #include "../item.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 namespace {
 
 using json::Json;
@@ -22,14 +22,14 @@ public:
     int32_t FixedData(Context& ctx, uint32_t code, Fixed& out) const override {
         const Cell* c = ctx.state().Get(ctx.Key(code));
         out = Fixed{0, 0, 1, static_cast<uint32_t>((c ? c->data : block_).size())};
-        return result::kOk;
+        return DvOk;
     }
     int32_t GetData(Context& ctx, uint32_t code, uint8_t* out, uint32_t size) const override {
         const Cell* c = ctx.state().Get(ctx.Key(code));
         return CopyOut(c ? c->data : block_, out, size);
     }
     int32_t SetData(Context&, uint32_t, const uint8_t*, uint32_t, uint32_t) const override {
-        return result::kRefused;
+        return DvErrRefused;
     }
 
 private:
@@ -106,4 +106,4 @@ const ItemKindRegistrar kTags("tags", MakeTags);
 const ItemKindRegistrar kFlavors("flavors", MakeFlavors);
 
 }  // namespace
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -18,7 +18,7 @@
 #include "../config_error.hpp"
 #include "../item.hpp"
 
-namespace dvcsim {
+namespace dvc::sim {
 namespace {
 
 using json::Json;
@@ -81,7 +81,7 @@ Tag ParseTag(const std::string& name, const Json& j, const std::string& where) {
     if (name.size() != kNameBytes) throw ConfigError(where + ": a tag name has exactly 6 characters");
     json::OnlyKeys(j, {"size", "records", "description", "readonly", "data", "key_values", "comment"}, where);
     Tag t;
-    std::copy(name.begin(), name.end(), t.name.begin());
+    std::copy_n(name.begin(), kNameBytes, t.name.begin());  // exactly the name's size, checked above
     const Json* size = json::Find(j, "size");
     if (size == nullptr) throw ConfigError(where + ": needs \"size\" (bytes per record)");
     t.size = static_cast<uint32_t>(json::Integer(*size, 1, kMaxRecordBytes, where + ".size"));
@@ -162,7 +162,7 @@ public:
 
     int32_t FixedData(Context&, uint32_t code, Fixed& out) const override {
         out = Fixed{0, 0, 1, LengthOf(code)};
-        return result::kOk;
+        return DvOk;
     }
 
     int32_t GetData(Context& ctx, uint32_t code, uint8_t* out, uint32_t size) const override {
@@ -171,27 +171,27 @@ public:
             case kBlock128Code:
             case kBlock512Code: return ReadNextBlock(ctx, LengthOf(code), out, size);
             case kCombinedReadCode: return CopyOut(CombinedReply(ctx), out, size);
-            default: return result::kNotSupported;
+            default: return DvErrNotSupported;
         }
     }
 
     int32_t SetData(Context& ctx, uint32_t code, const uint8_t* in, uint32_t size, uint32_t) const override {
         switch (code) {
             case kHeaderCode:
-                if (size != kHeaderBytes) return result::kSizeMismatch;
+                if (size != kHeaderBytes) return DvErrSizeMismatch;
                 Latch(ctx, in);
-                return result::kOk;
+                return DvOk;
             case kBlock128Code:
             case kBlock512Code: return WriteNextBlock(ctx, LengthOf(code), in, size);
             case kCombinedReadCode:
-                if (size != kCombinedBytes) return result::kSizeMismatch;
+                if (size != kCombinedBytes) return DvErrSizeMismatch;
                 Latch(ctx, in);
-                return result::kOk;
+                return DvOk;
             case kCombinedWriteCode:
-                if (size != kCombinedBytes) return result::kSizeMismatch;
+                if (size != kCombinedBytes) return DvErrSizeMismatch;
                 Latch(ctx, in);
                 return WriteNextBlock(ctx, kCombinedDataBytes, in + kHeaderBytes, kCombinedDataBytes);
-            default: return result::kNotSupported;
+            default: return DvErrNotSupported;
         }
     }
 
@@ -284,21 +284,21 @@ private:
     }
 
     int32_t ReadNextBlock(Context& ctx, uint32_t blockSize, uint8_t* out, uint32_t size) const {
-        if (size > blockSize) return result::kSizeMismatch;
+        if (size > blockSize) return DvErrSizeMismatch;
         const Target t = Resolve(ctx);
         std::vector<uint8_t> block;
-        if (!BlockOf(ctx, t, blockSize, block)) return result::kFailed;
+        if (!BlockOf(ctx, t, blockSize, block)) return DvErrFailed;
         std::copy_n(block.begin(), size, out);
         ctx.state().SetValue(ctx.Key(kHeaderCode), t.block + 1);
-        return result::kOk;
+        return DvOk;
     }
 
     int32_t WriteNextBlock(Context& ctx, uint32_t blockSize, const uint8_t* in, uint32_t size) const {
-        if (size != blockSize) return result::kSizeMismatch;
+        if (size != blockSize) return DvErrSizeMismatch;
         const Target t = Resolve(ctx);
         const uint64_t offset = static_cast<uint64_t>(t.block) * blockSize;
-        if (t.tag == nullptr || offset >= t.tag->size) return result::kFailed;
-        if (t.tag->readonly) return result::kRefused;
+        if (t.tag == nullptr || offset >= t.tag->size) return DvErrFailed;
+        if (t.tag->readonly) return DvErrRefused;
         const StateKey key = ctx.Key(kHeaderCode, Slot(t.index, t.record));
         const Cell* c = ctx.state().Get(key);
         std::vector<uint8_t> record = c != nullptr ? c->data : std::vector<uint8_t>{};
@@ -308,7 +308,7 @@ private:
         std::copy_n(in, n, record.begin() + static_cast<std::ptrdiff_t>(offset));
         ctx.state().SetData(key, std::move(record));
         ctx.state().SetValue(ctx.Key(kHeaderCode), t.block + 1);
-        return result::kOk;
+        return DvOk;
     }
 
     std::vector<uint32_t> block_codes_;
@@ -318,4 +318,4 @@ private:
 const ItemKindRegistrar kTagged("tagged", [](const ItemConfig& c) { return std::make_unique<TaggedStorageItem>(c); });
 
 }  // namespace
-}  // namespace dvcsim
+}  // namespace dvc::sim

@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <vector>
 
-namespace proptag {
+namespace dvc::proptag {
 
 class BlockWriter {
 public:
@@ -67,4 +67,4 @@ private:
     std::vector<Item> items_;
 };
 
-}  // namespace proptag
+}  // namespace dvc::proptag

@@ -1,0 +1,224 @@
+// The entry points of the transports (arguments as in ddclink.h and
+// hidlink.h): list and handle operations are answered here; per-monitor
+// reads and writes check their buffers and go down the transaction path.
+#include <algorithm>
+
+#include "sim.hpp"
+
+namespace dvc::sim {
+namespace {
+
+constexpr uint32_t kMaxTransfer = 16u << 20;
+constexpr auto kDeviceLockWait = std::chrono::milliseconds(3000);
+
+}  // namespace
+
+// ---- reads and writes of either link -----------------------------------------
+
+int32_t Sim::ReadValue(Link link, uint32_t target, uint32_t code, uint32_t* value) {
+    Call c{link, Op::GetValue, target, code};
+    int32_t r = Transact(c);
+    if (Usable(r) && value) *value = c.value;
+    return r;
+}
+
+int32_t Sim::ReadData(Link link, uint32_t target, uint32_t code, void* buffer, uint32_t size) {
+    if (buffer == nullptr && size != 0) return DvErrInvalidParameter;
+    if (size > kMaxTransfer) return DvErrSizeMismatch;
+    Call c{link, Op::GetData, target, code};
+    c.out = static_cast<uint8_t*>(buffer);
+    c.size = size;
+    return Transact(c);
+}
+
+int32_t Sim::WriteData(Link link, Op op, uint32_t target, uint32_t code, const void* buffer, uint32_t size,
+                       uint32_t option) {
+    if (buffer == nullptr && size != 0) return DvErrInvalidParameter;
+    if (size > kMaxTransfer) return DvErrSizeMismatch;
+    Call c{link, op, target, code};
+    c.in = static_cast<const uint8_t*>(buffer);
+    c.size = size;
+    c.option = option;
+    return Transact(c);
+}
+
+// ---- DDC/CI ----------------------------------------------------------------
+
+int32_t Sim::DdcSetType(int32_t type) {
+    std::lock_guard lock(mutex_);
+    int32_t r = (type == 0 || type == 1) ? DvOk : DvErrInvalidParameter;
+    if (r == DvOk) ddc_type_ = type;
+    Log(Transaction{Link::DDCCI, 0, Op::SetCommunicationType, static_cast<uint32_t>(type), 0, {}, 0, 0, r, {}});
+    return r;
+}
+
+int32_t Sim::DdcFind() {
+    std::lock_guard lock(mutex_);
+    ddc_list_.clear();
+    if (world_) {
+        for (const auto& m : world_->monitors)
+            if (m->has_ddcci && std::find(m->ddcci_types.begin(), m->ddcci_types.end(), ddc_type_) != m->ddcci_types.end())
+                ddc_list_.push_back(m.get());
+    }
+    auto n = static_cast<int32_t>(ddc_list_.size());
+    Log(Transaction{Link::DDCCI, 0, Op::Find, static_cast<uint32_t>(ddc_type_), static_cast<uint32_t>(n), {}, 0, 0, n, {}});
+    return n;
+}
+
+int32_t Sim::DdcIsSupported(uint32_t index, uint32_t code) {
+    Call c{Link::DDCCI, Op::IsSupported, index, code};
+    return Transact(c);
+}
+
+int32_t Sim::DdcGetFixed(uint32_t index, uint32_t code, int32_t* max, int32_t* min, uint32_t* length) {
+    Call c{Link::DDCCI, Op::GetFixedData, index, code};
+    int32_t r = Transact(c);
+    if (Usable(r)) {
+        if (c.fixed.flag == 0) return DvErrNotSupported;
+        if (max) *max = c.fixed.maximum;
+        if (min) *min = c.fixed.minimum;
+        if (length) *length = c.fixed.length;
+    }
+    return r;
+}
+
+int32_t Sim::DdcGetValue(uint32_t index, uint32_t code, uint32_t* value) {
+    return ReadValue(Link::DDCCI, index, code, value);
+}
+
+int32_t Sim::DdcSetValue(uint32_t index, uint32_t code, const uint32_t* value) {
+    if (value == nullptr) return DvErrInvalidParameter;
+    Call c{Link::DDCCI, Op::SetValue, index, code, *value};
+    return Transact(c);
+}
+
+int32_t Sim::DdcGetData(uint32_t index, uint32_t code, void* buffer, uint32_t size) {
+    return ReadData(Link::DDCCI, index, code, buffer, size);
+}
+
+int32_t Sim::DdcSetData(uint32_t index, uint32_t code, const void* buffer, uint32_t size) {
+    return WriteData(Link::DDCCI, Op::SetData, index, code, buffer, size, 0);
+}
+
+int32_t Sim::DdcRelease() {
+    std::lock_guard lock(mutex_);
+    ddc_list_.clear();
+    Log(Transaction{Link::DDCCI, 0, Op::Release, 0, 0, {}, 0, 0, 0, {}});
+    return DvOk;
+}
+
+// ---- HID -------------------------------------------------------------------
+
+int32_t Sim::HidFind() {
+    std::lock_guard lock(mutex_);
+    hid_list_.clear();
+    if (world_)
+        for (const auto& m : world_->monitors)
+            if (m->has_hid) hid_list_.push_back(m.get());
+    hid_found_ = true;
+    auto n = static_cast<int32_t>(hid_list_.size());
+    Log(Transaction{Link::HID, 0, Op::Find, 0, static_cast<uint32_t>(n), {}, 0, 0, n, {}});
+    return n;
+}
+
+int32_t Sim::HidRetrieve(uint32_t index, uint32_t* handle) {
+    std::lock_guard lock(mutex_);
+    int32_t r = DvOk;
+    uint32_t h = 0;
+    if (!hid_found_ || index >= hid_list_.size()) r = DvErrInvalidParameter;
+    else if (handle == nullptr) r = DvErrInvalidParameter;
+    else *handle = h = hid_list_[index]->hid_handle;
+    Log(Transaction{Link::HID, h, Op::Retrieve, index, h, {}, 0, 0, r,
+                    r == 0 ? hid_list_[index]->serial : std::string{}});
+    return r;
+}
+
+int32_t Sim::HidGetFixed(uint32_t handle, uint32_t code, int32_t* max, int32_t* min, int32_t* flag, uint32_t* length) {
+    Call c{Link::HID, Op::GetFixedData, handle, code};
+    int32_t r = Transact(c);
+    if (Usable(r)) {
+        if (max) *max = c.fixed.maximum;
+        if (min) *min = c.fixed.minimum;
+        if (flag) *flag = c.fixed.flag;
+        if (length) *length = c.fixed.length;
+    } else if (r == DvErrNotSupported && flag != nullptr) {
+        *flag = 0;
+    }
+    return r;
+}
+
+int32_t Sim::HidGetValue(uint32_t handle, uint32_t code, uint32_t* value) {
+    return ReadValue(Link::HID, handle, code, value);
+}
+
+int32_t Sim::HidSetValue(uint32_t handle, uint32_t code, uint32_t value, uint32_t option) {
+    Call c{Link::HID, Op::SetValue, handle, code, value};
+    c.option = option;
+    return Transact(c);
+}
+
+int32_t Sim::HidGetData(uint32_t handle, uint32_t code, void* buffer, uint32_t size) {
+    return ReadData(Link::HID, handle, code, buffer, size);
+}
+
+int32_t Sim::HidSetData(uint32_t handle, uint32_t code, const void* buffer, uint32_t size, uint32_t option, Op op) {
+    int32_t r = WriteData(Link::HID, op, handle, code, buffer, size, option);
+    // The unchecked form does not wait for the device's answer.
+    return op == Op::SetDataNoCheckResult && r != DvErrFailed ? DvOk : r;
+}
+
+int32_t Sim::HidReport(uint32_t handle, bool on) {
+    std::lock_guard lock(mutex_);
+    VirtualMonitor* m = Resolve(Link::HID, handle);
+    int32_t r = m ? DvOk : DvErrFailed;
+    if (m) m->reports_on = on;
+    Log(Transaction{Link::HID, handle, on ? Op::ReportON : Op::ReportOFF, 0, 0, {}, 0, 0, r, m ? m->serial : ""});
+    return r;
+}
+
+void Sim::SetReportSink(DvSimReportSink sink, void* context) {
+    std::lock_guard lock(mutex_);
+    sink_ = sink;
+    sink_context_ = context;
+}
+
+int32_t Sim::HidSupportsLock(uint32_t handle) {
+    std::lock_guard lock(mutex_);
+    VirtualMonitor* m = Resolve(Link::HID, handle);
+    int32_t r = (m != nullptr && m->device_lock_supported) ? 1 : 0;
+    Log(Transaction{Link::HID, handle, Op::SupportsCriticalSection, 0, 0, {}, 0, 0, r, m ? m->serial : ""});
+    return r;
+}
+
+int32_t Sim::HidLock(uint32_t handle, bool enter) {
+    const Op op = enter ? Op::EnterCriticalSection : Op::ExitCriticalSection;
+    std::shared_ptr<DeviceLock> device;
+    std::string serial;
+    {
+        std::lock_guard lock(mutex_);
+        VirtualMonitor* m = Resolve(Link::HID, handle);
+        int32_t r = m == nullptr ? DvErrFailed : (!m->device_lock_supported ? DvErrNotSupported : 0);
+        if (r != 0) {
+            Log(Transaction{Link::HID, handle, op, 0, 0, {}, 0, 0, r, m ? m->serial : ""});
+            return r;
+        }
+        device = m->device_lock;
+        serial = m->serial;
+    }
+    // Waiting for the device must not hold up every other transaction.
+    int32_t r = enter ? device->Enter(kDeviceLockWait) : device->Exit();
+    std::lock_guard lock(mutex_);
+    Log(Transaction{Link::HID, handle, op, 0, 0, {}, 0, 0, r, serial});
+    return r;
+}
+
+int32_t Sim::HidRelease() {
+    std::lock_guard lock(mutex_);
+    for (VirtualMonitor* m : hid_list_) m->reports_on = false;
+    hid_list_.clear();
+    hid_found_ = false;
+    Log(Transaction{Link::HID, 0, Op::Release, 0, 0, {}, 0, 0, 0, {}});
+    return DvOk;
+}
+
+}  // namespace dvc::sim

@@ -1,9 +1,10 @@
-// The call frame, the exclusive section and the host's locks under real
-// threads, on monitors seeded into the registry without transports.
+// The call frame, exclusive section, host locks and monitor list, on monitors seeded without transports.
 #include "api/call_frame.hpp"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <stdexcept>
 #include <thread>
 
@@ -28,40 +29,40 @@ protected:
     static uint32_t Readers() { return FrameState::Instance().readers.Read(); }
 };
 
-// A call on its own thread whose operation says that it runs, then waits to
-// be let go; the destructor lets it go and joins.
-struct HeldCall {
-    Gate entered, release;
+// Something run on its own thread that calls Hold() once inside: it says
+// so, then waits to be let go. The destructor lets it go and joins.
+struct Held {
+    Gate inside, release;
     std::thread thread;
-    explicit HeldCall(const char* serial)
-        : thread([this, serial] {
-              CallMonitor<ErrorResult>(serial, kModel, [this](VarnMonitor&) {
-                  entered.Open();
-                  release.Wait();
-                  return DvOk;
-              });
-          }) {}
-    ~HeldCall() {
+    template <class Body>
+    explicit Held(Body body) : thread([this, body] { body(*this); }) {}
+    ~Held() {
         release.Open();
         thread.join();
     }
-    bool Ran() { return entered.Wait(); }
-    bool RanTooSoon() { return entered.Wait(kSettle); }
+    void Hold() {
+        inside.Open();
+        release.Wait();
+    }
+    bool Ran() { return inside.Wait(); }
+    bool RanTooSoon() { return inside.Wait(kSettle); }
 };
 
-// An exclusive section on its own thread, held until `finish` opens.
-struct HeldExclusive {
-    Gate inside, finish;
-    std::thread thread{[this] {
+Held HeldCall(const char* serial) {
+    return Held([serial](Held& held) {
+        CallMonitor<ErrorResult>(serial, kModel, [&](VarnMonitor&) {
+            held.Hold();
+            return DvOk;
+        });
+    });
+}
+
+Held HeldExclusive() {
+    return Held([](Held& held) {
         ExclusiveSection section;
-        inside.Open();
-        finish.Wait();
-    }};
-    ~HeldExclusive() {
-        finish.Open();
-        thread.join();
-    }
-};
+        held.Hold();
+    });
+}
 
 // Whether another thread can take `lock` at this moment.
 bool FreeForOthers(varn_dvc::CriticalSection& lock) {
@@ -77,23 +78,14 @@ bool FreeForOthers(varn_dvc::CriticalSection& lock) {
 
 TEST_F(Frame, MissingMonitorsGiveEachClassItsMissingValueAndNothingThrownCrosses) {
     const auto one = [](VarnMonitor&) { return 1; };
-    const struct {
-        const char* serial;
-        const char* model;
-    } missing[] = {{"SER00009", kModel}, {"SER00001", "ModelB"}, {"SER0000", kModel}, {nullptr, kModel},
-                   {"SER00001", nullptr}};
-    for (const auto& pair : missing) {
-        EXPECT_EQ(CallMonitor<ErrorResult>(pair.serial, pair.model, [](VarnMonitor&) { return DvOk; }), DvErrFailed);
-        EXPECT_EQ(CallMonitor<YesNoResult>(pair.serial, pair.model, one), 0);
-        EXPECT_EQ(CallMonitor<CountResult>(pair.serial, pair.model, one), 0);
-        int kind = 42;
-        EXPECT_EQ(DvCtrlGetCommunicationPath(pair.serial, pair.model, &kind), DvErrFailed);
-        EXPECT_EQ(kind, -1);
+    const std::pair<const char*, const char*> missing[] = {
+        {"SER00009", kModel}, {"SER00001", "ModelB"}, {"SER0000", kModel}, {nullptr, kModel}, {"SER00001", nullptr}};
+    for (const auto& [serial, model] : missing) {
+        EXPECT_EQ(CallMonitor<ErrorResult>(serial, model, [](VarnMonitor&) { return DvOk; }), DvErrFailed);
+        EXPECT_EQ(CallMonitor<YesNoResult>(serial, model, one), 0);
+        EXPECT_EQ(CallMonitor<CountResult>(serial, model, one), 0);
     }
-    int kind = 42;
     EXPECT_EQ(DvCtrlGetCommunicationPath("SER00001", kModel, nullptr), DvErrFailed);
-    EXPECT_EQ(DvCtrlGetCommunicationPath("SER00001", kModel, &kind), DvOk);
-    EXPECT_EQ(kind, 2);
 
     DvCtrlSetThreadUnsafeOption(0);
     const auto thrower = [](VarnMonitor&) -> int { throw std::runtime_error("inside"); };
@@ -103,29 +95,28 @@ TEST_F(Frame, MissingMonitorsGiveEachClassItsMissingValueAndNothingThrownCrosses
     EXPECT_TRUE(FreeForOthers(dvc::registry::Registry::Instance().Find("SER00001", kModel)->MonitorLock()));
 }
 
-TEST_F(Frame, CallsSerialisePerMonitorAndOverlapAcrossMonitorsByDefault) {
-    HeldCall first("SER00001");
-    ASSERT_TRUE(first.Ran());
-    HeldCall second("SER00001");
-    EXPECT_FALSE(second.RanTooSoon()) << "second call ran inside the first";
-    HeldCall other("SER00002");
-    EXPECT_TRUE(other.Ran());
-    first.release.Open();
-    EXPECT_TRUE(second.Ran());
-}
-
-TEST_F(Frame, ThreadSafeModeSerialisesAllCallsAndHonoursDvCtrlLock) {
+TEST_F(Frame, CallsOverlapAcrossMonitorsUnlessThreadSafeModeOrDvCtrlLockSerialisesThem) {
+    {
+        Held first = HeldCall("SER00001");
+        ASSERT_TRUE(first.Ran());
+        Held second = HeldCall("SER00001");
+        EXPECT_FALSE(second.RanTooSoon()) << "second call ran inside the first";
+        Held other = HeldCall("SER00002");
+        EXPECT_TRUE(other.Ran());
+        first.release.Open();
+        EXPECT_TRUE(second.Ran());
+    }
     DvCtrlSetThreadUnsafeOption(0);
     {
-        HeldCall first("SER00001");
+        Held first = HeldCall("SER00001");
         ASSERT_TRUE(first.Ran());
-        HeldCall other("SER00002");
-        EXPECT_FALSE(other.RanTooSoon()) << "another monitor's call overlapped";
+        Held other = HeldCall("SER00002");
+        EXPECT_FALSE(other.RanTooSoon()) << "another monitor's call overlapped in thread-safe mode";
         first.release.Open();
         EXPECT_TRUE(other.Ran());
     }
     DvCtrlLock();
-    HeldCall held("SER00002");
+    Held held = HeldCall("SER00002");
     EXPECT_FALSE(held.RanTooSoon()) << "a call ran while the host held DvCtrlLock";
     DvCtrlUnlock();
     EXPECT_TRUE(held.Ran());
@@ -133,37 +124,41 @@ TEST_F(Frame, ThreadSafeModeSerialisesAllCallsAndHonoursDvCtrlLock) {
 
 TEST_F(Frame, ExclusiveSectionWaitsForCallsAndReportsInFlightAndKeepsNewCallsOut) {
     {
-        HeldCall call("SER00001");
+        Held call = HeldCall("SER00001");
         ASSERT_TRUE(call.Ran());
-        HeldExclusive exclusive;
-        EXPECT_FALSE(exclusive.inside.Wait(kSettle)) << "exclusive section ran past a call";
+        Held exclusive = HeldExclusive();
+        EXPECT_FALSE(exclusive.RanTooSoon()) << "exclusive section ran past a call";
         call.release.Open();
-        EXPECT_TRUE(exclusive.inside.Wait());
-        HeldCall late("SER00002");
+        EXPECT_TRUE(exclusive.Ran());
+        Held late = HeldCall("SER00002");
         EXPECT_FALSE(late.RanTooSoon()) << "a call started inside the exclusive section";
-        exclusive.finish.Open();
+        exclusive.release.Open();
         EXPECT_TRUE(late.Ran());
     }
-    Gate delivering, done;
-    std::thread report([&] {
+    Held report([](Held& held) {
         ReportGate gate;
         EXPECT_TRUE(gate.Open());
-        delivering.Open();
-        done.Wait();
+        held.Hold();
     });
-    ASSERT_TRUE(delivering.Wait());
-    HeldExclusive exclusive;
-    EXPECT_FALSE(exclusive.inside.Wait(kSettle)) << "exclusive section ran past a report";
-    done.Open();
-    EXPECT_TRUE(exclusive.inside.Wait());
-    report.join();
+    ASSERT_TRUE(report.Ran());
+    Held exclusive = HeldExclusive();
+    EXPECT_FALSE(exclusive.RanTooSoon()) << "exclusive section ran past a report";
+    report.release.Open();
+    EXPECT_TRUE(exclusive.Ran());
+    exclusive.release.Open();
+    // Thread-unsafe mode leaves the waiting to the host.
+    DvCtrlSetThreadUnsafeOption(1);
+    Held call = HeldCall("SER00001");
+    ASSERT_TRUE(call.Ran());
+    EXPECT_EQ(Readers(), 0u);
+    ExclusiveSection section;  // does not wait for the call
 }
 
 TEST_F(Frame, AReportThreadIsRefusedInsteadOfWaitingForAPendingExclusiveSection) {
     {
-        HeldCall call("SER00001");
+        Held call = HeldCall("SER00001");
         ASSERT_TRUE(call.Ran());
-        HeldExclusive exclusive;  // pending behind the call
+        Held exclusive = HeldExclusive();  // pending behind the call
         while (FrameState::Instance().exclusiveRequests.Read() == 0) std::this_thread::yield();
         std::thread([] {
             ReportGate gate;
@@ -181,67 +176,58 @@ TEST_F(Frame, AReportThreadIsRefusedInsteadOfWaitingForAPendingExclusiveSection)
     EXPECT_EQ(DvCtrlGetNumMonitors(), 2);
 }
 
-TEST_F(Frame, ThreadUnsafeModeLeavesTheWaitingToTheHost) {
-    DvCtrlSetThreadUnsafeOption(1);
-    {
-        HeldCall call("SER00001");
-        ASSERT_TRUE(call.Ran());
-        EXPECT_EQ(Readers(), 0u);
-        ExclusiveSection section;  // does not wait for the call
-    }
-    // A call entered in thread-safe mode leaves the registry lock it took,
-    // whatever the mode is when it ends.
-    DvCtrlSetThreadUnsafeOption(0);
-    {
-        HeldCall call("SER00001");
-        ASSERT_TRUE(call.Ran());
-        DvCtrlSetThreadUnsafeOption(1);
-    }
-    EXPECT_TRUE(FreeForOthers(FrameState::Instance().registry));
-}
-
-TEST_F(Frame, ReportsInFlightAreLimitedToTheMonitorCount) {
-    auto& state = FrameState::Instance();
-    { ExclusiveSection section; }
-    for (int i = 0; i < 3; ++i) state.EnterReport();
-    EXPECT_EQ(state.ReportsInFlight(), 2u);
-    for (int i = 0; i < 3; ++i) state.LeaveReport();
-    EXPECT_EQ(state.ReportsInFlight(), 0u);
-    dvc::test::ResetLibrary();
-    { ExclusiveSection section; }
-    state.EnterReport();  // none while no monitor is registered
-    EXPECT_EQ(state.ReportsInFlight(), 0u);
-}
-
 TEST_F(Frame, LockMonitorHoldsTheMonitorAndOneShareUntilThisThreadUnlocks) {
+    EXPECT_EQ(DvCtrlLockMonitor("SER00009", kModel), DvErrFailed);
+    EXPECT_EQ(DvCtrlLockMonitor(nullptr, kModel), DvErrFailed);
+    EXPECT_EQ(Readers(), 0u) << "a failed lock kept its share";
     ASSERT_EQ(DvCtrlLockMonitor("SER00001", kModel), DvOk);
     EXPECT_EQ(Readers(), 1u);
     EXPECT_EQ(CallMonitor<ErrorResult>("SER00001", kModel, [](VarnMonitor&) { return DvOk; }), DvOk)
         << "the owner re-enters";
-    HeldCall other("SER00001");
-    EXPECT_FALSE(other.RanTooSoon());
-    std::thread([] { EXPECT_EQ(DvCtrlUnlockMonitor("SER00001", kModel), DvOk); }).join();
-    EXPECT_FALSE(other.RanTooSoon()) << "another thread's unlock freed the monitor";
-    EXPECT_EQ(Readers(), 2u) << "another thread's unlock gave back a share it did not hold";
-    EXPECT_EQ(DvCtrlUnlockMonitor("SER00001", kModel), DvOk);
-    EXPECT_TRUE(other.Ran());
-}
-
-TEST_F(Frame, FailedLocksAndStrayUnlocksLeaveNoShareBehind) {
-    EXPECT_EQ(DvCtrlLockMonitor("SER00009", kModel), DvErrFailed);
-    EXPECT_EQ(DvCtrlLockMonitor(nullptr, kModel), DvErrFailed);
-    EXPECT_EQ(Readers(), 0u);
-    ASSERT_EQ(DvCtrlLockMonitor("SER00002", kModel), DvOk);
+    {
+        Held other = HeldCall("SER00001");
+        EXPECT_FALSE(other.RanTooSoon());
+        std::thread([] { EXPECT_EQ(DvCtrlUnlockMonitor("SER00001", kModel), DvOk); }).join();
+        EXPECT_FALSE(other.RanTooSoon()) << "another thread's unlock freed the monitor";
+        EXPECT_EQ(Readers(), 2u) << "another thread's unlock gave back a share it did not hold";
+        EXPECT_EQ(DvCtrlUnlockMonitor("SER00001", kModel), DvOk);
+        EXPECT_TRUE(other.Ran());
+    }
     // An unlock naming an unknown pair still gives the share back, but the
     // monitor stays locked until its own unlock.
+    ASSERT_EQ(DvCtrlLockMonitor("SER00002", kModel), DvOk);
     EXPECT_EQ(DvCtrlUnlockMonitor("SER00009", kModel), DvErrFailed);
     EXPECT_EQ(Readers(), 0u);
-    auto& lock = dvc::registry::Registry::Instance().Find("SER00002", kModel)->MonitorLock();
-    EXPECT_FALSE(FreeForOthers(lock));
+    EXPECT_FALSE(FreeForOthers(dvc::registry::Registry::Instance().Find("SER00002", kModel)->MonitorLock()));
     EXPECT_EQ(DvCtrlUnlockMonitor("SER00002", kModel), DvOk);
-    EXPECT_TRUE(FreeForOthers(lock));
-    HeldCall call("SER00001");
+    Held call = HeldCall("SER00001");
     ASSERT_TRUE(call.Ran());
     EXPECT_EQ(DvCtrlUnlockMonitor("SER00001", kModel), DvOk);
     EXPECT_EQ(Readers(), 1u) << "a stray unlock took the share of a call in flight";
+}
+
+// Registry order: byte order of the serial number, then of the model name;
+// a prefix sorts first and 0xE9 above ASCII. Copies are exactly 9 and 17
+// bytes, cut so that the last one is a NUL.
+TEST_F(Frame, SerialProductWalksTheRegistryInKeyOrderWithFixedSizeCopies) {
+    dvc::test::SeedMonitors({{"B0000001", "Zed"}, {"A0000002", "Model"}, {"A0000002", "Mod"},
+                             {"\xE9" "0000000", "M"}, {"A0000001", "ABCDEFGHIJKLMNOPQ"}, {"A00000012", "Z"}});
+    ASSERT_EQ(DvCtrlGetNumMonitors(), 6);
+    const char* expected[][2] = {{"A0000001", "ABCDEFGHIJKLMNOP"}, {"A0000001", "Z"}, {"A0000002", "Mod"},
+                                 {"A0000002", "Model"}, {"B0000001", "Zed"}, {"\xE9" "0000000", "M"}};
+    for (int i = 0; i < 6; ++i) {
+        char serial[10], model[18];
+        std::memset(serial, 'x', sizeof serial);
+        std::memset(model, 'x', sizeof model);
+        ASSERT_EQ(DvCtrlGetSerialProduct(i, serial, model), DvOk);
+        EXPECT_STREQ(serial, expected[i][0]) << i;
+        EXPECT_STREQ(model, expected[i][1]) << i;
+        EXPECT_EQ(std::count(serial, serial + 10, '\0'), 9 - std::strlen(serial)) << "9 bytes, NULs after the text";
+        EXPECT_EQ(std::count(model, model + 18, '\0'), 17 - std::strlen(model)) << "17 bytes, NULs after the text";
+    }
+    char serial[9] = "unset", model[17] = "unset";
+    for (const int index : {6, -1}) EXPECT_EQ(DvCtrlGetSerialProduct(index, serial, model), DvErrFailed);
+    EXPECT_EQ(DvCtrlGetSerialProduct(0, nullptr, model), DvErrFailed);
+    EXPECT_EQ(DvCtrlGetSerialProduct(0, serial, nullptr), DvErrFailed);
+    EXPECT_STREQ(serial, "unset");
 }

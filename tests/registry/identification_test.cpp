@@ -109,10 +109,10 @@ TEST_F(Identification, TagsFillWhatTheSecondTableLeavesOpen) {
           "0x51": [2, 1, 0, 0, 3], "0x05": [128, 0, 0, 0, 255], "0x4C": {"u16": [3840, 2160]},
           "0x5C": {"u16": [10, 20, 300, 400]}, "0x3B": {"u16": [6000, 7000, 500, 1]}, "0x53": {"u16": [768, 2576]},
           "0x42": {"u16": [7, 0, 11, 1, 99]}, "0x61": {"u16": [3127, 3290]}, "0x62": [3, 4], "0x57": [3, 7, 11],
-          "0x47": 10, "0x43": 4, "0x03": 515, "0x63": 254}},
+          "0x47": 10, "0x43": 4, "0x03": 515, "0x63": 254, "0x2A": "0x80000001"}},
         "0xFF0000F1": {"kind": "tags", "tags": {"0x01": 5, "0x02": 2, "0x03": "0xC003", "0x09": 0, "0x11": 128}}}},
-      "few": {"model": "ZZ9001", "features": {"0x50": {"kind": "tags", "tags": {"0x51": 2, "0x05": "0x70000080",
-                                                                    "0x3B": [1, 0, 2, 0, 1, 0, 0]}}}},
+      "few": {"model": "ZZ9001", "features": {"0x50": {"kind": "tags",
+              "tags": {"0x51": 2, "0x05": "0x70000080", "0x3B": [1, 0, 2, 0, 1, 0, 0]}}}},
       "junk": {"model": "ZZ9002", "features": {"0x50": {"kind": "data", "data": [1, 2, 3, 4, 5, 6, 7, 8, 9, 10]}}}},
      "monitors": [
       {"serial": "TAGS0001", "profile": "crafted", "links": {"ddcci": true}},
@@ -130,6 +130,7 @@ TEST_F(Identification, TagsFillWhatTheSecondTableLeavesOpen) {
     const auto& r = *Monitor(tagged)->Record();
     EXPECT_EQ(r.FeatureMask(), 0x80u);
     EXPECT_EQ(r.lutKinds, (std::vector<int>{1, 2, 3}));
+    EXPECT_THAT(Enumerate<double>(tagged, DvCtrlEnumGamma), ElementsAre(1.4)) << "the user curve only without modes";
     EXPECT_EQ(std::pair(r.nativeWidth, r.nativeHeight), std::pair(3840u, 2160u));
     EXPECT_EQ(r.sensorRect, (std::array<uint16_t, 4>{10, 20, 300, 400}));
     EXPECT_EQ(Enumerate<int>(tagged, DvCtrlEnumColorTemperature), (std::vector<int>{6000, 6500, 7000, 0xFF00}));

@@ -1,54 +1,47 @@
-// Discovery, release and add/remove by handle while other threads call
-// into the monitors they replace.
+// Discovery, release and add/remove by handle while other threads call into the monitors that they replace.
 #include <atomic>
 #include <chrono>
 #include <thread>
-#include <vector>
 
-#include "registry/discovery_world.hpp"
-#include "support/latch.hpp"
+#include "registry/registry_world.hpp"
 
-using dvc::test::DiscoveryWorld;
-namespace t = dvc::test;
-
-using DiscoveryThreads = DiscoveryWorld;
+using namespace dvc::test;
+using DiscoveryThreads = RegistryWorld;
 
 TEST_F(DiscoveryThreads, CallsDuringRediscoveryFindWholeMonitorsOrNone) {
-    Activate();
-    ASSERT_EQ(DvCtrlFind(nullptr, 0), 5);
+    Discover();
     std::atomic<bool> stop{false};
     std::atomic<int> unexpected{0};
-    auto caller = [&](const char* serial, const char* model) {
+    const auto caller = [&](const WorldMonitor& m, int modes) {
         while (!stop.load()) {
             uint32_t handle = 0;
-            const DvError r = DvCtrlGetHIDHandle(serial, model, &handle);
-            if (r != DvOk && r != DvErrFailed) ++unexpected;
+            if (const DvError r = DvCtrlGetHIDHandle(m.serial, m.model, &handle); r != DvOk && r != DvErrFailed)
+                ++unexpected;
             int kind = 9;
-            const DvError k = DvCtrlGetCommunicationPath(serial, model, &kind);
-            if ((k == DvOk) != (kind == 0)) ++unexpected;
-            DvCtrlSupportedCriticalSection(serial, model);
-            char s[9], m[17];
-            DvCtrlGetSerialProduct(0, s, m);
+            if ((DvCtrlGetCommunicationPath(m.serial, m.model, &kind) == DvOk) != (kind == DvPathHID)) ++unexpected;
+            if (const int n = DvCtrlGetModeCount(m.serial, m.model); n != 0 && n != modes) ++unexpected;
+            char serial[9], model[17];
+            DvCtrlGetSerialProduct(0, serial, model);
         }
     };
-    std::vector<std::thread> threads;
-    threads.emplace_back(caller, t::kDual, "CX2740");
-    threads.emplace_back(caller, t::kGrading, "CG3180");
+    std::thread dual(caller, kDual, 6), grading(caller, kGrading, 8);
     for (int round = 0; round < 20; ++round) {
         EXPECT_EQ(DvCtrlFind(nullptr, 0), 5);
-        EXPECT_EQ(DvCtrlRemoveMonitorInstance(t::kDual, "CX2740"), DvOk);
-        EXPECT_EQ(DvCtrlAddMonitorInstance(HandleOf(t::kDual), nullptr, nullptr), DvOk);
+        EXPECT_EQ(DvCtrlRemoveMonitorInstance(kDual.serial, kDual.model), DvOk);
+        EXPECT_EQ(DvCtrlAddMonitorInstance(HandleOf(kDual), nullptr, nullptr), DvOk);
         if (round % 5 == 4) {
             EXPECT_EQ(DvCtrlRelease(), DvOk);
         }
     }
     stop = true;
-    for (auto& th : threads) th.join();
+    dual.join();
+    grading.join();
     EXPECT_EQ(unexpected.load(), 0);
 }
 
 // A slow transaction keeps a call inside its monitor; release waits for it.
 TEST_F(DiscoveryThreads, ReleaseWaitsForTheCallInFlight) {
+<<<<<<< HEAD
     Activate();
     ASSERT_EQ(DvCtrlFind(nullptr, 0), 5);
     dvc::sim::FaultRule slow;
@@ -60,15 +53,25 @@ TEST_F(DiscoveryThreads, ReleaseWaitsForTheCallInFlight) {
     const uint32_t fault = dvc::sim::AddFault(slow);
 
     std::atomic<bool> callDone{false};
+=======
+    Discover();
+    const uint32_t slow = dvc::sim::AddFault({.link = dvc::sim::Link::DDCCI, .serial = {}, .op = dvc::sim::Op::GetValue,
+                                            .code = 0xB8u, .kind = dvc::sim::FaultKind::Delay,
+                                            .delay = std::chrono::milliseconds(150)});
+    std::atomic<bool> done{false};
+>>>>>>> tests-registry
     std::thread caller([&] {
-        EXPECT_EQ(DvCtrlGetMonitorMutex(t::kOffice1, "OF2210", 0), 1);
-        callDone = true;
+        EXPECT_EQ(DvCtrlGetMonitorMutex(kOffice.serial, kOffice.model, 0), 1);
+        done = true;
     });
+<<<<<<< HEAD
     const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (dvc::sim::FaultHits(fault) == 0 && std::chrono::steady_clock::now() < limit) std::this_thread::yield();
     ASSERT_EQ(dvc::sim::FaultHits(fault), 1u);
+=======
+    while (dvc::sim::FaultHits(slow) == 0) std::this_thread::yield();
+>>>>>>> tests-registry
     EXPECT_EQ(DvCtrlRelease(), DvOk);
-    EXPECT_TRUE(callDone.load());
+    EXPECT_TRUE(done.load());
     caller.join();
-    EXPECT_EQ(DvCtrlGetNumMonitors(), 0);
 }

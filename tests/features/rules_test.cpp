@@ -59,8 +59,9 @@ const Case kCases[] = {
      [](const WorldMonitor& m) { return DvCtrlSupportedAllKeyLock(m.serial, m.model); }, 1, true},
     {"first path only: one failing channel fails all", kDual, Op::GetFixedData, kGainGreen, FaultKind::Result,
      DvErrTimeout, GetRangeGain, DvErrFailed, false},
-    {"first path only, flag kept: absent", kDual, Op::GetFixedData, kGainBlue, FaultKind::Result, DvErrFailed,
-     [](const WorldMonitor& m) { return DvCtrlSupportedGain(m.serial, m.model); }, 0, false},
+    {"flag kept: a refused support query still gives its flag", kMedical, Op::GetFixedData, kGamma,
+     FaultKind::RefusedData, 0, [](const WorldMonitor& m) { return DvCtrlSupportedGamma(m.serial, m.model); }, 1,
+     false},
     {"first nonzero: an answer other than 0 ends it", kGrading, Op::SetValue, kColorBanding,
      FaultKind::RefusedData, 0, [](const WorldMonitor& m) { return DvCtrlFixColorBanding(m.serial, m.model); },
      DvErrRefused, false},
@@ -105,6 +106,20 @@ TEST_F(Rules, EveryPathFailingGivesTheLastPathsCodeOrTheOlderFold) {
     dvc::sim::ClearFaults();
     EXPECT_EQ(GetRangeClock(kOffice), DvOk);
     EXPECT_EQ(GetRangeClock(kDual), DvErrFailed) << "no clock: every path fails";
+}
+
+// The HID path answers for the volume and the blue gain, but reports them
+// absent.
+TEST_F(Rules, AnAnswerThatReportsTheFeatureAbsent) {
+    DiscoverJson(R"({"monitors": [{"serial": "21409001", "profile": "CX2740", "links": {"ddcci": true, "hid": true},
+                   "features": {"0xB0": {"hid": {"flag": 0}}, "0x8C": {"hid": {"flag": 0}}}}]})");
+    int high = 0, low = 0;
+    EXPECT_EQ(DvCtrlGetRangeAudioVolume(kDual.serial, kDual.model, &high, &low), DvErrNotSupported)
+        << "an older range folds an absent feature into DvErrNotSupported";
+    EXPECT_EQ(DvCtrlSupportedAudioVolume(kDual.serial, kDual.model), 0);
+    EXPECT_EQ(DvCtrlGetRangeGain(kDual.serial, kDual.model, &high, &low), DvErrFailed)
+        << "the first path alone, and every channel must be there";
+    EXPECT_EQ(DvCtrlSupportedGain(kDual.serial, kDual.model), 0);
 }
 
 TEST_F(Rules, AMonitorWithoutPathsAnswersWithTheFailureOfItsClass) {

@@ -163,10 +163,21 @@ void FeatureTable::Exercise(const WorldMonitor& m, bool has, bool known) {
     };
     dvc::sim::ClearTransactions();
     if constexpr (std::is_same_v<typename K::Signature, int()>) {  // Supported and counts
-        EXPECT_EQ(call() > 0, has);
+        const int answer = call();
+        EXPECT_EQ(answer > 0, has);
+        if constexpr (std::is_same_v<K, kinds::FixedMaxCount>) {
+            int32_t maximum = 0;
+            if (known && has) Monitor(m)->Paths().front()->ReadFixedData(R::kCode, &maximum, nullptr, nullptr, nullptr);
+            EXPECT_EQ(answer, known && has ? maximum : 0) << "the count is the maximum of its code";
+        }
     } else if constexpr (std::is_same_v<typename K::Signature, DvError(int*)>) {
         int value = -77;
         EXPECT_TRUE(answered(call(&value))) << value;
+        if (known && has && features::ReadOf<R>() == paths::ReadAs::Bool) {
+            ASSERT_TRUE(dvc::sim::SetStateValue(m.serial, R::kCode, 5));
+            EXPECT_GE(call(&value), 0);
+            EXPECT_EQ(value, 1) << "any nonzero value reads as 1";
+        }
         dvc::sim::ClearTransactions();
         refusedFirst(call(nullptr), "a null value pointer");
     } else if constexpr (std::is_same_v<typename K::Signature, DvError(int)>) {
@@ -184,11 +195,22 @@ void FeatureTable::Exercise(const WorldMonitor& m, bool has, bool known) {
             if (result >= 0) {
                 EXPECT_EQ(static_cast<uint32_t>(again), paths::Switched(features::SwitchOf<R>(), value));
             }
+            if (result >= 0 && features::SwitchOf<R>() != paths::Switch::Raw) {  // a switch folds what it writes
+                EXPECT_GE(call(2), 0);
+                EXPECT_GE(getters_[get](m.serial, m.model, &again), 0);
+                EXPECT_EQ(static_cast<uint32_t>(again), paths::Switched(features::SwitchOf<R>(), 2));
+                call(value);
+            }
         } else {
             EXPECT_TRUE(taken(result)) << result;
         }
     } else if constexpr (std::is_same_v<K, kinds::Command> || std::is_same_v<K, kinds::ValueCopy>) {
         EXPECT_TRUE(answered(call()));
+        if constexpr (std::is_same_v<K, kinds::ValueCopy>) {
+            if (known && has) {
+                EXPECT_EQ(Stored(m, R::Codes::kList[1]), Stored(m, R::Codes::kList[0]));
+            }
+        }
     } else if constexpr (std::is_same_v<K, kinds::ChromaticityRange>) {
         double high = -1, low = 2;
         EXPECT_TRUE(answered(call(&high, &low)));

@@ -2,6 +2,7 @@
 # up so that clones of the project in different folders share one cache:
 # paths under the source root are rewritten relative to the build folder
 # (base_dir) and the build folder itself is left out of the hash (hash_dir).
+# The sloppiness lets ccache take compiles that use a precompiled header.
 # The rest of the configuration (cache folder, size) is the user's; CI sets
 # CCACHE_MAXSIZE in .ci/run.
 #
@@ -15,7 +16,7 @@ if(DVC_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER AND NOT CMAKE_C_COMPILER_LAUNC
   find_program(DVC_ENV_PROGRAM env)
   if(DVC_CCACHE_PROGRAM AND DVC_ENV_PROGRAM)
     set(dvc_launcher ${DVC_ENV_PROGRAM} CCACHE_BASEDIR=${PROJECT_SOURCE_DIR} CCACHE_NOHASHDIR=1
-                     ${DVC_CCACHE_PROGRAM})
+                     CCACHE_SLOPPINESS=pch_defines,time_macros ${DVC_CCACHE_PROGRAM})
     set(CMAKE_C_COMPILER_LAUNCHER ${dvc_launcher})
     set(CMAKE_CXX_COMPILER_LAUNCHER ${dvc_launcher})
     message(STATUS "Compiling through ccache (${DVC_CCACHE_PROGRAM})")

@@ -7,8 +7,10 @@
 # CCACHE_MAXSIZE in .ci/run.
 #
 # A compile definition that holds an absolute path of the source or build
-# folder defeats the sharing for every file of its target: give such a
-# definition to the one source file that reads it.
+# folder differs from clone to clone: every file of its target then misses
+# ccache's direct mode (one preprocessor run each) and the files that use it
+# are compiled again. Give such a definition to the one source file that
+# reads it.
 option(DVC_CCACHE "Compile through ccache when it is installed" ON)
 
 if(DVC_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER AND NOT CMAKE_C_COMPILER_LAUNCHER)

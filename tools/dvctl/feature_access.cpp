@@ -23,6 +23,8 @@ template <class... F>
 struct Overload : F... {
     using F::operator()...;
 };
+template <class... F>
+Overload(F...) -> Overload<F...>;
 
 const char* SelectorWord(Selector s) { return s == Selector::Channel ? "--channel" : "--index"; }
 

@@ -22,9 +22,14 @@ Reading Fields(std::initializer_list<std::pair<const char*, Json>> fields) {
     Reading r;
     for (const auto& [name, value] : fields) {
         std::string shown;
-        if (value.is_array())
-            for (const auto& v : value) shown += (shown.empty() ? "" : " ") + v.dump();
-        else shown = value.is_string() ? value.get<std::string>() : value.dump();
+        if (value.is_array()) {
+            for (const auto& v : value) {
+                if (!shown.empty()) shown += ' ';
+                shown += v.dump();
+            }
+        } else {
+            shown = value.is_string() ? value.get<std::string>() : value.dump();
+        }
         r.text += fmt::format("{} {}\n", name, shown);
         r.fields[name] = value;
     }

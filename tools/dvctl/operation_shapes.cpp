@@ -8,6 +8,8 @@ template <class... F>
 struct Overload : F... {
     using F::operator()...;
 };
+template <class... F>
+Overload(F...) -> Overload<F...>;
 
 }  // namespace
 

@@ -47,8 +47,8 @@ void BM_FrameUncontended(benchmark::State& state) {
     Seed();
     int counter = 0;
     for (auto _ : state)
-        benchmark::DoNotOptimize(dvc::api::CallMonitor<dvc::api::ErrorResult>("SER00001", "ModelA", Work,
-                                                                              std::ref(counter)));
+        benchmark::DoNotOptimize(
+            dvc::api::CallMonitor<dvc::api::ErrorResult>("SER00001", "ModelA", Work, std::ref(counter)));
 }
 BENCHMARK(BM_FrameUncontended);
 
@@ -56,8 +56,8 @@ void BM_BusyWorkOneThread(benchmark::State& state) {
     Seed();
     int counter = 0;
     for (auto _ : state)
-        benchmark::DoNotOptimize(dvc::api::CallMonitor<dvc::api::ErrorResult>("SER00001", "ModelA", BusyWork,
-                                                                              std::ref(counter)));
+        benchmark::DoNotOptimize(
+            dvc::api::CallMonitor<dvc::api::ErrorResult>("SER00001", "ModelA", BusyWork, std::ref(counter)));
 }
 BENCHMARK(BM_BusyWorkOneThread)->UseRealTime();
 

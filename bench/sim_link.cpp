@@ -4,8 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include <ddclink/ddclink.h>
-#include <dvcsim/dvcsim.hpp>
 #include <hidlink/hidlink.h>
+#include <dvcsim/dvcsim.hpp>
 
 namespace {
 

@@ -28,8 +28,8 @@ struct Case {
 // By argument: 0 CX2740, 1 MX2420, 2 CG3180; the path by the second
 // argument (0: the first path found, HID; 1: DDC/CI, which the MX2420
 // offers only on communication type 1, outside a default discovery).
-constexpr Case kCases[] = {{"21409001", "CX2740", "BAK328"}, {"22050012", "MX2420", "AIC652"},
-                           {"23100077", "CG3180", "AIC652"}};
+constexpr Case kCases[] = {
+    {"21409001", "CX2740", "BAK328"}, {"22050012", "MX2420", "AIC652"}, {"23100077", "CG3180", "AIC652"}};
 
 void BM_ReadTag(benchmark::State& state) {
     dvc::test::ResetLibrary();
@@ -62,7 +62,13 @@ void BM_ReadTag(benchmark::State& state) {
     dvc::sim::DeactivateWorld();
 }
 
-BENCHMARK(BM_ReadTag)->Args({0, 0})->Args({0, 1})->Args({1, 0})->Args({2, 0})->Args({2, 1})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReadTag)
+    ->Args({0, 0})
+    ->Args({0, 1})
+    ->Args({1, 0})
+    ->Args({2, 0})
+    ->Args({2, 1})
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

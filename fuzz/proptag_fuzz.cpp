@@ -64,8 +64,7 @@ void CheckItem(const Item& item) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::vector<uint8_t> reference =
-        dvc::proptag::BlockWriter().Bytes(kReferenceTag, {1, 2, 3}).Build();
+    static const std::vector<uint8_t> reference = dvc::proptag::BlockWriter().Bytes(kReferenceTag, {1, 2, 3}).Build();
     const uint32_t referenceLength = static_cast<uint32_t>(reference.size());
     Check(DvpTagParse(reference.data(), &referenceLength) == PROPTAG_OK);
 

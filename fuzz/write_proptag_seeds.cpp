@@ -13,10 +13,8 @@ int main(int argc, char** argv) {
     }
     int n = 0;
     for (const auto& seed : dvc::fuzz::Seeds()) {
-        std::ofstream out(std::string(argv[1]) + "/seed" + std::to_string(n++) + ".bin",
-                          std::ios::binary);
-        out.write(reinterpret_cast<const char*>(seed.data()),
-                  static_cast<std::streamsize>(seed.size()));
+        std::ofstream out(std::string(argv[1]) + "/seed" + std::to_string(n++) + ".bin", std::ios::binary);
+        out.write(reinterpret_cast<const char*>(seed.data()), static_cast<std::streamsize>(seed.size()));
         if (!out) return 1;
     }
     return 0;

@@ -42,7 +42,12 @@ const DvSimBackend kTable = {
     },
     [](uint32_t h) { return Guard([&] { return S().HidReport(h, true); }); },
     [](uint32_t h) { return Guard([&] { return S().HidReport(h, false); }); },
-    [](DvSimReportSink sink, void* ctx) { Guard([&] { S().SetReportSink(sink, ctx); return 0; }); },
+    [](DvSimReportSink sink, void* ctx) {
+        Guard([&] {
+            S().SetReportSink(sink, ctx);
+            return 0;
+        });
+    },
     [](uint32_t h) { return Guard([&] { return S().HidSupportsLock(h); }); },
     [](uint32_t h) { return Guard([&] { return S().HidLock(h, true); }); },
     [](uint32_t h) { return Guard([&] { return S().HidLock(h, false); }); },

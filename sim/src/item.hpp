@@ -83,7 +83,7 @@ struct ItemConfig {
     uint32_t code = 0;
     Link link = Link::DDCCI;
     const json::Json& entry;  // merged for this link
-    std::string where;         // "CX2740.json: features.0x88" for messages
+    std::string where;        // "CX2740.json: features.0x88" for messages
 };
 
 class Item {

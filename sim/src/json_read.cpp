@@ -9,9 +9,7 @@
 namespace dvc::sim::json {
 namespace {
 
-[[noreturn]] void Fail(const std::string& where, const std::string& what) {
-    throw ConfigError(where + ": " + what);
-}
+[[noreturn]] void Fail(const std::string& where, const std::string& what) { throw ConfigError(where + ": " + what); }
 
 std::string TypeOf(const Json& j) { return j.type_name(); }
 
@@ -82,8 +80,8 @@ uint32_t Value(const Json& j, const std::string& where) {
 }
 
 int32_t Bound(const Json& j, const std::string& where) {
-    return static_cast<int32_t>(static_cast<uint32_t>(
-        Integer(j, std::numeric_limits<int32_t>::min(), 0xFFFFFFFFll, where)));
+    return static_cast<int32_t>(
+        static_cast<uint32_t>(Integer(j, std::numeric_limits<int32_t>::min(), 0xFFFFFFFFll, where)));
 }
 
 bool Bool(const Json& j, const std::string& where) {
@@ -188,8 +186,7 @@ void RequireObject(const Json& j, const std::string& where) {
 void OnlyKeys(const Json& object, std::initializer_list<const char*> allowed, const std::string& where) {
     RequireObject(object, where);
     for (auto it = object.begin(); it != object.end(); ++it) {
-        bool known = std::any_of(allowed.begin(), allowed.end(),
-                                 [&](const char* a) { return it.key() == a; });
+        bool known = std::any_of(allowed.begin(), allowed.end(), [&](const char* a) { return it.key() == a; });
         if (!known) Fail(where, "unknown member \"" + it.key() + "\"");
     }
 }

@@ -164,7 +164,8 @@ std::unique_ptr<VirtualMonitor> LoadMonitor(const Json& j, const std::string& wh
     m->profile = profile_ref;
 
     if (const Json* mo = json::Find(j, "model")) m->model = CheckedText(*mo, where + ".model", 1, 16);
-    else if (const Json* pm = json::Find(profile.doc, "model")) m->model = CheckedText(*pm, profile.origin + ": model", 1, 16);
+    else if (const Json* pm = json::Find(profile.doc, "model"))
+        m->model = CheckedText(*pm, profile.origin + ": model", 1, 16);
     else throw ConfigError(where + ": no model name (neither the monitor nor its profile gives one)");
     if (m->model.back() == ' ') throw ConfigError(where + ".model: trailing spaces belong in \"padding\"");
 
@@ -187,8 +188,9 @@ std::unique_ptr<VirtualMonitor> LoadMonitor(const Json& j, const std::string& wh
             if (l == Link::DDCCI) m->ddcci_types = {0};
             continue;
         }
-        json::OnlyKeys(*lj, l == Link::DDCCI ? std::initializer_list<const char*>{"types", "padding"}
-                                              : std::initializer_list<const char*>{"padding"},
+        json::OnlyKeys(*lj,
+                       l == Link::DDCCI ? std::initializer_list<const char*>{"types", "padding"}
+                                        : std::initializer_list<const char*>{"padding"},
                        lw);
         id.padding = Padding(*lj, lw);
         if (l == Link::DDCCI) {
@@ -223,7 +225,8 @@ std::unique_ptr<VirtualMonitor> LoadMonitor(const Json& j, const std::string& wh
     for (auto it = features.begin(); it != features.end(); ++it) {
         // Messages name the file the entry (or its override) came from.
         bool overridden = overrides != nullptr && json::Find(*overrides, it.key().c_str()) != nullptr;
-        std::string fw = (overridden ? where + " (profile " + profile.origin + ")" : profile.origin) + ": features." + it.key();
+        std::string fw =
+            (overridden ? where + " (profile " + profile.origin + ")" : profile.origin) + ": features." + it.key();
         uint32_t code = json::ParseCode(it.key(), fw);
         if (!seen.insert(code).second) throw ConfigError(fw + ": code given twice");
         if (it.value().is_null()) continue;

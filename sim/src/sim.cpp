@@ -24,7 +24,6 @@ void PrintSummaryAtExit() {
 
 }  // namespace
 
-
 Sim& Sim::Get() {
     // Never destroyed: hidlink's thread and exit handlers may still call in.
     static Sim* sim = new Sim();
@@ -110,7 +109,8 @@ std::vector<MonitorInfo> Sim::Monitors() {
     std::vector<MonitorInfo> out;
     if (!world_) return out;
     for (const auto& m : world_->monitors)
-        out.push_back(MonitorInfo{m->serial, m->model, m->profile, m->has_ddcci, m->ddcci_types, m->has_hid, m->hid_handle});
+        out.push_back(
+            MonitorInfo{m->serial, m->model, m->profile, m->has_ddcci, m->ddcci_types, m->has_hid, m->hid_handle});
     return out;
 }
 
@@ -126,19 +126,45 @@ std::vector<uint32_t> Sim::FeatureCodes(std::string_view serial, Link link) {
 
 // ---- instrumentation ---------------------------------------------------------
 
-std::vector<Transaction> Sim::Transactions() { return Locked([&] { return log_.Snapshot(); }); }
-void Sim::ClearTransactions() { Locked([&] { log_.Clear(); }); }
-void Sim::SetLogCapacity(std::size_t n) { Locked([&] { log_.SetCapacity(n); }); }
-LinkCounters Sim::Counters(Link l) { return Locked([&] { return log_.Counters(l); }); }
-void Sim::ResetCounters() { Locked([&] { log_.ResetCounters(); }); }
-uint32_t Sim::AddFault(const FaultRule& rule) { return Locked([&] { return faults_.Add(rule); }); }
-void Sim::RemoveFault(uint32_t id) { Locked([&] { faults_.Remove(id); }); }
-void Sim::ClearFaults() { Locked([&] { faults_.Clear(); }); }
-void Sim::SeedFaults(uint64_t seed) { Locked([&] { faults_.Seed(seed); }); }
-uint32_t Sim::FaultHits(uint32_t id) { return Locked([&] { return faults_.Hits(id); }); }
-Timing Sim::GetTiming() { return Locked([&] { return timing_; }); }
-void Sim::SetTiming(const Timing& t) { Locked([&] { timing_ = t; }); }
-uint64_t Sim::ReportsSent() { return Locked([&] { return reports_sent_; }); }
+std::vector<Transaction> Sim::Transactions() {
+    return Locked([&] { return log_.Snapshot(); });
+}
+void Sim::ClearTransactions() {
+    Locked([&] { log_.Clear(); });
+}
+void Sim::SetLogCapacity(std::size_t n) {
+    Locked([&] { log_.SetCapacity(n); });
+}
+LinkCounters Sim::Counters(Link l) {
+    return Locked([&] { return log_.Counters(l); });
+}
+void Sim::ResetCounters() {
+    Locked([&] { log_.ResetCounters(); });
+}
+uint32_t Sim::AddFault(const FaultRule& rule) {
+    return Locked([&] { return faults_.Add(rule); });
+}
+void Sim::RemoveFault(uint32_t id) {
+    Locked([&] { faults_.Remove(id); });
+}
+void Sim::ClearFaults() {
+    Locked([&] { faults_.Clear(); });
+}
+void Sim::SeedFaults(uint64_t seed) {
+    Locked([&] { faults_.Seed(seed); });
+}
+uint32_t Sim::FaultHits(uint32_t id) {
+    return Locked([&] { return faults_.Hits(id); });
+}
+Timing Sim::GetTiming() {
+    return Locked([&] { return timing_; });
+}
+void Sim::SetTiming(const Timing& t) {
+    Locked([&] { timing_ = t; });
+}
+uint64_t Sim::ReportsSent() {
+    return Locked([&] { return reports_sent_; });
+}
 
 std::string Sim::Summary() {
     std::lock_guard lock(mutex_);

@@ -101,8 +101,8 @@ private:
     // What the monitor answered, before the caller sees it.
     struct Answer {
         int32_t result = DvErrNotSupported;
-        std::vector<uint8_t> read;                // the bytes of a data read, `size` of them
-        std::vector<Context::Report> reports;     // sent by the monitor while it answered
+        std::vector<uint8_t> read;             // the bytes of a data read, `size` of them
+        std::vector<Context::Report> reports;  // sent by the monitor while it answered
     };
 
     Sim();

@@ -15,7 +15,8 @@ using json::Json;
 
 StateFile::StateFile(std::string path) : path_(std::move(path)) {
     fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (fd_ < 0) std::fprintf(stderr, "dvcsim: state file %s cannot be opened; state stays in this process\n", path_.c_str());
+    if (fd_ < 0)
+        std::fprintf(stderr, "dvcsim: state file %s cannot be opened; state stays in this process\n", path_.c_str());
     doc_ = Json::object();
 }
 
@@ -51,7 +52,9 @@ void StateFile::Load(World& world, const std::string& bytes) {
             if (!doc_.is_object() || !doc_.contains("monitors") || !doc_["monitors"].is_object())
                 throw std::runtime_error("no \"monitors\" object");
         } catch (const std::exception& e) {
-            if (!warned_) std::fprintf(stderr, "dvcsim: state file %s is damaged (%s); starting from the profiles\n", path_.c_str(), e.what());
+            if (!warned_)
+                std::fprintf(stderr, "dvcsim: state file %s is damaged (%s); starting from the profiles\n",
+                             path_.c_str(), e.what());
             warned_ = true;
             doc_ = Json::object();
         }
@@ -67,7 +70,8 @@ void StateFile::Load(World& world, const std::string& bytes) {
                 Cell cell;
                 try {
                     cell.value = c->value("value", 0u);
-                    if (c->contains("data")) cell.data = json::Bytes(Json("hex:" + (*c)["data"].get<std::string>()), c.key());
+                    if (c->contains("data"))
+                        cell.data = json::Bytes(Json("hex:" + (*c)["data"].get<std::string>()), c.key());
                 } catch (const std::exception&) {
                     continue;  // a damaged cell falls back to the profile
                 }

@@ -27,8 +27,8 @@ private:
     std::string path_;
     int fd_ = -1;
     bool locked_ = false;
-    std::string last_;       // file contents as last seen or written
-    nlohmann::json doc_;     // parsed contents (monitors this world lacks are kept)
+    std::string last_;    // file contents as last seen or written
+    nlohmann::json doc_;  // parsed contents (monitors this world lacks are kept)
     bool warned_ = false;
 };
 

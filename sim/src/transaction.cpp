@@ -43,26 +43,25 @@ Sim::Answer Sim::Dispatch(Call& c, VirtualMonitor& m) {
     const ItemTable::Entry* e = m.ItemsOn(c.link).Find(c.code);
     Context ctx(c.link, m.IdentityOn(c.link), m.state, e ? e->variant : Variant::Shared);
     switch (c.op) {
-        case Op::IsSupported:
-        case Op::GetFixedData:
-            if (e != nullptr) a.result = e->item->FixedData(ctx, c.code, c.fixed);
-            break;
-        case Op::GetValue:
-            if (e != nullptr) a.result = e->item->GetValue(ctx, c.code, c.value);
-            break;
-        case Op::SetValue:
-            if (e != nullptr) a.result = e->item->SetValue(ctx, c.code, c.value, c.option);
-            break;
-        case Op::GetData:
-            a.read.assign(c.size, 0);
-            if (e != nullptr) a.result = e->item->GetData(ctx, c.code, a.read.data(), c.size);
-            break;
-        case Op::SetData:
-        case Op::SetDataNoCheckResult:
-            if (e != nullptr) a.result = e->item->SetData(ctx, c.code, c.in, c.size, c.option);
-            break;
-        default:
-            a.result = DvErrFailed;
+    case Op::IsSupported:
+    case Op::GetFixedData:
+        if (e != nullptr) a.result = e->item->FixedData(ctx, c.code, c.fixed);
+        break;
+    case Op::GetValue:
+        if (e != nullptr) a.result = e->item->GetValue(ctx, c.code, c.value);
+        break;
+    case Op::SetValue:
+        if (e != nullptr) a.result = e->item->SetValue(ctx, c.code, c.value, c.option);
+        break;
+    case Op::GetData:
+        a.read.assign(c.size, 0);
+        if (e != nullptr) a.result = e->item->GetData(ctx, c.code, a.read.data(), c.size);
+        break;
+    case Op::SetData:
+    case Op::SetDataNoCheckResult:
+        if (e != nullptr) a.result = e->item->SetData(ctx, c.code, c.in, c.size, c.option);
+        break;
+    default: a.result = DvErrFailed;
     }
     if (state_file_) state_file_->End(*world_);
     a.reports = std::move(ctx.PendingReports());
@@ -73,18 +72,15 @@ Sim::Answer Sim::Dispatch(Call& c, VirtualMonitor& m) {
 // refused while the data stay.
 void Sim::Spoil(const FaultRule& fault, Call& c, Answer& a) {
     switch (fault.kind) {
-        case FaultKind::ShortData:
-            for (uint32_t i = fault.keep_bytes; i < a.read.size(); ++i) a.read[i] = 0;
-            break;
-        case FaultKind::GarbageData:
-            faults_.Garbage(a.read.data(), static_cast<uint32_t>(a.read.size()));
-            if (c.op == Op::GetValue) c.value = faults_.GarbageValue();
-            break;
-        case FaultKind::RefusedData:
-            a.result = DvErrRefused;
-            break;
-        default:
-            break;
+    case FaultKind::ShortData:
+        for (uint32_t i = fault.keep_bytes; i < a.read.size(); ++i) a.read[i] = 0;
+        break;
+    case FaultKind::GarbageData:
+        faults_.Garbage(a.read.data(), static_cast<uint32_t>(a.read.size()));
+        if (c.op == Op::GetValue) c.value = faults_.GarbageValue();
+        break;
+    case FaultKind::RefusedData: a.result = DvErrRefused; break;
+    default: break;
     }
 }
 

@@ -57,11 +57,13 @@ int32_t Sim::DdcFind() {
     ddc_list_.clear();
     if (world_) {
         for (const auto& m : world_->monitors)
-            if (m->has_ddcci && std::find(m->ddcci_types.begin(), m->ddcci_types.end(), ddc_type_) != m->ddcci_types.end())
+            if (m->has_ddcci &&
+                std::find(m->ddcci_types.begin(), m->ddcci_types.end(), ddc_type_) != m->ddcci_types.end())
                 ddc_list_.push_back(m.get());
     }
     auto n = static_cast<int32_t>(ddc_list_.size());
-    Log(Transaction{Link::DDCCI, 0, Op::Find, static_cast<uint32_t>(ddc_type_), static_cast<uint32_t>(n), {}, 0, 0, n, {}});
+    Log(Transaction{
+        Link::DDCCI, 0, Op::Find, static_cast<uint32_t>(ddc_type_), static_cast<uint32_t>(n), {}, 0, 0, n, {}});
     return n;
 }
 
@@ -128,8 +130,8 @@ int32_t Sim::HidRetrieve(uint32_t index, uint32_t* handle) {
     if (!hid_found_ || index >= hid_list_.size()) r = DvErrInvalidParameter;
     else if (handle == nullptr) r = DvErrInvalidParameter;
     else *handle = h = hid_list_[index]->hid_handle;
-    Log(Transaction{Link::HID, h, Op::Retrieve, index, h, {}, 0, 0, r,
-                    r == 0 ? hid_list_[index]->serial : std::string{}});
+    Log(Transaction{
+        Link::HID, h, Op::Retrieve, index, h, {}, 0, 0, r, r == 0 ? hid_list_[index]->serial : std::string{}});
     return r;
 }
 

@@ -43,12 +43,13 @@ void TxLog::SetCapacity(std::size_t n) {
 std::string Describe(const Transaction& t) {
     char head[160];
     std::snprintf(head, sizeof head, "%s %s target=0x%X code=0x%X value=0x%X size=%u option=%u result=0x%08X",
-                  std::string(LinkName(t.link)).c_str(), std::string(OpName(t.op)).c_str(), t.target, t.code,
-                  t.value, t.size, t.option, static_cast<uint32_t>(t.result));
+                  std::string(LinkName(t.link)).c_str(), std::string(OpName(t.op)).c_str(), t.target, t.code, t.value,
+                  t.size, t.option, static_cast<uint32_t>(t.result));
     std::string s = head;
     if (!t.serial.empty()) s += " serial=" + t.serial;
     if (!t.data.empty()) {
-        std::vector<uint8_t> shown(t.data.begin(), t.data.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(t.data.size(), 32)));
+        std::vector<uint8_t> shown(
+            t.data.begin(), t.data.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(t.data.size(), 32)));
         s += " data=" + json::Hex(shown) + (t.data.size() > 32 ? "..." : "");
     }
     return s;
@@ -57,10 +58,22 @@ std::string Describe(const Transaction& t) {
 std::string_view LinkName(Link link) { return link == Link::DDCCI ? "DDC/CI" : "HID"; }
 
 std::string_view OpName(Op op) {
-    static constexpr std::string_view kNames[] = {
-        "IsSupported", "GetFixedData", "GetValue", "SetValue", "GetData", "SetData", "SetDataNoCheckResult",
-        "SetCommunicationType", "Find", "Retrieve", "ReportON", "ReportOFF", "SupportsCriticalSection",
-        "EnterCriticalSection", "ExitCriticalSection", "Release"};
+    static constexpr std::string_view kNames[] = {"IsSupported",
+                                                  "GetFixedData",
+                                                  "GetValue",
+                                                  "SetValue",
+                                                  "GetData",
+                                                  "SetData",
+                                                  "SetDataNoCheckResult",
+                                                  "SetCommunicationType",
+                                                  "Find",
+                                                  "Retrieve",
+                                                  "ReportON",
+                                                  "ReportOFF",
+                                                  "SupportsCriticalSection",
+                                                  "EnterCriticalSection",
+                                                  "ExitCriticalSection",
+                                                  "Release"};
     auto i = static_cast<std::size_t>(op);
     return i < std::size(kNames) ? kNames[i] : "?";
 }

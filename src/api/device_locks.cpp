@@ -1,7 +1,7 @@
 // Exports of the locks that live outside the library and of the HID handle
 // behind a monitor.
-#include "api/call_frame.hpp"
 #include "features/device_locks.hpp"
+#include "api/call_frame.hpp"
 #include "libdvc/dvc_discovery.h"
 
 using dvc::api::CallMonitor;

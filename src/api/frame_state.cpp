@@ -6,14 +6,12 @@ namespace dvc::api {
 
 void GuardedCount::Increment() {
     uint32_t seen = count_.load(std::memory_order_relaxed);
-    while (seen != UINT32_MAX && !count_.compare_exchange_weak(seen, seen + 1, std::memory_order_acq_rel)) {
-    }
+    while (seen != UINT32_MAX && !count_.compare_exchange_weak(seen, seen + 1, std::memory_order_acq_rel)) {}
 }
 
 void GuardedCount::Decrement() {
     uint32_t seen = count_.load(std::memory_order_relaxed);
-    while (seen != 0 && !count_.compare_exchange_weak(seen, seen - 1, std::memory_order_acq_rel)) {
-    }
+    while (seen != 0 && !count_.compare_exchange_weak(seen, seen - 1, std::memory_order_acq_rel)) {}
 }
 
 FrameState& FrameState::Instance() {

@@ -1,6 +1,6 @@
 // Exports of reset and save.
-#include "api/call_frame.hpp"
 #include "features/info.hpp"
+#include "api/call_frame.hpp"
 #include "libdvc/dvc_info.h"
 
 using dvc::api::CallMonitor;

@@ -1,6 +1,6 @@
 // Exports of marker and key operations with an encoding of their own.
-#include "api/call_frame.hpp"
 #include "features/keys_osd.hpp"
+#include "api/call_frame.hpp"
 #include "libdvc/dvc_keys_osd.h"
 
 using dvc::api::CallMonitor;

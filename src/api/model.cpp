@@ -1,6 +1,6 @@
 // Exports answered from the model record and the flavor table.
-#include "api/call_frame.hpp"
 #include "features/model.hpp"
+#include "api/call_frame.hpp"
 #include "libdvc/dvc_model.h"
 
 using dvc::api::CallMonitor;

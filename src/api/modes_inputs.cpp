@@ -1,7 +1,7 @@
 // Exports of input, signal, layout and USB operations with an encoding of
 // their own.
-#include "api/call_frame.hpp"
 #include "features/modes_inputs.hpp"
+#include "api/call_frame.hpp"
 
 using dvc::api::CallMonitor;
 using dvc::api::ErrorResult;

@@ -1,6 +1,6 @@
 // Exports of picture operations with an encoding of their own.
-#include "api/call_frame.hpp"
 #include "features/picture.hpp"
+#include "api/call_frame.hpp"
 
 using dvc::api::CallMonitor;
 using dvc::api::ErrorResult;
@@ -12,8 +12,7 @@ DvError DvCtrlSetColorDisable(const char* id1, const char* id2, int value, int* 
     return CallMonitor<ErrorResult>(id1, id2, features::SetColorDisable, value, previous, waitMs);
 }
 
-DvError DvCtrlDisableColorForCandelaUpdate(const char* id1, const char* id2, DvColorDisableState** state,
-                                           int waitMs) {
+DvError DvCtrlDisableColorForCandelaUpdate(const char* id1, const char* id2, DvColorDisableState** state, int waitMs) {
     return CallMonitor<ErrorResult>(id1, id2, features::DisableColorForCandelaUpdate, state, waitMs);
 }
 

@@ -1,6 +1,6 @@
 // Exports of the asset tag.
-#include "api/call_frame.hpp"
 #include "features/storage.hpp"
+#include "api/call_frame.hpp"
 #include "libdvc/dvc_storage.h"
 
 using dvc::api::CallMonitor;

@@ -29,7 +29,8 @@ DvError ExitCriticalSection(VarnMonitor& monitor) {
 }
 
 int SupportedCriticalSection(VarnMonitor& monitor) {
-    return AnyPath(monitor.Paths(), [](VarnMonitorInterface& path) { return path.SupportsCriticalSection() > 0 ? 1 : 0; });
+    return AnyPath(monitor.Paths(),
+                   [](VarnMonitorInterface& path) { return path.SupportsCriticalSection() > 0 ? 1 : 0; });
 }
 
 int GetMonitorMutex(VarnMonitor& monitor, int force) {

@@ -17,7 +17,8 @@ DvError ExecuteEDIDDDCWrite(VarnMonitor& monitor) {
 }
 
 DvError SetAutoAdjust(VarnMonitor& monitor, int kind, int wait) {
-    return FirstAnswer(monitor.Paths(), [&](VarnMonitorInterface& path) { return paths::SetAutoAdjust(path, kind, wait); });
+    return FirstAnswer(monitor.Paths(),
+                       [&](VarnMonitorInterface& path) { return paths::SetAutoAdjust(path, kind, wait); });
 }
 
 DvError GetIISArea(VarnMonitor& monitor, int index, DvIISArea* area) {
@@ -54,7 +55,8 @@ DvError ClearTargetSelection(VarnMonitor& monitor) {
 
 DvError GetSignalInfoFrame(VarnMonitor& monitor, DvSignalInfoFrame* info) {
     if (info == nullptr) return DvErrInvalidParameter;
-    return FirstAnswer(monitor.Paths(), [&](VarnMonitorInterface& path) { return paths::GetSignalInfoFrame(path, info); });
+    return FirstAnswer(monitor.Paths(),
+                       [&](VarnMonitorInterface& path) { return paths::GetSignalInfoFrame(path, info); });
 }
 
 }  // namespace dvc::features

@@ -173,8 +173,8 @@ struct ChannelRangeOf {
         if (const DvError bad = Required(flag)) return bad;
         T high{};
         T low{};
-        const DvError result = FirstPathOnly(
-            monitor.Paths(), ChannelNumbers<R::Codes::kList.size()>(), [&](VMI& path, int32_t channel) {
+        const DvError result =
+            FirstPathOnly(monitor.Paths(), ChannelNumbers<R::Codes::kList.size()>(), [&](VMI& path, int32_t channel) {
                 int32_t present = 0;
                 T channelHigh{};
                 T channelLow{};

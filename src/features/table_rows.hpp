@@ -14,19 +14,19 @@ using namespace dvc::codes;
 using namespace dvc::features;
 using VMI = VarnMonitorInterface;
 
-#define DVC_ROW(K, N, R, C, D, ...)                                                        \
-    struct N : ::dvc::features::Row<::dvc::features::kinds::K, ::dvc::features::Rule::R, \
-                                    C __VA_OPT__(, ) __VA_ARGS__> {                      \
-        static constexpr const char* kName = #N;                                           \
-        static constexpr const char* kDescription = D;                                     \
+#define DVC_ROW(K, N, R, C, D, ...)                                                                                 \
+    struct N                                                                                                        \
+        : ::dvc::features::Row<::dvc::features::kinds::K, ::dvc::features::Rule::R, C __VA_OPT__(, ) __VA_ARGS__> { \
+        static constexpr const char* kName = #N;                                                                    \
+        static constexpr const char* kDescription = D;                                                              \
     };
-#include "features/power_table.def"
-#include "features/keys_osd_table.def"
-#include "features/sensors_table.def"
 #include "features/info_table.def"
-#include "features/picture_table.def"
-#include "features/modes_inputs_table.def"
+#include "features/keys_osd_table.def"
 #include "features/luts_table.def"
+#include "features/modes_inputs_table.def"
+#include "features/picture_table.def"
+#include "features/power_table.def"
+#include "features/sensors_table.def"
 #undef DVC_ROW
 
 // All rows, for walks over the whole table: f.template operator()<Row>()
@@ -48,13 +48,13 @@ private:
 
 #define DVC_ROW(K, N, R, C, D, ...) N,
 using AllRows = RowList<
-#include "features/power_table.def"
-#include "features/keys_osd_table.def"
-#include "features/sensors_table.def"
 #include "features/info_table.def"
-#include "features/picture_table.def"
-#include "features/modes_inputs_table.def"
+#include "features/keys_osd_table.def"
 #include "features/luts_table.def"
+#include "features/modes_inputs_table.def"
+#include "features/picture_table.def"
+#include "features/power_table.def"
+#include "features/sensors_table.def"
     void>;
 #undef DVC_ROW
 

@@ -166,9 +166,7 @@ DvError BlockFixedSet(VarnMonitorInterface& path, uint32_t code, uint32_t length
     return path.WriteData(code, data, length, 0);
 }
 
-bool ChromaticityFits(double coordinate) noexcept {
-    return coordinate >= 0.0 && coordinate * 10000.0 + 0.5 < 65536.0;
-}
+bool ChromaticityFits(double coordinate) noexcept { return coordinate >= 0.0 && coordinate * 10000.0 + 0.5 < 65536.0; }
 
 DvError BlockXYGet(VarnMonitorInterface& path, uint32_t code, uint32_t pairs, double* xy) {
     std::vector<uint8_t> block(pairs * 4, 0);

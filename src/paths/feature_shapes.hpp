@@ -42,9 +42,7 @@ constexpr uint32_t Switched(Switch how, int32_t value) noexcept {
 
 // A fallback moves to the next code only on these two answers; anything
 // else (a refusal, an invalid parameter) is the feature's answer.
-constexpr bool FallsBack(DvError result) noexcept {
-    return result == DvErrFailed || result == DvErrNotSupported;
-}
+constexpr bool FallsBack(DvError result) noexcept { return result == DvErrFailed || result == DvErrNotSupported; }
 
 // Runs `step(code)` for each code until one does not fall back.
 template <class C, class Step>
@@ -223,8 +221,6 @@ bool ChromaticityFits(double coordinate) noexcept;
 uint32_t LittleField(const uint8_t* bytes, uint32_t width) noexcept;
 void PutLittleField(uint8_t* bytes, uint32_t width, uint32_t value) noexcept;
 // Whether `value` fits a field of `width` bytes (as an unsigned number).
-constexpr bool FitsField(uint32_t value, uint32_t width) noexcept {
-    return width >= 4 || (value >> (8 * width)) == 0;
-}
+constexpr bool FitsField(uint32_t value, uint32_t width) noexcept { return width >= 4 || (value >> (8 * width)) == 0; }
 
 }  // namespace dvc::paths

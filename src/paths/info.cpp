@@ -44,13 +44,10 @@ DvError ResetColorAdjustment(VarnMonitorInterface& path) {
 // storage; that restore is not carried, so they answer DvErrNotSupported.
 DvError Reset(VarnMonitorInterface& path, int kind) {
     switch (kind) {
-    case 1:
-        return ResetAll(path);
-    case 3:
-        return ResetColorAdjustment(path);
+    case 1: return ResetAll(path);
+    case 3: return ResetColorAdjustment(path);
     case 4:
-    case 5:
-        return DvErrNotSupported;
+    case 5: return DvErrNotSupported;
     default:
         if (kind < 0) return DvErrInvalidParameter;
         return path.WriteValue(codes::kReset, static_cast<uint32_t>(kind), 0);

@@ -10,7 +10,7 @@ namespace {
 constexpr uint8_t kAviType = 2;
 constexpr uint8_t kDrmType = 7;
 constexpr uint8_t kAceAbsent = 0xFF;
-constexpr uint8_t kAceLengthFrom = 14; // frames this long carry the ACE bits
+constexpr uint8_t kAceLengthFrom = 14;  // frames this long carry the ACE bits
 
 template <class Table>
 bool Contains(const Table& table, int32_t value) {

@@ -148,7 +148,7 @@ DvError GetSignalInfoFrame(VarnMonitorInterface& path, DvSignalInfoFrame* info) 
     if (!Usable(result)) return result;
     infoframe::SignalFields fields;
     infoframe::DecodeSignalBlock(block, fields);
-    *info = DvSignalInfoFrame{fields.portType,   fields.range,       fields.bitDepth,
+    *info = DvSignalInfoFrame{fields.portType,    fields.range,       fields.bitDepth,
                               fields.colorFormat, fields.colorimetry, fields.transferFunction};
     return result;
 }

@@ -34,10 +34,10 @@
 
 // Report callbacks handed through ReportOn; the same function types as the
 // HID transport's, so the HID path passes them on unchanged.
-using PathReportCallback = void (*)(uint32_t handle, uint32_t code, const void* data, uint32_t size,
-                                    void* context);
+using PathReportCallback = void (*)(uint32_t handle, uint32_t code, const void* data, uint32_t size, void* context);
 using PathTeardownCallback = void (*)(uint32_t handle, void* context);
 
+// clang-format off
 // Argument shapes: parameter list and the matching argument list.
 // In the feature-specific rows the code comes by reference to a constant;
 // in the generic rows (ReadFixedData to WriteDataUnchecked) by value.
@@ -253,6 +253,8 @@ using PathTeardownCallback = void (*)(uint32_t handle, void* context);
 #define DVC_PATH_DEFINE_RatioWrite(C, n, s) DVC_PATH_DEFINE_WIRE(C, n, s, RatioWrite)
 #define DVC_PATH_DEFINE_RatioWriteChecked(C, n, s) DVC_PATH_DEFINE_WIRE(C, n, s, RatioWriteChecked)
 #define DVC_PATH_DEFINE_RatioWriteUnchecked(C, n, s) DVC_PATH_DEFINE_WIRE(C, n, s, RatioWriteUnchecked)
+
+// clang-format on
 
 namespace dvc::paths {
 

@@ -53,8 +53,7 @@ DvError ReadCombinedBlock(VarnMonitorInterface& path, const Header& header, uint
 
 // One block in separate mode: the header selects it, the data code moves
 // it, as many bytes as the data code reports (never more than the block).
-DvError ReadSeparateBlock(VarnMonitorInterface& path, const Header& header, uint8_t* destination,
-                          uint32_t blockSize) {
+DvError ReadSeparateBlock(VarnMonitorInterface& path, const Header& header, uint8_t* destination, uint32_t blockSize) {
     DvError result = path.WriteData(kTagHeader, header.data(), kHeaderBytes, 0);
     if (!Usable(result)) return result;
     const uint32_t dataCode = SupportedByFixedData(path, kTagBlock512) ? kTagBlock512 : kTagBlock128;
@@ -117,8 +116,7 @@ uint32_t WriteCombinedFrom(VarnMonitorInterface& path, const WritePlan& plan, ui
         buffer.fill(0);
         const Header header = MakeHeader(plan.tag, plan.record, block);
         std::copy(header.begin(), header.end(), buffer.begin());
-        std::copy_n(plan.data + static_cast<size_t>(block) * kCombinedDataBytes, bytes,
-                    buffer.begin() + kHeaderBytes);
+        std::copy_n(plan.data + static_cast<size_t>(block) * kCombinedDataBytes, bytes, buffer.begin() + kHeaderBytes);
         return path.WriteData(kTagCombinedWrite, buffer.data(), kCombinedBytes, 0);
     };
     for (uint32_t block = k; block < plan.full; ++block) {
@@ -178,8 +176,8 @@ DvError ReadTag(VarnMonitorInterface& path, const char* tag, uint32_t record, vo
     DvError result = DvErrFailed;
     for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
         std::fill(work.begin(), work.end(), 0);
-        result = ReadBlocks(path, tag, record, static_cast<uint32_t>(first), static_cast<uint32_t>(last),
-                            blockSize, work.data());
+        result = ReadBlocks(path, tag, record, static_cast<uint32_t>(first), static_cast<uint32_t>(last), blockSize,
+                            work.data());
         if (Usable(result)) break;
         Pause(RetryPauseMilliseconds());
     }
@@ -199,8 +197,7 @@ DvError WriteTag(VarnMonitorInterface& path, const char* tag, uint32_t record, c
         dataCode = large ? kTagBlock512 : kTagBlock128;
         blockSize = large ? 512 : 128;
     }
-    const WritePlan plan{tag, record, static_cast<const uint8_t*>(data), blockSize, size / blockSize,
-                         size % blockSize};
+    const WritePlan plan{tag, record, static_cast<const uint8_t*>(data), blockSize, size / blockSize, size % blockSize};
     // The highest block number must fit the header's 16 bits.
     const uint32_t highest = plan.tail != 0 ? plan.full : (plan.full == 0 ? 0 : plan.full - 1);
     if (highest > kMaxBlockNumber) return DvErrInvalidParameter;

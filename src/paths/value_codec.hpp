@@ -50,9 +50,7 @@ constexpr uint16_t ChromaticityField(double coordinate) noexcept {
 constexpr double ChromaticityValue(int32_t raw) noexcept { return raw / kChromaticityScale; }
 
 // Little-endian 16-bit fields.
-constexpr uint16_t Field16(const uint8_t* bytes) noexcept {
-    return static_cast<uint16_t>(bytes[0] | (bytes[1] << 8));
-}
+constexpr uint16_t Field16(const uint8_t* bytes) noexcept { return static_cast<uint16_t>(bytes[0] | (bytes[1] << 8)); }
 constexpr void PutField16(uint8_t* bytes, uint16_t value) noexcept {
     bytes[0] = static_cast<uint8_t>(value & 0xFF);
     bytes[1] = static_cast<uint8_t>(value >> 8);

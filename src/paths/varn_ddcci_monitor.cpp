@@ -187,8 +187,8 @@ DvError VarnDDCCIMonitor::WriteBlackLevel(const uint32_t& code, const int32_t* v
     int32_t minimum = 0;
     const Wire wire(handle_);
     if (const DvError bounds = wire.Bounds(code, maximum, minimum); bounds < 0) return bounds;
-    return wire.ValueWrite(code, static_cast<uint32_t>(*value) +
-                                     static_cast<uint32_t>(dvc::paths::RangeMiddle(maximum, minimum)));
+    return wire.ValueWrite(
+        code, static_cast<uint32_t>(*value) + static_cast<uint32_t>(dvc::paths::RangeMiddle(maximum, minimum)));
 }
 
 DvError VarnDDCCIMonitor::WriteSaveValue(const uint32_t& code, uint32_t value) {

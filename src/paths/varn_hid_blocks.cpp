@@ -37,9 +37,8 @@ constexpr std::array<uint8_t, 8> kEdidHeader{0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
 constexpr uint32_t kEdidPages = 6;
 }  // namespace
 
-
-DvError VarnHIDMonitor::ReadLUT(const uint32_t& code, const uint32_t& dataCode, uint8_t* table,
-                                uint32_t tableNumber, const uint32_t* bank) {
+DvError VarnHIDMonitor::ReadLUT(const uint32_t& code, const uint32_t& dataCode, uint8_t* table, uint32_t tableNumber,
+                                const uint32_t* bank) {
     if (table == nullptr || bank == nullptr) return DvErrInvalidParameter;
     const auto first = dvc::paths::LutFirstBlock(*bank, tableNumber);
     if (!first) return DvErrFailed;
@@ -62,8 +61,7 @@ DvError VarnHIDMonitor::WriteLUT(const uint32_t& code, const uint32_t& dataCode,
     std::memcpy(work.data(), table, work.size());
     for (uint32_t k = 0; k < kLutBlocksPerTable; ++k) {
         if (const DvError r = SelectLutBlock(handle_, code, *first + k); StopsTransfer(r)) return r;
-        const int32_t r =
-            DvHIDSetData(handle_, dataCode, work.data() + kLutBlockBytes * k, kLutBlockBytes, kLutOption);
+        const int32_t r = DvHIDSetData(handle_, dataCode, work.data() + kLutBlockBytes * k, kLutBlockBytes, kLutOption);
         if (StopsTransfer(r)) return AsError(r);
     }
     return DvOk;

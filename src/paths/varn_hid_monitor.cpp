@@ -77,8 +77,7 @@ public:
     DvError RatioReadLenient(const uint32_t& code, double* ratio, uint32_t* raw) const {
         return RatioReadWith(code, ratio, raw, true);
     }
-    DvError RatioWriteChecked(const uint32_t& code, const double* ratio, const uint32_t* raw,
-                              const int* useRaw) const {
+    DvError RatioWriteChecked(const uint32_t& code, const double* ratio, const uint32_t* raw, const int* useRaw) const {
         return RatioWriteWith(code, ratio, raw, useRaw, true);
     }
     DvError RatioWriteUnchecked(const uint32_t& code, const double* ratio, const uint32_t* raw,
@@ -207,8 +206,7 @@ DvError VarnHIDMonitor::WriteAudioVolume(const uint32_t& code, const uint32_t* v
     return AsError(DvHIDSetValue(handle_, code, *value, kVolumeOption));
 }
 
-DvError VarnHIDMonitor::QueryChromaticityRange(const uint32_t& code, int32_t* flag, double* maximum,
-                                               double* minimum) {
+DvError VarnHIDMonitor::QueryChromaticityRange(const uint32_t& code, int32_t* flag, double* maximum, double* minimum) {
     int32_t high = 0;
     int32_t low = 0;
     const int32_t r = DvHIDGetFixedData(handle_, code, &high, &low, flag, nullptr);

@@ -11,8 +11,8 @@ using SleepHook = void (*)(uint32_t milliseconds);
 using RandomHook = uint32_t (*)();
 
 struct WaitHooks {
-    SleepHook sleep = nullptr;   // null: the platform's Sleep
-    RandomHook random = nullptr; // null: a per-thread pseudo-random engine
+    SleepHook sleep = nullptr;    // null: the platform's Sleep
+    RandomHook random = nullptr;  // null: a per-thread pseudo-random engine
 };
 
 // Installs hooks for every thread and returns the ones before.

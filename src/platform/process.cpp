@@ -1,9 +1,9 @@
 #include "platform/process.hpp"
 
+#include <unistd.h>
 #include <cerrno>
 #include <climits>
 #include <csignal>
-#include <unistd.h>
 
 namespace dvc::platform {
 

@@ -26,7 +26,12 @@ constexpr std::array<NamedIndex, 26> kFirstLutTable{{
 
 // Blocks of the second group of special curves.
 constexpr std::array<NamedIndex, 6> kSecondLutTable{{
-    {273, "LUT100"}, {272, "LUT101"}, {268, "LUT102"}, {269, "LUT103"}, {270, "LUT104"}, {271, "LUT105"},
+    {273, "LUT100"},
+    {272, "LUT101"},
+    {268, "LUT102"},
+    {269, "LUT103"},
+    {270, "LUT104"},
+    {271, "LUT105"},
 }};
 
 template <std::size_t N>

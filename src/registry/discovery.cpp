@@ -27,23 +27,22 @@ void MergeNew(const List& list, std::size_t before, int kind) {
 
 void DiscoverKind(int kind) {
     switch (kind) {
-        case DvPathHID: {
-            const auto& list = VarnHIDMonitor::Monitors();
-            const std::size_t before = list.size();
-            VarnHIDMonitor::FindMonitors();
-            MergeNew(list, before, kind);
-            break;
-        }
-        case DvPathDDCCIType0:
-        case DvPathDDCCIType1: {
-            const auto& list = VarnDDCCIMonitor::Monitors();
-            const std::size_t before = list.size();
-            VarnDDCCIMonitor::FindMonitors(kind == DvPathDDCCIType0 ? 0 : 1);
-            MergeNew(list, before, kind);
-            break;
-        }
-        default:
-            break;
+    case DvPathHID: {
+        const auto& list = VarnHIDMonitor::Monitors();
+        const std::size_t before = list.size();
+        VarnHIDMonitor::FindMonitors();
+        MergeNew(list, before, kind);
+        break;
+    }
+    case DvPathDDCCIType0:
+    case DvPathDDCCIType1: {
+        const auto& list = VarnDDCCIMonitor::Monitors();
+        const std::size_t before = list.size();
+        VarnDDCCIMonitor::FindMonitors(kind == DvPathDDCCIType0 ? 0 : 1);
+        MergeNew(list, before, kind);
+        break;
+    }
+    default: break;
     }
 }
 }  // namespace
@@ -77,8 +76,7 @@ void ReleaseEverything() {
     // by handle stays listed), so the transports are released whenever
     // anything at all is left, and only then: a host's own transport handles
     // stay valid until the library has something to give back.
-    if (registry.DiscoveredCount() == 0 && VarnHIDMonitor::Monitors().empty() &&
-        VarnDDCCIMonitor::Monitors().empty()) {
+    if (registry.DiscoveredCount() == 0 && VarnHIDMonitor::Monitors().empty() && VarnDDCCIMonitor::Monitors().empty()) {
         return;
     }
     // Monitors go after the paths they borrow; nothing reaches them once

@@ -73,7 +73,9 @@ DvError VarnMonitor::ReadModelRecord() {
 
 DvError VarnMonitor::ReadFlavorTable() {
     try {
-        const auto empty = [this] { flavors_ = std::make_unique<FlavorTable>(dvc::registry::FlavorsFromTags(model_, nullptr)); };
+        const auto empty = [this] {
+            flavors_ = std::make_unique<FlavorTable>(dvc::registry::FlavorsFromTags(model_, nullptr));
+        };
         for (VarnMonitorInterface* path : paths_) {
             int32_t present = 0;
             uint32_t length = 0;

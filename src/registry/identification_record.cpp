@@ -14,16 +14,56 @@ namespace {
 // tag; they come from the built-in tables alone.
 constexpr std::array<uint16_t, word::kCount> kCapabilityTags = [] {
     std::array<uint16_t, word::kCount> t{};
-    t[0] = 0x02; t[1] = 0x05; t[2] = 0x06; t[3] = 0x07; t[4] = 0x0A; t[5] = 0x0D;
+    t[0] = 0x02;
+    t[1] = 0x05;
+    t[2] = 0x06;
+    t[3] = 0x07;
+    t[4] = 0x0A;
+    t[5] = 0x0D;
     for (std::size_t w = 6; w <= 23; ++w) t[w] = static_cast<uint16_t>(0x0E + (w - 6));
-    t[24] = 0x22; t[25] = 0x26; t[26] = 0x27; t[27] = 0x28; t[28] = 0x2A; t[29] = 0x2B;
-    t[30] = 0x2C; t[31] = 0x2D; t[32] = 0x2E; t[33] = 0x31; t[34] = 0x32; t[35] = 0x33;
-    t[39] = 0x37; t[40] = 0x38; t[41] = 0x39; t[42] = 0x3A; t[43] = 0x3C; t[44] = 0x3D;
-    t[45] = 0x3E; t[46] = 0x3F; t[47] = 0x51; t[48] = 0x52;
-    t[61] = 0x59; t[62] = 0x40; t[63] = 0x44; t[64] = 0x46; t[65] = 0x4A; t[66] = 0x4B;
-    t[67] = 0x4D; t[68] = 0x4E; t[69] = 0x4F; t[70] = 0x50; t[71] = 0x54; t[72] = 0x55;
-    t[73] = 0x56; t[74] = 0x58; t[75] = 0x01; t[76] = 0x21; t[77] = 0x48; t[78] = 0x49;
-    t[79] = 0x5F; t[80] = 0x60; t[81] = 0x41;
+    t[24] = 0x22;
+    t[25] = 0x26;
+    t[26] = 0x27;
+    t[27] = 0x28;
+    t[28] = 0x2A;
+    t[29] = 0x2B;
+    t[30] = 0x2C;
+    t[31] = 0x2D;
+    t[32] = 0x2E;
+    t[33] = 0x31;
+    t[34] = 0x32;
+    t[35] = 0x33;
+    t[39] = 0x37;
+    t[40] = 0x38;
+    t[41] = 0x39;
+    t[42] = 0x3A;
+    t[43] = 0x3C;
+    t[44] = 0x3D;
+    t[45] = 0x3E;
+    t[46] = 0x3F;
+    t[47] = 0x51;
+    t[48] = 0x52;
+    t[61] = 0x59;
+    t[62] = 0x40;
+    t[63] = 0x44;
+    t[64] = 0x46;
+    t[65] = 0x4A;
+    t[66] = 0x4B;
+    t[67] = 0x4D;
+    t[68] = 0x4E;
+    t[69] = 0x4F;
+    t[70] = 0x50;
+    t[71] = 0x54;
+    t[72] = 0x55;
+    t[73] = 0x56;
+    t[74] = 0x58;
+    t[75] = 0x01;
+    t[76] = 0x21;
+    t[77] = 0x48;
+    t[78] = 0x49;
+    t[79] = 0x5F;
+    t[80] = 0x60;
+    t[81] = 0x41;
     return t;
 }();
 
@@ -60,7 +100,8 @@ void FillListsFromTags(ModelRecord& record, const TagSource& tags) {
     if (record.inputPorts.empty()) record.inputPorts = ToInts(tags.Words(tag::kInputPorts));
     if (record.calibrationModes.empty()) {
         const auto pairs = tags.Words(tag::kCalibrationModes);
-        for (std::size_t i = 0; i + 1 < pairs.size(); i += 2) record.calibrationModes.emplace_back(pairs[i], pairs[i + 1]);
+        for (std::size_t i = 0; i + 1 < pairs.size(); i += 2)
+            record.calibrationModes.emplace_back(pairs[i], pairs[i + 1]);
     }
     // D65 reference white: x and y in units of 0.0001.
     const auto d65 = tags.Words(tag::kD65Reference);
@@ -126,7 +167,8 @@ FlavorTable FlavorsFromTags(std::string_view model, const TagSource* tags) {
         for (int i = 0; i < 8; ++i)
             if ((modes >> i) & 1u) entry.modes.push_back(i + 1);
         entry.flavor = static_cast<int>(flavor + 1);
-        for (int k = 0; k < 15; ++k) entry.features[static_cast<std::size_t>(k)] = static_cast<int>((features >> k) & 1u);
+        for (int k = 0; k < 15; ++k)
+            entry.features[static_cast<std::size_t>(k)] = static_cast<int>((features >> k) & 1u);
         table.entries.push_back(std::move(entry));
     }
     return table;

@@ -10,17 +10,17 @@
 namespace dvc::registry {
 
 enum class ModelGroup {
-    AtMode,               // per-mode reads without asking the monitor for modes
-    Tagless,              // full record from the first built-in table
-    Defaults,             // specific values from the second built-in table
-    DefaultsAlt,          // native resolution and sensor position rows
-    Tonality,             // Tonality operations on fixed mode lists
-    Gamma,                // gamma table numbered from 1.8 upwards
-    NoInputAuto,          // no automatic input selection
-    TonalityIndexNames,   // Tonality names addressed by list position
-    TonalityName10,       // Tonality name size fixed at 10
-    NoSignalCount,        // no signal count for the two-code port list
-    LegacyLutFamily,      // may write the legacy tone LUT without a special gamma
+    AtMode,              // per-mode reads without asking the monitor for modes
+    Tagless,             // full record from the first built-in table
+    Defaults,            // specific values from the second built-in table
+    DefaultsAlt,         // native resolution and sensor position rows
+    Tonality,            // Tonality operations on fixed mode lists
+    Gamma,               // gamma table numbered from 1.8 upwards
+    NoInputAuto,         // no automatic input selection
+    TonalityIndexNames,  // Tonality names addressed by list position
+    TonalityName10,      // Tonality name size fixed at 10
+    NoSignalCount,       // no signal count for the two-code port list
+    LegacyLutFamily,     // may write the legacy tone LUT without a special gamma
 };
 
 bool InModelGroup(ModelGroup group, std::string_view model);

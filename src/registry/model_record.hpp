@@ -23,24 +23,24 @@ struct FeaturePair {
 // the other numbers carry model data whose meaning belongs to the features
 // that read them.
 namespace word {
-inline constexpr std::size_t kLutInfo = 0;            // LUT and self-calibration data
-inline constexpr std::size_t kFeatureMask = 1;        // feature list 1 bits
-inline constexpr std::size_t kColourTemperature = 2;  // colour-temperature table bits
-inline constexpr std::size_t kNativeLutDepth = 3;     // 8 or 10; 0 when the model has none
-inline constexpr std::size_t kLutMaximum = 4;         // largest raw LUT entry
-inline constexpr std::size_t kChannelKinds = 5;       // low byte: colour-matrix/LUT channel kinds
-inline constexpr std::size_t kGamma = 6;              // low 16 bits: gamma table bits (older form)
-inline constexpr std::size_t kLutWordWidth = 7;       // 16 or 24 bits
-inline constexpr std::size_t kFeatureValues = 10;     // value of feature bit k is word 10 + k
-inline constexpr std::size_t kGammaExtended = 28;     // gamma table bits (newer form)
-inline constexpr std::size_t kExtendedValuesLow = 43; // value of extended bit k < 3 is word 43 + k
-inline constexpr std::size_t kSpecialGamma = 46;      // bits 16 to 31: special gamma entries
-inline constexpr std::size_t kModeCount = 47;         // number of picture modes
-inline constexpr std::size_t kGamutMask = 48;         // low 16 bits: gamut indices
+inline constexpr std::size_t kLutInfo = 0;             // LUT and self-calibration data
+inline constexpr std::size_t kFeatureMask = 1;         // feature list 1 bits
+inline constexpr std::size_t kColourTemperature = 2;   // colour-temperature table bits
+inline constexpr std::size_t kNativeLutDepth = 3;      // 8 or 10; 0 when the model has none
+inline constexpr std::size_t kLutMaximum = 4;          // largest raw LUT entry
+inline constexpr std::size_t kChannelKinds = 5;        // low byte: colour-matrix/LUT channel kinds
+inline constexpr std::size_t kGamma = 6;               // low 16 bits: gamma table bits (older form)
+inline constexpr std::size_t kLutWordWidth = 7;        // 16 or 24 bits
+inline constexpr std::size_t kFeatureValues = 10;      // value of feature bit k is word 10 + k
+inline constexpr std::size_t kGammaExtended = 28;      // gamma table bits (newer form)
+inline constexpr std::size_t kExtendedValuesLow = 43;  // value of extended bit k < 3 is word 43 + k
+inline constexpr std::size_t kSpecialGamma = 46;       // bits 16 to 31: special gamma entries
+inline constexpr std::size_t kModeCount = 47;          // number of picture modes
+inline constexpr std::size_t kGamutMask = 48;          // low 16 bits: gamut indices
 inline constexpr std::size_t kExtendedFeatureMask = 49;
-inline constexpr std::size_t kExtendedValuesHigh = 62; // value of extended bit k >= 3 is word 62 + k - 3
-inline constexpr std::size_t kPanelGeneration = 75;   // 0: the panel-type family of features is present
-inline constexpr std::size_t kLutFlags = 76;          // bit 0: tone LUT, bit 1: tone data
+inline constexpr std::size_t kExtendedValuesHigh = 62;  // value of extended bit k >= 3 is word 62 + k - 3
+inline constexpr std::size_t kPanelGeneration = 75;     // 0: the panel-type family of features is present
+inline constexpr std::size_t kLutFlags = 76;            // bit 0: tone LUT, bit 1: tone data
 inline constexpr std::size_t kMaxRearLutColour = 77;
 inline constexpr std::size_t kMaxRearLutMono = 78;
 inline constexpr std::size_t kSelfCalLutDepth = 79;
@@ -53,7 +53,7 @@ struct ModelRecord {
     // Capability words 0 to 81 by number; 50 to 59 stay 0.
     std::array<uint32_t, word::kCount> words{};
     std::vector<int> lutKinds;
-    uint32_t contrastScale = 0;  // 100, 70 or 50; 0 when the model gives none
+    uint32_t contrastScale = 0;   // 100, 70 or 50; 0 when the model gives none
     std::vector<int> inputPorts;  // monitor port codes
     std::vector<std::pair<int, int>> calibrationModes;
     std::vector<FeaturePair> featureList1;
@@ -68,7 +68,7 @@ struct ModelRecord {
     uint32_t mediaEmulationCount = 0;
     std::array<uint16_t, 4> sensorRect{};
     std::vector<int> usbcAltModePorts;
-    colour d65{};  // valid when x and y are both above 0
+    colour d65{};                     // valid when x and y are both above 0
     std::vector<uint16_t> valueList;  // colour-temperature values the model offers
     uint8_t flag = 0;
     std::vector<uint8_t> modeTable;  // Tonality value of each mode index

@@ -23,7 +23,9 @@ struct MonitorKeyLess {
     static MonitorKeyView View(const MonitorKey& k) { return {k.serial, k.model}; }
     static MonitorKeyView View(const MonitorKeyView& k) { return k; }
     template <class A, class B>
-    bool operator()(const A& a, const B& b) const { return View(a) < View(b); }
+    bool operator()(const A& a, const B& b) const {
+        return View(a) < View(b);
+    }
 };
 
 }  // namespace dvc::registry

@@ -210,11 +210,23 @@ TEST_F(Frame, LockMonitorHoldsTheMonitorAndOneShareUntilThisThreadUnlocks) {
 // a prefix sorts first and 0xE9 above ASCII. Copies are exactly 9 and 17
 // bytes, cut so that the last one is a NUL.
 TEST_F(Frame, SerialProductWalksTheRegistryInKeyOrderWithFixedSizeCopies) {
-    dvc::test::SeedMonitors({{"B0000001", "Zed"}, {"A0000002", "Model"}, {"A0000002", "Mod"},
-                             {"\xE9" "0000000", "M"}, {"A0000001", "ABCDEFGHIJKLMNOPQ"}, {"A00000012", "Z"}});
+    dvc::test::SeedMonitors({{"B0000001", "Zed"},
+                             {"A0000002", "Model"},
+                             {"A0000002", "Mod"},
+                             {"\xE9"
+                              "0000000",
+                              "M"},
+                             {"A0000001", "ABCDEFGHIJKLMNOPQ"},
+                             {"A00000012", "Z"}});
     ASSERT_EQ(DvCtrlGetNumMonitors(), 6);
-    const char* expected[][2] = {{"A0000001", "ABCDEFGHIJKLMNOP"}, {"A0000001", "Z"}, {"A0000002", "Mod"},
-                                 {"A0000002", "Model"}, {"B0000001", "Zed"}, {"\xE9" "0000000", "M"}};
+    const char* expected[][2] = {{"A0000001", "ABCDEFGHIJKLMNOP"},
+                                 {"A0000001", "Z"},
+                                 {"A0000002", "Mod"},
+                                 {"A0000002", "Model"},
+                                 {"B0000001", "Zed"},
+                                 {"\xE9"
+                                  "0000000",
+                                  "M"}};
     for (int i = 0; i < 6; ++i) {
         char serial[10], model[18];
         std::memset(serial, 'x', sizeof serial);

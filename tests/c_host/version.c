@@ -15,7 +15,7 @@ int main(void) {
     if (DvCtrlGetNumMonitors() != 0) return 2;
     if (DvCtrlGetSerialProduct(0, serial, model) != DvErrFailed) return 3;
     if (DvCtrlGetCommunicationPath("ABC", "Model", &kind) != DvErrFailed || kind != -1) return 4;
-    printf("libdvc %u.%u.%u.%u from C: %s\n", version >> 24, (version >> 16) & 0xFFu,
-           (version >> 8) & 0xFFu, version & 0xFFu, DvErrorName(DvErrFailed));
+    printf("libdvc %u.%u.%u.%u from C: %s\n", version >> 24, (version >> 16) & 0xFFu, (version >> 8) & 0xFFu,
+           version & 0xFFu, DvErrorName(DvErrFailed));
     return 0;
 }

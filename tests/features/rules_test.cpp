@@ -51,8 +51,7 @@ const Case kCases[] = {
      GetOSDLanguage, DvOk, true},
     {"first answer: a refusal is the answer", kDual, Op::GetValue, kOSDLanguage, FaultKind::RefusedData, 0,
      GetOSDLanguage, DvErrRefused, false},
-    {"first success: a refusal goes on", kDual, Op::GetValue, kPower, FaultKind::RefusedData, 0, GetPower, DvOk,
-     true},
+    {"first success: a refusal goes on", kDual, Op::GetValue, kPower, FaultKind::RefusedData, 0, GetPower, DvOk, true},
     {"any path: a first no goes on", kDual, Op::GetFixedData, kOSDLanguage, FaultKind::Result, DvErrFailed,
      [](const WorldMonitor& m) { return DvCtrlSupportedOSDLanguage(m.serial, m.model); }, 1, true},
     {"out-flag support: a failure goes on", kDual, Op::GetFixedData, kAllKeyLock, FaultKind::Result, DvErrFailed,
@@ -62,12 +61,10 @@ const Case kCases[] = {
     {"flag kept: a refused support query still gives its flag", kMedical, Op::GetFixedData, kGamma,
      FaultKind::RefusedData, 0, [](const WorldMonitor& m) { return DvCtrlSupportedGamma(m.serial, m.model); }, 1,
      false},
-    {"first nonzero: an answer other than 0 ends it", kGrading, Op::SetValue, kColorBanding,
-     FaultKind::RefusedData, 0, [](const WorldMonitor& m) { return DvCtrlFixColorBanding(m.serial, m.model); },
-     DvErrRefused, false},
-    {"first nonzero: every path hears a command that succeeds", kGrading, Op::SetValue, kColorBanding,
-     FaultKind::Delay, 0,
-     [](const WorldMonitor& m) { return DvCtrlFixColorBanding(m.serial, m.model); }, DvOk, true},
+    {"first nonzero: an answer other than 0 ends it", kGrading, Op::SetValue, kColorBanding, FaultKind::RefusedData, 0,
+     [](const WorldMonitor& m) { return DvCtrlFixColorBanding(m.serial, m.model); }, DvErrRefused, false},
+    {"first nonzero: every path hears a command that succeeds", kGrading, Op::SetValue, kColorBanding, FaultKind::Delay,
+     0, [](const WorldMonitor& m) { return DvCtrlFixColorBanding(m.serial, m.model); }, DvOk, true},
 };
 
 class Rules : public SimWorld {};

@@ -35,26 +35,94 @@ const Group kGroups[] = {
      {kFlags, kScreenSize, kPower, kOSDLanguage, kSave, kDDCCISetting, kAllKeyLock, kSignal, kGainRed, kGainGreen,
       kGainBlue, kPowerSaveState, kBlackLevel, kPowerResolution}},
     {"CGM",  // the current firmware: power and energy, keys and OSD, inputs, signal description
-     {kVirtualKey, kBackLight, kBrightRegulator, kPhotoSensorAD, kInputSignalMode, kFirmwareVersionShort,
-      kBrightRegOperation, kKeyLockState, kGamma, kTimeoutKeyLock, kBackLightLightingTime, kContrastEnhancer,
-      kThriftluxSense, kPowerLED, kVarnLogo, kFirmwareVersion, kPowerSaveSetting, kUSBPowerSave, k2ndPowerOffTime,
-      kPowerSaveTime, kKeyPushCount, kInformationOSD, kSignalInfoFrame}},
+     {kVirtualKey,
+      kBackLight,
+      kBrightRegulator,
+      kPhotoSensorAD,
+      kInputSignalMode,
+      kFirmwareVersionShort,
+      kBrightRegOperation,
+      kKeyLockState,
+      kGamma,
+      kTimeoutKeyLock,
+      kBackLightLightingTime,
+      kContrastEnhancer,
+      kThriftluxSense,
+      kPowerLED,
+      kVarnLogo,
+      kFirmwareVersion,
+      kPowerSaveSetting,
+      kUSBPowerSave,
+      k2ndPowerOffTime,
+      kPowerSaveTime,
+      kKeyPushCount,
+      kInformationOSD,
+      kSignalInfoFrame}},
     {"O", {kAutoAdjust, kGammaSecond, kClock, kClockPhase, kPosition}},  // analogue input; gamma on the older code
     {"OC", {kSharpnessNC2}},
     {"C",  // picture-by-picture, audio, USB hub and KVM, Thriftlux, direction sensor, front keys
-     {kVisiblePinP, kPinPTonality, kSplitDisplayMode, kThriftluxSenseStatus, kThriftluxSenseControl, kAudioVolume,
-      kAudioMuteSetting, kDetailix, kLumadapt, kThriftluxOptimizer, kMonitorDirection, kAutoThriftluxSettings,
-      kUSBPowerDelivery, kUSBSelection, kKVMSetting, kPinPShortcutKeyVisible, kDsActiveWindow, kDsPbyPLayout,
-      kWholeWindowColorSetting, kLayout, kFrontKeyShortcut, kAccSensorData, kThriftluxSensePowerState}},
+     {kVisiblePinP,
+      kPinPTonality,
+      kSplitDisplayMode,
+      kThriftluxSenseStatus,
+      kThriftluxSenseControl,
+      kAudioVolume,
+      kAudioMuteSetting,
+      kDetailix,
+      kLumadapt,
+      kThriftluxOptimizer,
+      kMonitorDirection,
+      kAutoThriftluxSettings,
+      kUSBPowerDelivery,
+      kUSBSelection,
+      kKVMSetting,
+      kPinPShortcutKeyVisible,
+      kDsActiveWindow,
+      kDsPbyPLayout,
+      kWholeWindowColorSetting,
+      kLayout,
+      kFrontKeyShortcut,
+      kAccSensorData,
+      kThriftluxSensePowerState}},
     {"CG", {kChromaticity, kChromaticityGreen, kChromaticityBlue, kGamutIndex, kSignalInformation, kEDIDDDCWrite}},
     {"CM", {kTargetSelection}},
     {"G",  // grading: areas, segments, HDR and HLG, matrices, 3D LUT, tone curve, patches, rollbacks
-     {kCalibrationState, kPanelToneCharMeasureMode, kColorPatch, kDC5VOutput, kIISMode, kColorRouteCount,
-      kIISAreaSelect, kIISArea, kSignalTypeSelection, kColorBanding, kSystemChromaticity, kSystemChromaticityRollback,
-      kColorDisable, kClipping, kRangeExtensionSetting, kXYZFormat, k3DLut, kPseudoInterlace, kRangeExtension,
-      kSignalFormat, kSafeAreaMarker, kOutputSegmentSelect, kCandelaOSDRangeHDR, kColorPatchFixed, kHLGSystemGamma,
-      kBlueOnly, kLimited109Setting, kDshot, kSyncSignalEnable, kSystemChromaticityAllCount, kSystemChromaticityAll,
-      kMaxCandelaKept, kColorMatrixEnable, kGammaTCStatus, kGammaTCParameter, kGainDefinition}},
+     {kCalibrationState,
+      kPanelToneCharMeasureMode,
+      kColorPatch,
+      kDC5VOutput,
+      kIISMode,
+      kColorRouteCount,
+      kIISAreaSelect,
+      kIISArea,
+      kSignalTypeSelection,
+      kColorBanding,
+      kSystemChromaticity,
+      kSystemChromaticityRollback,
+      kColorDisable,
+      kClipping,
+      kRangeExtensionSetting,
+      kXYZFormat,
+      k3DLut,
+      kPseudoInterlace,
+      kRangeExtension,
+      kSignalFormat,
+      kSafeAreaMarker,
+      kOutputSegmentSelect,
+      kCandelaOSDRangeHDR,
+      kColorPatchFixed,
+      kHLGSystemGamma,
+      kBlueOnly,
+      kLimited109Setting,
+      kDshot,
+      kSyncSignalEnable,
+      kSystemChromaticityAllCount,
+      kSystemChromaticityAll,
+      kMaxCandelaKept,
+      kColorMatrixEnable,
+      kGammaTCStatus,
+      kGammaTCParameter,
+      kGainDefinition}},
     {"GM",  // calibrated luminance, uniformity correction, factory luminance, calibration alert
      {kCalibrationAlertTime, kPUCBrightImproveSetting, kCandela, kCandelaParam, kMaxCandela, kPUCPriority,
       kUniformityEnable, kLuminanceType, kPUCEnable, kPUCTCStatus, kFactoryPanelLuminance}},
@@ -214,30 +282,44 @@ void FeatureTable::Exercise(const WorldMonitor& m, bool has, bool known) {
     } else if constexpr (std::is_same_v<K, kinds::ChromaticityRange>) {
         double high = -1, low = 2;
         EXPECT_TRUE(answered(call(&high, &low)));
-        if (has) { EXPECT_GE(high, low); }
+        if (has) {
+            EXPECT_GE(high, low);
+        }
     } else if constexpr (std::is_same_v<typename K::Signature, DvError(int*, int*)>) {  // the integer ranges
         int high = -1, low = 2;
         EXPECT_TRUE(answered(call(&high, &low)));
-        if (has) { EXPECT_GE(high, low); }
+        if (has) {
+            EXPECT_GE(high, low);
+        }
         if (known && (std::is_same_v<K, kinds::RangeFixed> || features::RefusesNull<R>())) {
             dvc::sim::ClearTransactions();
             refusedFirst(call(&high, nullptr), "a null bound");
         }
     } else if constexpr (std::is_same_v<K, kinds::ChannelGet> || std::is_same_v<K, kinds::ChannelSet>) {
         int value = 0;
-        if constexpr (std::is_same_v<K, kinds::ChannelGet>) { EXPECT_TRUE(answered(call(&value, 2))); }
-        else { EXPECT_TRUE(taken(call(static_cast<int>(Stored(m, R::Codes::kList[2]).value_or(0)), 2))); }
+        if constexpr (std::is_same_v<K, kinds::ChannelGet>) {
+            EXPECT_TRUE(answered(call(&value, 2)));
+        } else {
+            EXPECT_TRUE(taken(call(static_cast<int>(Stored(m, R::Codes::kList[2]).value_or(0)), 2)));
+        }
         dvc::sim::ClearTransactions();
-        if constexpr (std::is_same_v<K, kinds::ChannelGet>) { EXPECT_EQ(call(&value, 3), DvErrFailed); }
-        else { EXPECT_EQ(call(0, 3), DvErrFailed); }
+        if constexpr (std::is_same_v<K, kinds::ChannelGet>) {
+            EXPECT_EQ(call(&value, 3), DvErrFailed);
+        } else {
+            EXPECT_EQ(call(0, 3), DvErrFailed);
+        }
         EXPECT_TRUE(dvc::sim::Transactions().empty()) << "a channel outside the table sends nothing";
     } else if constexpr (std::is_same_v<K, kinds::BlockItemGet>) {
         int value = 0;
         EXPECT_TRUE(answered(call(0, &value)));
-        if (has && known) { EXPECT_EQ(call(100000, &value), DvErrInvalidParameter); }
+        if (has && known) {
+            EXPECT_EQ(call(100000, &value), DvErrInvalidParameter);
+        }
     } else if constexpr (std::is_same_v<K, kinds::BlockItemSet>) {
         EXPECT_TRUE(taken(call(0, 0)));
-        if (has && known) { EXPECT_EQ(call(-1, 0), DvErrInvalidParameter); }
+        if (has && known) {
+            EXPECT_EQ(call(-1, 0), DvErrInvalidParameter);
+        }
     } else if constexpr (std::is_same_v<K, kinds::BlockRawGet>) {
         int size = 0;
         const DvError sized = call(static_cast<uint8_t*>(nullptr), &size);
@@ -266,7 +348,9 @@ void FeatureTable::Exercise(const WorldMonitor& m, bool has, bool known) {
     } else if constexpr (std::is_same_v<K, kinds::ForwardGetXY>) {
         double x = -1, y = -1;
         EXPECT_TRUE(answered(call(&x, &y)));
-        if (has) { EXPECT_TRUE(x >= 0 && y >= 0); }
+        if (has) {
+            EXPECT_TRUE(x >= 0 && y >= 0);
+        }
         dvc::sim::ClearTransactions();
         refusedFirst(call(&x, nullptr), "a null y");
     } else if constexpr (std::is_same_v<K, kinds::ForwardSetXY>) {
@@ -297,8 +381,7 @@ TEST_F(FeatureTable, EveryModelAnswersExactlyItsCodesInTheFormTheirRowsAsk) {
                 const auto it = answers.find({letter, code});
                 if (it == answers.end()) continue;
                 const Answer& a = it->second;
-                const bool met = R::Kind::kAsks == Asks::Answer ||
-                                 (R::Kind::kAsks == Asks::Value && a.value) ||
+                const bool met = R::Kind::kAsks == Asks::Answer || (R::Kind::kAsks == Asks::Value && a.value) ||
                                  (R::Kind::kAsks == Asks::Maximum && a.maximum > 0) ||
                                  (R::Kind::kAsks == Asks::Block && a.length >= features::MinimumBlockLength<R>() &&
                                   a.length <= 4096);
@@ -326,12 +409,24 @@ TEST_F(FeatureTable, WhatThePropertyTagsClaimIsAnswered) {
         const registry::ModelRecord* record = Monitor(m)->Record();
         ASSERT_NE(record, nullptr);
         const auto has = [&, l = letter](uint32_t code) { return answers.count({l, code}) != 0; };
-        if (record->ModeCount() > 0) { EXPECT_TRUE(has(kFlavors) && has(0xFF0000F3)) << m.model << ": modes"; }
-        if (record->gridCount != 0) { EXPECT_TRUE(has(k3DLut)) << m.model << ": 3D LUT"; }
-        if (record->sensorRect[2] != 0) { EXPECT_TRUE(has(0xFF1000F0)) << m.model << ": sensor"; }
-        if (!record->lutKinds.empty()) { EXPECT_TRUE(has(0x18) || has(0x72)) << m.model << ": LUT kinds"; }
-        if (!record->usbcAltModePorts.empty()) { EXPECT_TRUE(has(kUSBSelection)) << m.model << ": USB-C ports"; }
-        if (record->Word(registry::word::kLutFlags) & 2) { EXPECT_TRUE(has(0x1B)) << m.model << ": tone data"; }
+        if (record->ModeCount() > 0) {
+            EXPECT_TRUE(has(kFlavors) && has(0xFF0000F3)) << m.model << ": modes";
+        }
+        if (record->gridCount != 0) {
+            EXPECT_TRUE(has(k3DLut)) << m.model << ": 3D LUT";
+        }
+        if (record->sensorRect[2] != 0) {
+            EXPECT_TRUE(has(0xFF1000F0)) << m.model << ": sensor";
+        }
+        if (!record->lutKinds.empty()) {
+            EXPECT_TRUE(has(0x18) || has(0x72)) << m.model << ": LUT kinds";
+        }
+        if (!record->usbcAltModePorts.empty()) {
+            EXPECT_TRUE(has(kUSBSelection)) << m.model << ": USB-C ports";
+        }
+        if (record->Word(registry::word::kLutFlags) & 2) {
+            EXPECT_TRUE(has(0x1B)) << m.model << ": tone data";
+        }
     }
 }
 

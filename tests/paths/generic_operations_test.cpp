@@ -56,8 +56,11 @@ TEST_F(FeatureShapes, WhatEachShapeSendsAndAnswers) {
         {CALL(ValueGet<Codes<0xEE, 0x70>, ReadAs::Raw>(p, &o)), DvOk, 4, {"R ee", "R 70"}, 0},
         {CALL(ValueGet<Codes<0xE1, 0x70>, ReadAs::Bool>(p, &o)), DvErrRefused, 1, {"R e1"}, 0xE1},
         {CALL(ValueSet<Codes<0xEE, 0xE1>, Switch::ExactlyOne>(p, 2)), DvOk, -1, {"W ee=0", "W e1=0"}, 0},
-        {CALL(EachSupportCode<Codes<0xE3, 0x70>>(&o, [&](uint32_t c, int32_t* f) { return p.QueryGamma(c, f); })), DvOk,
-         1, {"F e3", "F 70"}, 0},
+        {CALL(EachSupportCode<Codes<0xE3, 0x70>>(&o, [&](uint32_t c, int32_t* f) { return p.QueryGamma(c, f); })),
+         DvOk,
+         1,
+         {"F e3", "F 70"},
+         0},
         {CALL(CopyValue(p, 0xE1, 0x70)), DvOk, -1, {"R e1", "W 70=2"}, 0xE1},
     };
     int number = 0;
@@ -97,11 +100,10 @@ protected:
 // minimum. Without any block code a path moves no tags.
 TEST_F(TaggedTransfer, DescriptionAndBlockSize) {
     uint16_t first = 0, second = 0;
-    EXPECT_EQ((Results{ReadTagInfo(*hid, "PRM238", &first, &second),
-                       CheckTagInfo(*hid, "PRM238", &first, &second, 4, 2),
-                       CheckTagInfo(*hid, "PRM238", &first, &second, 4, 1),
-                       ReadTagInfo(*hid, "XYZ000", &first, &second)}),
-              (Results{DvOk, DvErrNotSupported, DvOk, DvErrFailed}));
+    EXPECT_EQ(
+        (Results{ReadTagInfo(*hid, "PRM238", &first, &second), CheckTagInfo(*hid, "PRM238", &first, &second, 4, 2),
+                 CheckTagInfo(*hid, "PRM238", &first, &second, 4, 1), ReadTagInfo(*hid, "XYZ000", &first, &second)}),
+        (Results{DvOk, DvErrNotSupported, DvOk, DvErrFailed}));
     EXPECT_EQ((std::vector<uint32_t>{first, second, TagBlockSize(*ddcci), TagBlockSize(*hid)}),
               (std::vector<uint32_t>{3, 1, 128, 512}));
     EXPECT_EQ(Trace()[0], "S ff0200c2:50524d32333800000000");
@@ -111,9 +113,9 @@ TEST_F(TaggedTransfer, DescriptionAndBlockSize) {
 
 // 600 bytes from byte 300: the blocks that hold them, in each mode.
 TEST_F(TaggedTransfer, ReadsTheBlocksAroundTheBytesInEachMode) {
-    for (const auto& [patch, isHid, headerCode, blocks] : {std::tuple{"{}", false, kHeader, Numbers{2, 3, 4, 5, 6, 7}},
-                                                            std::tuple{kUse512, false, kHeader, Numbers{0, 1}},
-                                                            std::tuple{"{}", true, kCombinedRead, Numbers{0, 1}}}) {
+    for (const auto& [patch, isHid, headerCode, blocks] :
+         {std::tuple{"{}", false, kHeader, Numbers{2, 3, 4, 5, 6, 7}},
+          std::tuple{kUse512, false, kHeader, Numbers{0, 1}}, std::tuple{"{}", true, kCombinedRead, Numbers{0, 1}}}) {
         Use(patch);
         dvc::sim::SetStateData(kSerial, kHeader, pattern, kRecord1);
         Bytes out(600);
@@ -158,12 +160,12 @@ TEST_F(TaggedTransfer, FailuresAreRetried) {
 // Wrong arguments send nothing but, for blocks past 16 bits, the block size query.
 TEST_F(TaggedTransfer, WrongArguments) {
     uint8_t byte = 0;
-    EXPECT_EQ((Results{ReadTag(*ddcci, "BAK328", 0, &byte, 0), ReadTag(*ddcci, nullptr, 0, &byte, 1),
-                       ReadTag(*ddcci, "BAK328", 0x10000, &byte, 1), WriteTag(*ddcci, "BAK328", 0, nullptr, 1),
-                       WriteTag(*ddcci, "BAK328", 0x10000, &byte, 1),
-                       ReadTag(*ddcci, "BAK328", 0, &byte, 1, 128u << 16),
-                       WriteTag(*ddcci, "BAK328", 0, &byte, (128u << 16) + 1)}),
-              Results(7, DvErrInvalidParameter));
+    EXPECT_EQ(
+        (Results{ReadTag(*ddcci, "BAK328", 0, &byte, 0), ReadTag(*ddcci, nullptr, 0, &byte, 1),
+                 ReadTag(*ddcci, "BAK328", 0x10000, &byte, 1), WriteTag(*ddcci, "BAK328", 0, nullptr, 1),
+                 WriteTag(*ddcci, "BAK328", 0x10000, &byte, 1), ReadTag(*ddcci, "BAK328", 0, &byte, 1, 128u << 16),
+                 WriteTag(*ddcci, "BAK328", 0, &byte, (128u << 16) + 1)}),
+        Results(7, DvErrInvalidParameter));
     for (const std::string& sent : Trace()) EXPECT_TRUE(sent[0] == '?' || sent[0] == 'F') << sent;
 }
 

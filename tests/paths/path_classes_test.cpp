@@ -73,18 +73,30 @@ TEST_F(PathClasses, HandWrittenEncodings) {
     uint16_t hours[2] = {};
     uint8_t minutes[2] = {};
     double x = 0.3127, y = 0.329, xy[4] = {};
-    const Results results{
-        ddcci->ReadBlackLevel(0xE4, &level), ddcci->QueryBlackLevelRange(0xE4, &flag, &maximum, &minimum),
-        ddcci->WriteBlackLevel(0xE4, &lowest), hid->ReadBlackLevel(0xE4, &level), ddcci->ReadSignal(0x01, &signal[0]),
-        hid->ReadSignal(0x01, &signal[1]), hid->WriteSignal(0x01, &notOne), hid->ReadSignal(0x71, &signal[2]),
-        hid->WriteSignal(0x71, &port), hid->ReadSignal(0x72, &signal[2]),
-        ddcci->ReadUsageTime(0x13, &hours[0], &minutes[0]), hid->ReadUsageTime(0x13, &hours[1], &minutes[1]),
-        hid->ReadAudioVolume(0xE7, &volume[0]), hid->ReadAudioVolume(0xE8, &volume[1]),
-        ddcci->ReadAudioVolume(0xE7, &volume[2]), hid->WriteAudioVolume(0xE7, &volume[0]),
-        ddcci->WriteSaveValue(0x52, 0x12345), hid->WriteSaveValue(0x52, 0x12345),
-        hid->WriteChromaticity(0x44, &x, &y), hid->ReadChromaticity(0x44, &xy[0], &xy[1]),
-        hid->QueryChromaticityRange(0x44, &flag, &xy[2], &xy[3]), ddcci->ReadChromaticity(0x44, &xy[0], &xy[1]),
-        hid->ReadThriftluxSense(0x1234, &sense), hid->WriteThriftluxSense(0x1234, 9)};  // 0xAA whatever the code
+    const Results results{ddcci->ReadBlackLevel(0xE4, &level),
+                          ddcci->QueryBlackLevelRange(0xE4, &flag, &maximum, &minimum),
+                          ddcci->WriteBlackLevel(0xE4, &lowest),
+                          hid->ReadBlackLevel(0xE4, &level),
+                          ddcci->ReadSignal(0x01, &signal[0]),
+                          hid->ReadSignal(0x01, &signal[1]),
+                          hid->WriteSignal(0x01, &notOne),
+                          hid->ReadSignal(0x71, &signal[2]),
+                          hid->WriteSignal(0x71, &port),
+                          hid->ReadSignal(0x72, &signal[2]),
+                          ddcci->ReadUsageTime(0x13, &hours[0], &minutes[0]),
+                          hid->ReadUsageTime(0x13, &hours[1], &minutes[1]),
+                          hid->ReadAudioVolume(0xE7, &volume[0]),
+                          hid->ReadAudioVolume(0xE8, &volume[1]),
+                          ddcci->ReadAudioVolume(0xE7, &volume[2]),
+                          hid->WriteAudioVolume(0xE7, &volume[0]),
+                          ddcci->WriteSaveValue(0x52, 0x12345),
+                          hid->WriteSaveValue(0x52, 0x12345),
+                          hid->WriteChromaticity(0x44, &x, &y),
+                          hid->ReadChromaticity(0x44, &xy[0], &xy[1]),
+                          hid->QueryChromaticityRange(0x44, &flag, &xy[2], &xy[3]),
+                          ddcci->ReadChromaticity(0x44, &xy[0], &xy[1]),
+                          hid->ReadThriftluxSense(0x1234, &sense),
+                          hid->WriteThriftluxSense(0x1234, 9)};  // 0xAA whatever the code
     Results expected(results.size(), DvOk);
     expected[3] = expected[21] = DvErrNotImplemented;
     expected[9] = DvErrInvalidParameter;
@@ -94,10 +106,11 @@ TEST_F(PathClasses, HandWrittenEncodings) {
               (Values{2, 4, -5, -7, 0xABCD, 1, 0x1234, 0x1170, 0xFF, 10000, 5, 0x34, 0x1234, 0x1234, 1}));
     EXPECT_EQ((std::vector<double>(xy, xy + 4)), (std::vector<double>{0.3127, 0.329, 0.7, 0.01}));
     for (const auto& t : dvc::sim::Transactions()) EXPECT_EQ(t.option, t.code == 0xE7 && t.op == Op::SetValue);
-    EXPECT_EQ(Trace(), (Strings{"R e4", "F e4", "? e4", "F e4", "F e4", "W e4=4294967289", "R 1", "R 1", "R 1",
-                                "W 1=109509", "F 71", "D 71#4", "S 71:0203", "R 13", "F 13", "D 13#4", "F e7", "R e7",
-                                "F e8", "R e8", "R e7", "W e7=52", "W 52=9029", "S 52:4523", "S 44:370cda0c",
-                                "D 44#4", "F 44", "D aa#4", "S aa:00000100"}));
+    EXPECT_EQ(Trace(), (Strings{"R e4",          "F e4",   "? e4", "F e4",       "F e4",         "W e4=4294967289",
+                                "R 1",           "R 1",    "R 1",  "W 1=109509", "F 71",         "D 71#4",
+                                "S 71:0203",     "R 13",   "F 13", "D 13#4",     "F e7",         "R e7",
+                                "F e8",          "R e8",   "R e7", "W e7=52",    "W 52=9029",    "S 52:4523",
+                                "S 44:370cda0c", "D 44#4", "F 44", "D aa#4",     "S aa:00000100"}));
 }
 
 // LUT tables: four 128-byte blocks from the bank map's first, selected by value
@@ -128,11 +141,11 @@ TEST_F(PathClasses, HidBlockTransfers) {
               (Strings{"W b9=1", "D ba#256", "W b9=5", "W b9=0", "12"}));
     Fault(Op::GetData, 0xBA, 0, 0, 0, FaultKind::ShortData);  // every page reads as zeros
     edid.fill(0x11);
-    EXPECT_EQ((Results{hid->ReadEDID(edid.data()), ddcci->ReadEDID(edid.data()),
-                       ddcci->ReadLUT(0x18, 0x19, read.data(), 0, &bank0),
-                       hid->ReadLUT(0x18, 0x19, read.data(), 11, &bank0),
-                       hid->WriteLUT(0x18, 0x19, read.data(), 0, &bank2)}),
-              (Results{DvErrFailed, kNo, kNo, DvErrFailed, DvErrFailed}));
+    EXPECT_EQ(
+        (Results{hid->ReadEDID(edid.data()), ddcci->ReadEDID(edid.data()),
+                 ddcci->ReadLUT(0x18, 0x19, read.data(), 0, &bank0), hid->ReadLUT(0x18, 0x19, read.data(), 11, &bank0),
+                 hid->WriteLUT(0x18, 0x19, read.data(), 0, &bank2)}),
+        (Results{DvErrFailed, kNo, kNo, DvErrFailed, DvErrFailed}));
     EXPECT_EQ(edid[0], 0x11);
 }
 
@@ -140,8 +153,11 @@ TEST_F(PathClasses, HidBlockTransfers) {
 // parent), force, acquired, released (-1: left as it was).
 TEST_F(PathClasses, MonitorMutex) {
     const uint32_t self = dvc::platform::CurrentProcessId(), live = static_cast<uint32_t>(::getppid());
-    for (const auto& row : {std::array<int64_t, 4>{0, 0, 1, 1}, {self, 0, 1, 1}, {0x7FFFFFF0, 0, 1, 1},
-                            {live, 0, 0, -1}, {live, 1, 1, 1}}) {
+    for (const auto& row : {std::array<int64_t, 4>{0, 0, 1, 1},
+                            {self, 0, 1, 1},
+                            {0x7FFFFFF0, 0, 1, 1},
+                            {live, 0, 0, -1},
+                            {live, 1, 1, 1}}) {
         const auto owner = static_cast<uint32_t>(row[0]);
         int done[2] = {-1, -1};
         dvc::sim::SetStateValue(kSerial, 0xB8, owner);

@@ -28,20 +28,28 @@ inline Bytes Pattern(size_t size) {
 class PathWorld : public ::testing::Test {
 protected:
     void SetUp() override { Use("{}"); }
-    void TearDown() override { Release(); dvc::sim::DeactivateWorld(); }
+    void TearDown() override {
+        Release();
+        dvc::sim::DeactivateWorld();
+    }
     // The world with `patch` merged over the monitor's features, its two paths found, the log empty.
     void Use(const std::string& patch) {
         Release();
-        const auto status = dvc::sim::ActivateWorldJson(R"({"monitors": [{"serial": "PATH0001", "profile": ")"
-                                                      DVC_PATH_TESTER R"(", "links": {"ddcci": true, "hid": true},
-                                                      "features": )" + patch + "}]}");
+        const auto status =
+            dvc::sim::ActivateWorldJson(R"({"monitors": [{"serial": "PATH0001", "profile": ")" DVC_PATH_TESTER
+                                        R"(", "links": {"ddcci": true, "hid": true},
+                                                      "features": )" +
+                                        patch + "}]}");
         ASSERT_TRUE(status.ok) << status.message;
         ASSERT_EQ(VarnDDCCIMonitor::FindMonitors(0) + VarnHIDMonitor::FindMonitors(), 2);
         ddcci = VarnDDCCIMonitor::Monitors()[0].get();
         hid = VarnHIDMonitor::Monitors()[0].get();
         dvc::sim::ClearTransactions();
     }
-    static void Release() { VarnHIDMonitor::ReleaseMonitors(); VarnDDCCIMonitor::ReleaseMonitors(); }
+    static void Release() {
+        VarnHIDMonitor::ReleaseMonitors();
+        VarnDDCCIMonitor::ReleaseMonitors();
+    }
     static uint32_t Stored(uint32_t code, uint32_t slot = 0) {
         return dvc::sim::GetStateValue(kSerial, code, slot).value_or(0xDEADBEEF);
     }

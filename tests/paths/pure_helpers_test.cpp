@@ -16,7 +16,8 @@ namespace {
 // each cut at a NUL. Conversions to the monitor's word saturate; NaN gives 0.
 TEST(PureHelpers, IdentificationValueCodecAndLutBankMap) {
     for (const auto& [block, split] : {std::pair<std::string, std::string>{{"ABCDEFGH1234  \0\0", 16}, "ABCDEFGH|1234"},
-                                       {{"1234\0\0\0\0AB C \0CD", 15}, "1234|AB C"}, {"ABCDEFG", "none"}}) {
+                                       {{"1234\0\0\0\0AB C \0CD", 15}, "1234|AB C"},
+                                       {"ABCDEFG", "none"}}) {
         const auto pair = SplitIdentificationBlock(std::vector<uint8_t>(block.begin(), block.end()));
         EXPECT_EQ(pair ? pair->serial + "|" + pair->model : "none", split);
     }
@@ -44,11 +45,20 @@ TEST(PureHelpers, SignalDescriptionDecoding) {
     // AVI frames {Y, C, Q, EC, YQ, ACE, length}: range, format, colorimetry.
     using Avi = std::array<uint8_t, 7>;
     for (const auto& [a, expected] : {std::pair<Avi, std::array<int32_t, 3>>{{0, 0, 1, 0, 1, 0, 13}, {1, 0, 0}},
-                                      {{0, 3, 2, 6, 0, 0, 13}, {0, 0, 5}}, {{0, 3, 0, 7, 0, 1, 14}, {-1, 0, 13}},
-                                      {{0, 3, 0, 7, 0, 1, 13}, {-1, 0, -1}}, {{1, 0, 2, 0, 0, 0, 13}, {1, 1, 14}},
-                                      {{2, 3, 0, 3, 1, 0, 13}, {0, 2, 4}}, {{7, 0, 1, 0, 0, 0, 13}, {-1, -1, -1}}}) {
-        std::array<uint8_t, 17> frame{2, 2, a[6], static_cast<uint8_t>(a[0] << 5), static_cast<uint8_t>(a[1] << 6),
-                                      static_cast<uint8_t>(a[3] << 4 | a[2] << 2), 0, static_cast<uint8_t>(a[4] << 6)};
+                                      {{0, 3, 2, 6, 0, 0, 13}, {0, 0, 5}},
+                                      {{0, 3, 0, 7, 0, 1, 14}, {-1, 0, 13}},
+                                      {{0, 3, 0, 7, 0, 1, 13}, {-1, 0, -1}},
+                                      {{1, 0, 2, 0, 0, 0, 13}, {1, 1, 14}},
+                                      {{2, 3, 0, 3, 1, 0, 13}, {0, 2, 4}},
+                                      {{7, 0, 1, 0, 0, 0, 13}, {-1, -1, -1}}}) {
+        std::array<uint8_t, 17> frame{2,
+                                      2,
+                                      a[6],
+                                      static_cast<uint8_t>(a[0] << 5),
+                                      static_cast<uint8_t>(a[1] << 6),
+                                      static_cast<uint8_t>(a[3] << 4 | a[2] << 2),
+                                      0,
+                                      static_cast<uint8_t>(a[4] << 6)};
         frame[16] = static_cast<uint8_t>(a[5] << 4);
         SignalFields f;
         ASSERT_EQ(DecodeAvi(frame, f), DvOk);

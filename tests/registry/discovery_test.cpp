@@ -21,8 +21,10 @@ TEST(KindList, DefaultsDuplicatesOneDdcciTypeAndUnknownKinds) {
         std::vector<int> kinds;  // empty: a null array
         int count;
         std::vector<int> list;
-    } rows[] = {{{}, 0, {0, 1}},        {{}, 3, {0, 1}},     {{2}, 0, {0, 1}},          {{2}, -4, {0, 1}},
-                {{1, 1, 1}, 3, {1}},    {{1, 2}, 2, {1}},    {{2, 1, 0}, 3, {2, 0}},    {{0, 2, 0, 1}, 4, {0, 2}},
+    } rows[] = {{{}, 0, {0, 1}},        {{}, 3, {0, 1}},
+                {{2}, 0, {0, 1}},       {{2}, -4, {0, 1}},
+                {{1, 1, 1}, 3, {1}},    {{1, 2}, 2, {1}},
+                {{2, 1, 0}, 3, {2, 0}}, {{0, 2, 0, 1}, 4, {0, 2}},
                 {{1, 0, 2}, 1, {1}},    {{5, -1, 5, 0}, 4, {5, -1, 0}}};
     for (const auto& row : rows) {
         EXPECT_EQ(dvc::registry::BuildKindList(row.kinds.empty() ? nullptr : row.kinds.data(), row.count), row.list)
@@ -40,8 +42,12 @@ TEST_F(Discovery, KindsPickTheTransportsAndPathsMergeInDiscoveryOrder) {
         std::string dual, grading;
         int gradingKind;
     } rows[] = {
-        {{}, {kOffice.serial, kOffice2.serial, kDual.serial, kMedical.serial, kGrading.serial}, 0, "HID DDC",
-         "HID DDC", 0},
+        {{},
+         {kOffice.serial, kOffice2.serial, kDual.serial, kMedical.serial, kGrading.serial},
+         0,
+         "HID DDC",
+         "HID DDC",
+         0},
         {{2, 1, 0}, {kDual.serial, kMedical.serial, kGrading.serial}, 1, "HID", "DDC HID", 2},
         {{1, 1, 1}, {kOffice.serial, kOffice2.serial, kDual.serial, kGrading.serial}, 0, "DDC", "DDC", 1},
         {{5}, {}, -1, "", "", -1},

@@ -42,9 +42,12 @@ TEST_F(DiscoveryThreads, CallsDuringRediscoveryFindWholeMonitorsOrNone) {
 // A slow transaction keeps a call inside its monitor; release waits for it.
 TEST_F(DiscoveryThreads, ReleaseWaitsForTheCallInFlight) {
     Discover();
-    const uint32_t slow = dvc::sim::AddFault({.link = dvc::sim::Link::DDCCI, .serial = {}, .op = dvc::sim::Op::GetValue,
-                                            .code = 0xB8u, .kind = dvc::sim::FaultKind::Delay,
-                                            .delay = std::chrono::milliseconds(150)});
+    const uint32_t slow = dvc::sim::AddFault({.link = dvc::sim::Link::DDCCI,
+                                              .serial = {},
+                                              .op = dvc::sim::Op::GetValue,
+                                              .code = 0xB8u,
+                                              .kind = dvc::sim::FaultKind::Delay,
+                                              .delay = std::chrono::milliseconds(150)});
     std::atomic<bool> done{false};
     std::thread caller([&] {
         EXPECT_EQ(DvCtrlGetMonitorMutex(kOffice.serial, kOffice.model, 0), 1);

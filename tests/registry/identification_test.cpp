@@ -53,12 +53,20 @@ const BuiltIn kBuiltIn[] = {
     {"OF1700", 0, {1.8, 2.0, 2.2}, {1, 2, 3}, {0, 5000, 6500, 65534}, {0, 0}, -1, {0, 1, 2, 3}, 23, 0},
     {"OF2210", 0, {1.8, 2.2, 2.4}, {3, 5, 6}, {0, 5000, 6500, 9300, 65534}, {10, 20}, -1, {0, 1, 2, 3, 5}, 23, 0},
     {"CG2410", 0, kGradingGammas, kGradingIndices, kGradingKelvins, {30, 31, 40}, 10, {0, 3, 7, 10, 11}, 32, 21},
-    {"CG3000", 0, kGradingGammas, kGradingIndices, kGradingKelvins, {30, 31, 40}, 10, {3, 4, 7, 10, 11, 12, 28}, 32,
+    {"CG3000",
+     0,
+     kGradingGammas,
+     kGradingIndices,
+     kGradingKelvins,
+     {30, 31, 40},
+     10,
+     {3, 4, 7, 10, 11, 12, 28},
+     32,
      17},
     {"MX1900", 0, {2.2, 2.4, -2.0}, {9, 11, 253}, {0, 6500, 7500, 65534}, {30, 31}, 10, {0, 10, 12, 13}, 22, 0},
     {"CX3200", 4, {}, {}, {}, kCreativePorts, -1, {}, 20, 0},
     {"CX2740K", 0, {}, {}, {}, kCreativePorts, -1, {}, 20, 0},  // a regional variant of its family
-    {"CX2740KX", 0, {}, {}, {}, {}, -1, {}, 20, 0},              // one letter too many: no model at all
+    {"CX2740KX", 0, {}, {}, {}, {}, -1, {}, 20, 0},             // one letter too many: no model at all
 };
 
 }  // namespace

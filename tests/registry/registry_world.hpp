@@ -43,7 +43,7 @@ protected:
     }
     // Every data read of `code` on `link` by this monitor fails (or as `kind` says).
     static dvc::sim::FaultRule FailingRead(dvc::sim::Link link, uint32_t code, const char* serial,
-                                         dvc::sim::FaultKind kind = dvc::sim::FaultKind::Result) {
+                                           dvc::sim::FaultKind kind = dvc::sim::FaultKind::Result) {
         return {.link = link, .serial = serial, .op = dvc::sim::Op::GetData, .code = code, .count = 0, .kind = kind};
     }
 };

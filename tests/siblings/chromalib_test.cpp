@@ -79,11 +79,11 @@ TEST(Chromalib, DegenerateColoursGiveNoMatrixAndOnlyLiveHandlesAreRead) {
         colour r, g, b, w;
     } degenerate[] = {
         {Yxy(0, 0.2, 0.2), Yxy(0, 0.3, 0.3), Yxy(0, 0.4, 0.4), kD65},  // collinear primaries
-        {kRed, kRed, kBlue, kD65},                                      // the same primary twice
-        {kRed, kGreen, Yxy(0, 0.15, 0), kD65},                          // a primary with y 0
-        {kRed, kGreen, kBlue, Yxy(1, 0.3127, 0)},                       // a white with y 0
-        {kRed, Yxy(0, NAN, 0.6), kBlue, kD65},                          // not a number
-        {kRed, kGreen, kBlue, Yxy(HUGE_VAL, 0.3, 0.3)},                 // an infinite white
+        {kRed, kRed, kBlue, kD65},                                     // the same primary twice
+        {kRed, kGreen, Yxy(0, 0.15, 0), kD65},                         // a primary with y 0
+        {kRed, kGreen, kBlue, Yxy(1, 0.3127, 0)},                      // a white with y 0
+        {kRed, Yxy(0, NAN, 0.6), kBlue, kD65},                         // not a number
+        {kRed, kGreen, kBlue, Yxy(HUGE_VAL, 0.3, 0.3)},                // an infinite white
     };
     for (const auto& c : degenerate) {
         int dummy = 0;

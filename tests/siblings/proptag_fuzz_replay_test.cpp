@@ -23,19 +23,27 @@ Bytes Mutate(Bytes b, std::mt19937& rng) {
     const auto pick = [&](size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(rng); };
     const auto byte = [&] { return static_cast<uint8_t>(pick(256)); };
     switch (pick(7)) {
-        case 0: if (!b.empty()) b[pick(b.size())] ^= static_cast<uint8_t>(1u << pick(8)); break;
-        case 1: if (!b.empty()) b[pick(b.size())] = byte(); break;
-        case 2: b.resize(pick(b.size() + 1)); break;
-        case 3: b.insert(b.begin() + static_cast<long>(pick(b.size() + 1)), pick(8), byte()); break;
-        case 4: if (!b.empty()) b.erase(b.begin() + static_cast<long>(pick(b.size()))); break;
-        case 5: if (b.size() > 5) b[4 + pick(2)] = byte(); break;  // the item count
-        default: {  // the first item once more, counted: a repeated tag
-            const long itemEnd = b.size() >= 12 ? 10 + (b[8] | b[9] << 8) : 0;
-            if (itemEnd == 0 || static_cast<size_t>(itemEnd) > b.size() - 2) break;
-            const Bytes item(b.begin() + 6, b.begin() + itemEnd);
-            b.insert(b.end() - 2, item.begin(), item.end());
-            ++b[4];
-        }
+    case 0:
+        if (!b.empty()) b[pick(b.size())] ^= static_cast<uint8_t>(1u << pick(8));
+        break;
+    case 1:
+        if (!b.empty()) b[pick(b.size())] = byte();
+        break;
+    case 2: b.resize(pick(b.size() + 1)); break;
+    case 3: b.insert(b.begin() + static_cast<long>(pick(b.size() + 1)), pick(8), byte()); break;
+    case 4:
+        if (!b.empty()) b.erase(b.begin() + static_cast<long>(pick(b.size())));
+        break;
+    case 5:
+        if (b.size() > 5) b[4 + pick(2)] = byte();
+        break;  // the item count
+    default: {  // the first item once more, counted: a repeated tag
+        const long itemEnd = b.size() >= 12 ? 10 + (b[8] | b[9] << 8) : 0;
+        if (itemEnd == 0 || static_cast<size_t>(itemEnd) > b.size() - 2) break;
+        const Bytes item(b.begin() + 6, b.begin() + itemEnd);
+        b.insert(b.end() - 2, item.begin(), item.end());
+        ++b[4];
+    }
     }
     if (pick(2) == 0) proptag::BlockWriter::Reseal(b);
     return b;

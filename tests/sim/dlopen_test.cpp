@@ -32,8 +32,18 @@ const struct {
     {"IsSupported", [] { return DvDDCCIIsSupported(0, 0x88); }, 0, 0},
     {"DDC SetData", [] { return DvDDCCISetData(0, 0x12, "x", 1); }, DvErrFailed, DvErrFailed},
     {"DDC Release", [] { return DvDDCCIRelease(); }, 0, 0},
-    {"Retrieve", [] { uint32_t h; return DvHIDRetrieve(0, &h); }, DvErrFailed, DvErrInvalidParameter},
-    {"HID GetValue", [] { uint32_t v; return DvHIDGetValue(1, 0x88, &v); }, DvErrFailed, DvErrFailed},
+    {"Retrieve",
+     [] {
+         uint32_t h;
+         return DvHIDRetrieve(0, &h);
+     },
+     DvErrFailed, DvErrInvalidParameter},
+    {"HID GetValue",
+     [] {
+         uint32_t v;
+         return DvHIDGetValue(1, 0x88, &v);
+     },
+     DvErrFailed, DvErrFailed},
     {"SupportsCriticalSection", [] { return DvHIDSupportsCriticalSection(1); }, 0, 0},
     {"HID Release", [] { return DvHIDRelease(); }, 0, 0},
 };

@@ -149,7 +149,6 @@ Bytes U16(std::initializer_list<uint16_t> values, std::size_t length) {
     return b;
 }
 
-
 TEST_F(Items, OutputSegmentsSelectTheirRecords) {
     int32_t count = 0;
     uint32_t length = 0;

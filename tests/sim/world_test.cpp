@@ -180,10 +180,10 @@ TEST(WorldFuzz, MutatedWorldsLoadOrFailCleanlyAndAnswerEveryTransaction) {
         for (int e = 0, edits = i % 2 ? 1 + static_cast<int>(rng() % 4) : 0; e < edits; ++e) {
             const std::size_t at = rng() % text.size();
             switch (rng() % 4) {
-                case 0: text.erase(at, 1 + rng() % 6); break;
-                case 1: text.insert(at, 1, alphabet[rng() % alphabet.size()]); break;
-                case 2: text[at] = alphabet[rng() % alphabet.size()]; break;
-                default: text.insert(at, "99999999999999999999"); break;
+            case 0: text.erase(at, 1 + rng() % 6); break;
+            case 1: text.insert(at, 1, alphabet[rng() % alphabet.size()]); break;
+            case 2: text[at] = alphabet[rng() % alphabet.size()]; break;
+            default: text.insert(at, "99999999999999999999"); break;
             }
         }
         sim::Status s;

@@ -59,7 +59,9 @@ protected:
         dvc::sim::ClearTransactions();
     }
 
-    static VarnMonitor* Monitor(const WorldMonitor& m) { return registry::Registry::Instance().Find(m.serial, m.model); }
+    static VarnMonitor* Monitor(const WorldMonitor& m) {
+        return registry::Registry::Instance().Find(m.serial, m.model);
+    }
 
     // The transactions that reached the monitors, in order, of one operation
     // and (when given) one link.
@@ -74,7 +76,8 @@ protected:
     static std::vector<dvc::sim::Transaction> Writes() {
         std::vector<dvc::sim::Transaction> out;
         for (const auto& t : dvc::sim::Transactions()) {
-            if (t.op == dvc::sim::Op::SetValue || t.op == dvc::sim::Op::SetData || t.op == dvc::sim::Op::SetDataNoCheckResult)
+            if (t.op == dvc::sim::Op::SetValue || t.op == dvc::sim::Op::SetData ||
+                t.op == dvc::sim::Op::SetDataNoCheckResult)
                 out.push_back(t);
         }
         return out;

@@ -18,10 +18,23 @@ using namespace dvc::cli;
 using testing::HasSubstr, testing::Property, testing::Throws, testing::ThrowsMessage;
 
 TEST(DvctlValues, WordsAreNumbersHexOrSwitchesAndBadOnesAreQuoted) {
-    for (const auto& [text, value] : std::vector<std::pair<const char*, int>>{
-             {"42", 42}, {"-5", -5}, {"+7", 7}, {"0x1F", 31}, {"0X10", 16}, {"-0x10", -16}, {"2147483647", 2147483647},
-             {"-2147483648", -2147483647 - 1}, {"0xFFFFFFFF", -1}, {"0x80000000", -2147483647 - 1},  // hex: 32 bits
-             {"on", 1}, {"OFF", 0}, {"true", 1}, {"no", 0}, {"Yes", 1}, {"false", 0}})
+    for (const auto& [text, value] :
+         std::vector<std::pair<const char*, int>>{{"42", 42},
+                                                  {"-5", -5},
+                                                  {"+7", 7},
+                                                  {"0x1F", 31},
+                                                  {"0X10", 16},
+                                                  {"-0x10", -16},
+                                                  {"2147483647", 2147483647},
+                                                  {"-2147483648", -2147483647 - 1},
+                                                  {"0xFFFFFFFF", -1},
+                                                  {"0x80000000", -2147483647 - 1},  // hex: 32 bits
+                                                  {"on", 1},
+                                                  {"OFF", 0},
+                                                  {"true", 1},
+                                                  {"no", 0},
+                                                  {"Yes", 1},
+                                                  {"false", 0}})
         EXPECT_EQ(ParseInt(text), value) << text;
     for (const std::string bad : {"", "-", "+", "abc", "12abc", "1.5", "0x", "0xG1", "--3", "+-3", " 3", "2147483648",
                                   "-2147483649", "0x100000000", "-0x80000001", "99999999999999999999999"})
@@ -49,10 +62,23 @@ DvError Log(const char* name, Id a, Id b, T... values) {
 DvError SetValue(Id a, Id b, int v) { return Log("SetValue", a, b, v); }
 DvError SetChannel(Id a, Id b, int value, int channel) { return Log("SetChannel", a, b, value, channel); }
 DvError SetItem(Id a, Id b, int index, int value) { return Log("SetItem", a, b, index, value); }
-DvError GetChannel(Id a, Id b, int* v, int channel) { *v = 100 + channel; return Log("GetChannel", a, b, channel); }
-DvError GetItem(Id a, Id b, int index, int* value) { *value = 200 + index; return Log("GetItem", a, b, index); }
-DvError Refuse(Id a, Id b, int*) { Log("Refuse", a, b); return DvErrRefused; }
-DvError Range(Id, Id, int* maximum, int* minimum) { *maximum = 10; *minimum = -10; return DvOk; }
+DvError GetChannel(Id a, Id b, int* v, int channel) {
+    *v = 100 + channel;
+    return Log("GetChannel", a, b, channel);
+}
+DvError GetItem(Id a, Id b, int index, int* value) {
+    *value = 200 + index;
+    return Log("GetItem", a, b, index);
+}
+DvError Refuse(Id a, Id b, int*) {
+    Log("Refuse", a, b);
+    return DvErrRefused;
+}
+DvError Range(Id, Id, int* maximum, int* minimum) {
+    *maximum = 10;
+    *minimum = -10;
+    return DvOk;
+}
 DvError SetFixed(Id a, Id b, const uint8_t* d) { return Log("SetFixed", a, b, +d[0], +d[1], +d[2]); }
 DvError SetPairs(Id a, Id b, const double* xy) { return Log("SetPairs", a, b, xy[0], xy[1], xy[2], xy[3]); }
 DvError SetBlock(Id a, Id b, const uint8_t* d, int n) { return Log("SetBlock", a, b, n, +d[0], +d[n - 1]); }
@@ -87,8 +113,9 @@ TEST(FeatureAccess, ValuesChannelsAndItemsReachTheirOwnArguments) {
     WriteFeature(kFixed, kMonitor, {}, {"0a:0b:0c"});
     WriteFeature(Make({}, BlockSet{SetBlock}), kMonitor, {}, {"0xdeadbeef"});
     RunFeature(kAction, kMonitor, {"1", "0x100"});
-    EXPECT_EQ(called, "GetChannel(S M 2) GetItem(S M 4) SetChannel(S M 77 1) SetItem(S M 3 32) SetPairs(S M 0.1 0.2 "
-                      "0.3 0.4) SetFixed(S M 10 11 12) SetBlock(S M 4 222 239) Action(S M 2 1 256) ");
+    EXPECT_EQ(called,
+              "GetChannel(S M 2) GetItem(S M 4) SetChannel(S M 77 1) SetItem(S M 3 32) SetPairs(S M 0.1 0.2 "
+              "0.3 0.4) SetFixed(S M 10 11 12) SetBlock(S M 4 222 239) Action(S M 2 1 256) ");
     // The range when asked, or when there is nothing else to read.
     EXPECT_EQ(ReadFeature(kChannel, kMonitor, {}, true).text, "min -10 max 10");
     EXPECT_EQ(ReadFeature(Make({}, {}, IntRange{Range}), kMonitor, {}, false).fields,
@@ -101,7 +128,7 @@ TEST(FeatureAccess, BadWordsAndSelectorsAreFoundBeforeAnyCall) {
     called.clear();
     EXPECT_THROW(ReadFeature(kChannel, kMonitor, {}, false), UsageError);
     EXPECT_THROW(ReadFeature(kChannel, kMonitor, {{}, 1}, false), UsageError);  // an index is not a channel
-    EXPECT_THROW(ReadFeature(kChannel, kMonitor, {1, {}}, true), UsageError);  // a range has no channel
+    EXPECT_THROW(ReadFeature(kChannel, kMonitor, {1, {}}, true), UsageError);   // a range has no channel
     EXPECT_THROW(WriteFeature(kValue, kMonitor, {0, {}}, {"1"}), UsageError);
     EXPECT_THROW(ReadFeature(kValue, kMonitor, {}, true), UsageError);  // no range
     for (const auto& words : std::vector<std::vector<std::string>>{{"ten"}, {}, {"1", "2"}})

@@ -18,10 +18,12 @@ using namespace dvc::cli;
 using Names = std::vector<std::string>;
 
 const void* Fn(const auto& operation) {
-    return std::visit([](const auto& op) -> const void* {
-        if constexpr (requires { op.fn; }) return reinterpret_cast<const void*>(op.fn);
-        else return nullptr;
-    }, operation);
+    return std::visit(
+        [](const auto& op) -> const void* {
+            if constexpr (requires { op.fn; }) return reinterpret_cast<const void*>(op.fn);
+            else return nullptr;
+        },
+        operation);
 }
 
 // An operation is the hand-written one of its stem when there is one, else
@@ -67,21 +69,27 @@ TEST(DvctlCatalog, EntriesCallTheExportsTheirStemsNameAndAnswerToUniqueNames) {
 
 TEST(DvctlCatalog, NamesAreFoundByNameAliasOrStemAndTyposGetSuggestions) {
     // A Supported export that another stem asks is no entry of its own.
-    for (const auto& [typed, name] : std::vector<std::pair<const char*, const char*>>{
-             {"key-lock", "key-lock-state"}, {"OSDLanguage", "osd-language"}, {"osdlanguage", "osd-language"},
-             {"OSD-Language", "osd-language"}, {"language", ""}, {"", ""}, {"key-lock-setting", ""}}) {
+    for (const auto& [typed, name] : std::vector<std::pair<const char*, const char*>>{{"key-lock", "key-lock-state"},
+                                                                                      {"OSDLanguage", "osd-language"},
+                                                                                      {"osdlanguage", "osd-language"},
+                                                                                      {"OSD-Language", "osd-language"},
+                                                                                      {"language", ""},
+                                                                                      {"", ""},
+                                                                                      {"key-lock-setting", ""}}) {
         const Feature* f = FindFeature(typed);
         EXPECT_EQ(std::string(f ? f->name : ""), name) << typed;
     }
     // A stem without a Supported export of its own is asked through the one of its code, and never by a guess.
-    for (const auto& [name, askedBy] : std::vector<std::pair<const char*, const char*>>{
-             {"key-lock-state", "DvCtrlSupportedKeyLockSetting"}, {"iis-area-count", nullptr},
-             {"hlg-system-gamma-enable", "DvCtrlSupportedHLGSystemGamma"},
-             {"edid-ddc-write", "DvCtrlSupportedEDIDDDCWrite"}})
+    for (const auto& [name, askedBy] :
+         std::vector<std::pair<const char*, const char*>>{{"key-lock-state", "DvCtrlSupportedKeyLockSetting"},
+                                                          {"iis-area-count", nullptr},
+                                                          {"hlg-system-gamma-enable", "DvCtrlSupportedHLGSystemGamma"},
+                                                          {"edid-ddc-write", "DvCtrlSupportedEDIDDDCWrite"}})
         EXPECT_STREQ(FindFeature(name)->supported.name, askedBy) << name;
-    for (const auto& [typed, names] : std::vector<std::pair<const char*, Names>>{
-             {"osd-langauge", {"osd-language"}}, {"OSD-LANGUAGE-", {"osd-language"}}, {"volume", {"audio-volume"}},
-             {"zzzzzzzzzzzzzzzzzz", {}}})
+    for (const auto& [typed, names] : std::vector<std::pair<const char*, Names>>{{"osd-langauge", {"osd-language"}},
+                                                                                 {"OSD-LANGUAGE-", {"osd-language"}},
+                                                                                 {"volume", {"audio-volume"}},
+                                                                                 {"zzzzzzzzzzzzzzzzzz", {}}})
         EXPECT_EQ(ClosestNames(typed, 1), names) << typed;
     // A swap of neighbours is one edit; names a few edits away come before those that contain the word.
     EXPECT_EQ(EditDistance("gain", "gian"), 1u);

@@ -16,12 +16,15 @@ TEST(ProgressLine, TheCallRunsOnceOnAWorkerAndTheLineIsDrawnOnlyWhenAsked) {
         std::FILE* file = std::tmpfile();
         int calls = 0;
         std::thread::id worker;
-        const DvError result = dvc::cli::RunWithProgress("writing the EDID", [&] {
-            ++calls;
-            worker = std::this_thread::get_id();
-            std::this_thread::sleep_for(std::chrono::milliseconds(250));
-            return DvErrRefused;
-        }, file, show);
+        const DvError result = dvc::cli::RunWithProgress(
+            "writing the EDID",
+            [&] {
+                ++calls;
+                worker = std::this_thread::get_id();
+                std::this_thread::sleep_for(std::chrono::milliseconds(250));
+                return DvErrRefused;
+            },
+            file, show);
         std::string text(static_cast<std::size_t>(std::ftell(file)), '\0');
         std::rewind(file);
         text.resize(std::fread(text.data(), 1, text.size(), file));

@@ -32,8 +32,9 @@ protected:
     void TearDown() override { std::remove(state_.c_str()); }
 
     Outcome Run(const std::string& args) const {
-        const int raw = std::system(("DVC_SIM_STATE=" + state_ + " timeout 120 " DVCTL_PATH " " + args + " >" +
-                                     state_ + ".out 2>" + state_ + ".err </dev/null").c_str());
+        const int raw = std::system(("DVC_SIM_STATE=" + state_ + " timeout 120 " DVCTL_PATH " " + args + " >" + state_ +
+                                     ".out 2>" + state_ + ".err </dev/null")
+                                        .c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(state_ + ".out"), Slurp(state_ + ".err")};
     }
 
@@ -43,8 +44,10 @@ protected:
 // One session, in order, later steps reading what earlier ones set: the arguments, the exit status, the whole
 // lines that stdout must hold (split at '\n'), and what stderr must hold.
 const std::tuple<const char*, int, const char*, const char*> kSession[] = {
-    {"--sim list", 0, "2     21409001  CX2740           HID       HID, DDC/CI\n"
-                      "4     23100077  CG3180           HID       HID, DDC/CI, DDC/CI-1", ""},
+    {"--sim list", 0,
+     "2     21409001  CX2740           HID       HID, DDC/CI\n"
+     "4     23100077  CG3180           HID       HID, DDC/CI, DDC/CI-1",
+     ""},
     {"--sim info 17200455", 0, "  colour temperature: native, 5000 K, 6500 K, 9300 K, preset 0xfffe", ""},
     {"--sim info 4", 0, "CG3180 23100077 (monitor 4, found over HID)", ""},
     {"--sim features CX2740", 0, "  OSDLanguage — language of the on-screen display: get, set (osd-language)", ""},

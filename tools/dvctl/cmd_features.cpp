@@ -38,7 +38,8 @@ std::vector<Answer> AskAll(const Monitor& monitor) {
         }
         auto it = asked.find(f.supported.fn);
         if (it == asked.end())
-            it = asked.emplace(f.supported.fn, f.supported.fn(monitor.serial.c_str(), monitor.model.c_str()) != 0).first;
+            it =
+                asked.emplace(f.supported.fn, f.supported.fn(monitor.serial.c_str(), monitor.model.c_str()) != 0).first;
         answers.push_back({&f, it->second});
     }
     return answers;

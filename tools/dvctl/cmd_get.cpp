@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "command.hpp"
+#include "command_parts.hpp"
 #include "feature_access.hpp"
 #include "feature_listing.hpp"
-#include "command_parts.hpp"
 #include "session.hpp"
 
 namespace dvc::cli {

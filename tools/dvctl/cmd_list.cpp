@@ -28,8 +28,12 @@ void RunList(const GlobalOptions& global, const ListOptions& options) {
     if (options.json) {
         nlohmann::ordered_json out = nlohmann::ordered_json::array();
         for (const auto& m : session.Monitors())
-            out.push_back({{"index", m.index}, {"serial", m.serial}, {"model", m.model}, {"pathKind", m.firstKind},
-                           {"pathKindName", KindName(m.firstKind)}, {"paths", PathNames(m)}});
+            out.push_back({{"index", m.index},
+                           {"serial", m.serial},
+                           {"model", m.model},
+                           {"pathKind", m.firstKind},
+                           {"pathKindName", KindName(m.firstKind)},
+                           {"paths", PathNames(m)}});
         fmt::print("{}\n", out.dump(2));
         return;
     }

@@ -5,7 +5,8 @@
 namespace dvc::cli {
 
 void SelectionOptions::AddTo(CLI::App& command) {
-    channelOption = command.add_option("--channel", channel, "colour channel of a channel feature (0 red, 1 green, 2 blue)");
+    channelOption =
+        command.add_option("--channel", channel, "colour channel of a channel feature (0 red, 1 green, 2 blue)");
     indexOption = command.add_option("--index", index, "item of an item feature (a front key, an area, a segment)");
 }
 

@@ -42,9 +42,8 @@ int Selected(const Feature& feature, Selector wanted, const Selection& selection
     const auto& other = wanted == Selector::Channel ? selection.index : selection.channel;
     if (other.has_value())
         throw UsageError(fmt::format("{} takes {} N, not {}", feature.name, SelectorWord(wanted),
-                                                         SelectorWord(wanted == Selector::Channel ? Selector::Index : Selector::Channel)));
-    if (!given.has_value())
-        throw UsageError(fmt::format("{} needs {} N", feature.name, SelectorWord(wanted)));
+                                     SelectorWord(wanted == Selector::Channel ? Selector::Index : Selector::Channel)));
+    if (!given.has_value()) throw UsageError(fmt::format("{} needs {} N", feature.name, SelectorWord(wanted)));
     return *given;
 }
 
@@ -126,44 +125,43 @@ Reading ReadRange(const Feature& feature, Id id1, Id id2) {
 
 Reading ReadValue(const Feature& feature, Id id1, Id id2, int selected) {
     const std::string what = "reading " + std::string(feature.name);
-    return std::visit(
-        Overload{[&](const ValueGet& g) {
-                     int value = 0;
-                     Check(g.fn(id1, id2, &value), what);
-                     return Number("value", value);
-                 },
-                 [&](const ChannelGet& g) {
-                     int value = 0;
-                     Check(g.fn(id1, id2, &value, selected), what);
-                     return Number("value", value);
-                 },
-                 [&](const ItemGet& g) {
-                     int value = 0;
-                     Check(g.fn(id1, id2, selected, &value), what);
-                     return Number("value", value);
-                 },
-                 [&](const CountGet& g) { return Number("count", g.fn(id1, id2)); },
-                 [&](const BlockGet& g) { return Bytes(ReadBlock(g, id1, id2, what)); },
-                 [&](const FixedGet& g) {
-                     std::vector<uint8_t> data(static_cast<std::size_t>(g.length));
-                     Check(g.fn(id1, id2, data.data()), what);
-                     return Bytes(std::move(data));
-                 },
-                 [&](const XyGet& g) {
-                     double x = 0, y = 0;
-                     Check(g.fn(id1, id2, &x, &y), what);
-                     return Xy(x, y);
-                 },
-                 [&](const PairsGet& g) {
-                     std::vector<double> xy(2 * static_cast<std::size_t>(g.pairs));
-                     Check(g.fn(id1, id2, xy.data()), what);
-                     return Doubles(xy.data(), xy.size());
-                 },
-                 [&](const CustomGet& g) { return g.fn(id1, id2, selected); },
-                 [&](const std::monostate&) -> Reading {
-                     throw UsageError(fmt::format("{} cannot be read", feature.name));
-                 }},
-        feature.get);
+    return std::visit(Overload{[&](const ValueGet& g) {
+                                   int value = 0;
+                                   Check(g.fn(id1, id2, &value), what);
+                                   return Number("value", value);
+                               },
+                               [&](const ChannelGet& g) {
+                                   int value = 0;
+                                   Check(g.fn(id1, id2, &value, selected), what);
+                                   return Number("value", value);
+                               },
+                               [&](const ItemGet& g) {
+                                   int value = 0;
+                                   Check(g.fn(id1, id2, selected, &value), what);
+                                   return Number("value", value);
+                               },
+                               [&](const CountGet& g) { return Number("count", g.fn(id1, id2)); },
+                               [&](const BlockGet& g) { return Bytes(ReadBlock(g, id1, id2, what)); },
+                               [&](const FixedGet& g) {
+                                   std::vector<uint8_t> data(static_cast<std::size_t>(g.length));
+                                   Check(g.fn(id1, id2, data.data()), what);
+                                   return Bytes(std::move(data));
+                               },
+                               [&](const XyGet& g) {
+                                   double x = 0, y = 0;
+                                   Check(g.fn(id1, id2, &x, &y), what);
+                                   return Xy(x, y);
+                               },
+                               [&](const PairsGet& g) {
+                                   std::vector<double> xy(2 * static_cast<std::size_t>(g.pairs));
+                                   Check(g.fn(id1, id2, xy.data()), what);
+                                   return Doubles(xy.data(), xy.size());
+                               },
+                               [&](const CustomGet& g) { return g.fn(id1, id2, selected); },
+                               [&](const std::monostate&) -> Reading {
+                                   throw UsageError(fmt::format("{} cannot be read", feature.name));
+                               }},
+                      feature.get);
 }
 
 // A value as an error message quotes it: long blocks cut short.
@@ -188,8 +186,7 @@ std::vector<double> Numbers(const std::vector<std::string>& words) {
 std::vector<uint8_t> FixedBytes(const std::string& word, int length) {
     std::vector<uint8_t> bytes = ParseHex(word);
     if (static_cast<int>(bytes.size()) != length)
-        throw UsageError(fmt::format("\"{}\" is {} bytes; this block is exactly {}", word,
-                                                         bytes.size(), length));
+        throw UsageError(fmt::format("\"{}\" is {} bytes; this block is exactly {}", word, bytes.size(), length));
     return bytes;
 }
 
@@ -198,8 +195,8 @@ std::vector<uint8_t> FixedBytes(const std::string& word, int length) {
 Reading ReadFeature(const Feature& feature, const Monitor& monitor, const Selection& selection, bool range) {
     const char* id1 = monitor.serial.c_str();
     const char* id2 = monitor.model.c_str();
-    const bool onlyRange = std::holds_alternative<std::monostate>(feature.get) &&
-                           !std::holds_alternative<std::monostate>(feature.range);
+    const bool onlyRange =
+        std::holds_alternative<std::monostate>(feature.get) && !std::holds_alternative<std::monostate>(feature.range);
     if (range || onlyRange) {
         Selected(feature, Selector::None, selection);
         return ReadRange(feature, id1, id2);
@@ -216,48 +213,48 @@ Reading WriteFeature(const Feature& feature, const Monitor& monitor, const Selec
     const int selected = Selected(feature, SelectorOf(feature.set), selection);
     const int wanted = ValueCount(feature.set);
     if (static_cast<int>(words.size()) != wanted)
-        throw UsageError(fmt::format("{} takes {} as its value, not {} word{}", feature.name,
-                                                         ValueShape(feature.set), words.size(),
-                                                         words.size() == 1 ? "" : "s"));
+        throw UsageError(fmt::format("{} takes {} as its value, not {} word{}", feature.name, ValueShape(feature.set),
+                                     words.size(), words.size() == 1 ? "" : "s"));
     // Parse everything before the first call, so that a bad word changes nothing.
     Reading done;
     std::function<DvError()> call = std::visit(
-        Overload{[&](const ValueSet& s) -> std::function<DvError()> {
-                     const int v = ParseInt(words[0]);
-                     done = Number("value", v);
-                     return [=] { return s.fn(id1, id2, v); };
-                 },
-                 [&](const ChannelSet& s) -> std::function<DvError()> {
-                     const int v = ParseInt(words[0]);
-                     done = Number("value", v);
-                     return [=] { return s.fn(id1, id2, v, selected); };
-                 },
-                 [&](const ItemSet& s) -> std::function<DvError()> {
-                     const int v = ParseInt(words[0]);
-                     done = Number("value", v);
-                     return [=] { return s.fn(id1, id2, selected, v); };
-                 },
-                 [&](const BlockSet& s) -> std::function<DvError()> {
-                     auto bytes = ParseHex(words[0]);
-                     done = Bytes(bytes);
-                     return [=] { return s.fn(id1, id2, bytes.data(), static_cast<int>(bytes.size())); };
-                 },
-                 [&](const FixedSet& s) -> std::function<DvError()> {
-                     auto bytes = FixedBytes(words[0], s.length);
-                     done = Bytes(bytes);
-                     return [=] { return s.fn(id1, id2, bytes.data()); };
-                 },
-                 [&](const XySet& s) -> std::function<DvError()> {
-                     const auto v = Numbers(words);
-                     done = Xy(v[0], v[1]);
-                     return [=] { return s.fn(id1, id2, v[0], v[1]); };
-                 },
-                 [&](const PairsSet& s) -> std::function<DvError()> {
-                     const auto v = Numbers(words);
-                     done = Doubles(v.data(), v.size());
-                     return [=] { return s.fn(id1, id2, v.data()); };
-                 },
-                 [&](const std::monostate&) -> std::function<DvError()> { return [] { return DvErrInvalidParameter; }; }},
+        Overload{
+            [&](const ValueSet& s) -> std::function<DvError()> {
+                const int v = ParseInt(words[0]);
+                done = Number("value", v);
+                return [=] { return s.fn(id1, id2, v); };
+            },
+            [&](const ChannelSet& s) -> std::function<DvError()> {
+                const int v = ParseInt(words[0]);
+                done = Number("value", v);
+                return [=] { return s.fn(id1, id2, v, selected); };
+            },
+            [&](const ItemSet& s) -> std::function<DvError()> {
+                const int v = ParseInt(words[0]);
+                done = Number("value", v);
+                return [=] { return s.fn(id1, id2, selected, v); };
+            },
+            [&](const BlockSet& s) -> std::function<DvError()> {
+                auto bytes = ParseHex(words[0]);
+                done = Bytes(bytes);
+                return [=] { return s.fn(id1, id2, bytes.data(), static_cast<int>(bytes.size())); };
+            },
+            [&](const FixedSet& s) -> std::function<DvError()> {
+                auto bytes = FixedBytes(words[0], s.length);
+                done = Bytes(bytes);
+                return [=] { return s.fn(id1, id2, bytes.data()); };
+            },
+            [&](const XySet& s) -> std::function<DvError()> {
+                const auto v = Numbers(words);
+                done = Xy(v[0], v[1]);
+                return [=] { return s.fn(id1, id2, v[0], v[1]); };
+            },
+            [&](const PairsSet& s) -> std::function<DvError()> {
+                const auto v = Numbers(words);
+                done = Doubles(v.data(), v.size());
+                return [=] { return s.fn(id1, id2, v.data()); };
+            },
+            [&](const std::monostate&) -> std::function<DvError()> { return [] { return DvErrInvalidParameter; }; }},
         feature.set);
     Check(Call(feature, call), fmt::format("setting {} to {}", feature.name, Shortened(done.text)));
     return done;
@@ -268,32 +265,33 @@ Reading RunFeature(const Feature& feature, const Monitor& monitor, const std::ve
     const char* id2 = monitor.model.c_str();
     const auto wrongCount = [&](int wanted, const char* shape) {
         return UsageError(fmt::format("{} takes {}{}, not {} word{}", feature.name, wanted == 0 ? "no arguments" : "",
-                                   shape, words.size(), words.size() == 1 ? "" : "s"));
+                                      shape, words.size(), words.size() == 1 ? "" : "s"));
     };
     Reading done;
-    const DvError result = std::visit(
-        Overload{[&](const Command& c) {
-                     if (!words.empty()) throw wrongCount(0, "");
-                     return Call(feature, [=] { return c.fn(id1, id2); });
-                 },
-                 [&](const ArgsCommand& c) {
-                     if (static_cast<int>(words.size()) != c.count) throw wrongCount(c.count, c.arguments);
-                     std::vector<int> arguments;
-                     for (const auto& w : words) arguments.push_back(ParseInt(w));
-                     done.fields["arguments"] = arguments;
-                     return Call(feature, [=] { return c.fn(id1, id2, arguments); });
-                 },
-                 [&](const std::monostate&) -> DvError {
-                     throw UsageError(fmt::format("{} is not an action", feature.name));
-                 }},
-        feature.run);
+    const DvError result = std::visit(Overload{[&](const Command& c) {
+                                                   if (!words.empty()) throw wrongCount(0, "");
+                                                   return Call(feature, [=] { return c.fn(id1, id2); });
+                                               },
+                                               [&](const ArgsCommand& c) {
+                                                   if (static_cast<int>(words.size()) != c.count)
+                                                       throw wrongCount(c.count, c.arguments);
+                                                   std::vector<int> arguments;
+                                                   for (const auto& w : words) arguments.push_back(ParseInt(w));
+                                                   done.fields["arguments"] = arguments;
+                                                   return Call(feature, [=] { return c.fn(id1, id2, arguments); });
+                                               },
+                                               [&](const std::monostate&) -> DvError {
+                                                   throw UsageError(fmt::format("{} is not an action", feature.name));
+                                               }},
+                                      feature.run);
     Check(result, "running " + std::string(feature.name));
     done.text = "done";
     return done;
 }
 
 bool CanRead(const Feature& feature) {
-    return !std::holds_alternative<std::monostate>(feature.get) || !std::holds_alternative<std::monostate>(feature.range);
+    return !std::holds_alternative<std::monostate>(feature.get) ||
+           !std::holds_alternative<std::monostate>(feature.range);
 }
 
 bool CanSet(const Feature& feature) { return !std::holds_alternative<std::monostate>(feature.set); }

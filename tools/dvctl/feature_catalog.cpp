@@ -54,7 +54,8 @@ Built Build() {
         Fill(f.run, hand.run, hand, "run", built.conflicts);
         if (f.supported.fn == nullptr) f.supported = hand.supported;
         else if (hand.supported.fn != nullptr && hand.supported.fn != f.supported.fn)
-            built.conflicts.push_back(std::string(hand.stem) + ": the table and a hand-written entry ask different Supported exports");
+            built.conflicts.push_back(std::string(hand.stem) +
+                                      ": the table and a hand-written entry ask different Supported exports");
         if (hand.progress != nullptr) f.progress = hand.progress;
     }
     std::sort(built.features.begin(), built.features.end(),

@@ -13,7 +13,8 @@ std::string Describe(const Feature& feature) {
     std::string names = feature.name;
     for (const auto& alias : AliasesOf(feature)) names += ", " + alias;
     return fmt::format("{} — {}: {} ({})", feature.stem, feature.words,
-                       ops.empty() ? std::string("no get or set here") : fmt::format("{}", fmt::join(ops, ", ")), names);
+                       ops.empty() ? std::string("no get or set here") : fmt::format("{}", fmt::join(ops, ", ")),
+                       names);
 }
 
 nlohmann::ordered_json DescribeJson(const Feature& feature) {
@@ -37,8 +38,8 @@ void PrintFeatures(const std::function<bool(const Feature&)>& keep, bool json) {
 const Feature& Resolve(const std::string& name) {
     if (const Feature* f = FindFeature(name)) return *f;
     const auto close = ClosestNames(name);
-    std::string hint = close.empty() ? "dvctl get MONITOR lists the names"
-                                     : fmt::format("did you mean {}?", fmt::join(close, ", "));
+    std::string hint =
+        close.empty() ? "dvctl get MONITOR lists the names" : fmt::format("did you mean {}?", fmt::join(close, ", "));
     throw UsageError(fmt::format("no feature is called \"{}\"; {}", name, hint));
 }
 

@@ -13,8 +13,7 @@ int main(int argc, char** argv) {
     dvc::cli::GlobalOptions global;
     // A flag that takes an optional value: --sim alone means the default
     // world, --sim=NAME another one; without it the real monitors are used.
-    app.add_flag("--sim{default}", global.simWorld,
-                 "use a virtual world of monitors (--sim=WORLD; name or path)")
+    app.add_flag("--sim{default}", global.simWorld, "use a virtual world of monitors (--sim=WORLD; name or path)")
         ->expected(0, 1);
     dvc::cli::AddListCommand(app, global);
     dvc::cli::AddInfoCommand(app, global);

@@ -99,14 +99,16 @@ nlohmann::ordered_json ToJson(const Monitor& monitor, const ModelFacts& facts) {
     for (const auto& g : facts.gamma)
         gamma.push_back({{"value", std::round(g.value * 1000.0) / 1000.0}, {"index", g.index}});
     nlohmann::ordered_json flavors = nlohmann::ordered_json::array();
-    for (const auto& f : facts.flavors) flavors.push_back({{"flavor", f.flavor}, {"modes", f.modes}, {"features", f.features}});
+    for (const auto& f : facts.flavors)
+        flavors.push_back({{"flavor", f.flavor}, {"modes", f.modes}, {"features", f.features}});
     return {
         {"index", monitor.index},
         {"serial", monitor.serial},
         {"model", monitor.model},
         {"pathKind", monitor.firstKind},
         {"modeCount", facts.modeCount},
-        {"nativeLutBitDepth", facts.lutDepth ? nlohmann::ordered_json(*facts.lutDepth) : nlohmann::ordered_json(nullptr)},
+        {"nativeLutBitDepth",
+         facts.lutDepth ? nlohmann::ordered_json(*facts.lutDepth) : nlohmann::ordered_json(nullptr)},
         {"panelRevision", facts.panelRevision},
         {"mediaEmulationCount", facts.mediaEmulationCount},
         {"gamma", gamma},
@@ -122,7 +124,8 @@ std::string Capabilities(const ModelFacts& facts) {
     std::vector<std::string> words;
     words.push_back(facts.modeCount > 0 ? fmt::format("{} picture modes", facts.modeCount) : "no picture modes");
     words.push_back(facts.lutDepth ? fmt::format("{}-bit native LUT", *facts.lutDepth) : "no native LUT");
-    if (facts.mediaEmulationCount > 0) words.push_back(fmt::format("{} media emulation tables", facts.mediaEmulationCount));
+    if (facts.mediaEmulationCount > 0)
+        words.push_back(fmt::format("{} media emulation tables", facts.mediaEmulationCount));
     if (!facts.flavors.empty()) words.push_back(fmt::format("{} preset flavors", facts.flavors.size()));
     return fmt::format("{}", fmt::join(words, ", "));
 }
@@ -137,10 +140,12 @@ std::string ToText(const Monitor& monitor, const ModelFacts& facts) {
     out += fmt::format("  panel revision:     {}\n", facts.panelRevision);
     std::vector<std::string> gamma;
     for (const auto& g : facts.gamma) gamma.push_back(fmt::format("{} [{}]", GammaText(g.value), g.index));
-    out += fmt::format("  gamma:              {}\n", gamma.empty() ? "none" : fmt::format("{}", fmt::join(gamma, ", ")));
+    out +=
+        fmt::format("  gamma:              {}\n", gamma.empty() ? "none" : fmt::format("{}", fmt::join(gamma, ", ")));
     std::vector<std::string> temps;
     for (const int t : facts.colourTemperatures) temps.push_back(ColourTemperatureText(t));
-    out += fmt::format("  colour temperature: {}\n", temps.empty() ? "none" : fmt::format("{}", fmt::join(temps, ", ")));
+    out +=
+        fmt::format("  colour temperature: {}\n", temps.empty() ? "none" : fmt::format("{}", fmt::join(temps, ", ")));
     out += fmt::format("  input ports:        {}\n",
                        facts.inputPorts.empty() ? "none" : fmt::format("{}", fmt::join(facts.inputPorts, ", ")));
     if (facts.flavors.empty()) {
@@ -148,7 +153,8 @@ std::string ToText(const Monitor& monitor, const ModelFacts& facts) {
     } else {
         out += "  flavors:\n";
         for (const auto& f : facts.flavors)
-            out += fmt::format("    flavor {:<3} modes {:<10} features {}\n", f.flavor, fmt::format("{}", fmt::join(f.modes, ",")),
+            out += fmt::format("    flavor {:<3} modes {:<10} features {}\n", f.flavor,
+                               fmt::format("{}", fmt::join(f.modes, ",")),
                                f.features.empty() ? "none" : fmt::format("{}", fmt::join(f.features, ",")));
     }
     return out;

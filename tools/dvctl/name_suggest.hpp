@@ -14,7 +14,6 @@ std::size_t EditDistance(std::string_view a, std::string_view b);
 // The candidates closest to `typed`, closest first, at most `limit`: those
 // within a third of the typed length in edits (at least 2), then those that
 // contain it or that it contains.
-std::vector<std::string> Closest(std::string_view typed, const std::vector<std::string>& candidates,
-                                 std::size_t limit);
+std::vector<std::string> Closest(std::string_view typed, const std::vector<std::string>& candidates, std::size_t limit);
 
 }  // namespace dvc::cli

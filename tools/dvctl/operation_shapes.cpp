@@ -14,18 +14,17 @@ Overload(F...) -> Overload<F...>;
 }  // namespace
 
 Selector SelectorOf(const Getter& get) {
-    return std::visit(Overload{[](const ChannelGet&) { return Selector::Channel; },
-                               [](const ItemGet&) { return Selector::Index; },
-                               [](const CustomGet& g) { return g.selector; },
-                               [](const auto&) { return Selector::None; }},
-                      get);
+    return std::visit(
+        Overload{[](const ChannelGet&) { return Selector::Channel; }, [](const ItemGet&) { return Selector::Index; },
+                 [](const CustomGet& g) { return g.selector; }, [](const auto&) { return Selector::None; }},
+        get);
 }
 
 Selector SelectorOf(const Setter& set) {
-    return std::visit(Overload{[](const ChannelSet&) { return Selector::Channel; },
-                               [](const ItemSet&) { return Selector::Index; },
-                               [](const auto&) { return Selector::None; }},
-                      set);
+    return std::visit(
+        Overload{[](const ChannelSet&) { return Selector::Channel; }, [](const ItemSet&) { return Selector::Index; },
+                 [](const auto&) { return Selector::None; }},
+        set);
 }
 
 int ValueCount(const Setter& set) {

@@ -33,38 +33,85 @@ struct Ask {
     const char* name = nullptr;
 };
 
-struct ValueGet { DvError (*fn)(Id, Id, int*); };
-struct ChannelGet { DvError (*fn)(Id, Id, int*, int channel); };
-struct ItemGet { DvError (*fn)(Id, Id, int index, int*); };
-struct CountGet { int (*fn)(Id, Id); };
-struct BlockGet { DvError (*fn)(Id, Id, uint8_t*, int* size); };
-struct FixedGet { DvError (*fn)(Id, Id, uint8_t*); int length; };
-struct XyGet { DvError (*fn)(Id, Id, double* x, double* y); };
-struct PairsGet { DvError (*fn)(Id, Id, double* xy); int pairs; };
+struct ValueGet {
+    DvError (*fn)(Id, Id, int*);
+};
+struct ChannelGet {
+    DvError (*fn)(Id, Id, int*, int channel);
+};
+struct ItemGet {
+    DvError (*fn)(Id, Id, int index, int*);
+};
+struct CountGet {
+    int (*fn)(Id, Id);
+};
+struct BlockGet {
+    DvError (*fn)(Id, Id, uint8_t*, int* size);
+};
+struct FixedGet {
+    DvError (*fn)(Id, Id, uint8_t*);
+    int length;
+};
+struct XyGet {
+    DvError (*fn)(Id, Id, double* x, double* y);
+};
+struct PairsGet {
+    DvError (*fn)(Id, Id, double* xy);
+    int pairs;
+};
 // A read of a shape of its own; throws a Failure when the export fails.
-struct CustomGet { Reading (*fn)(Id, Id, int selected); Selector selector; };
+struct CustomGet {
+    Reading (*fn)(Id, Id, int selected);
+    Selector selector;
+};
 
 using Getter = std::variant<std::monostate, ValueGet, ChannelGet, ItemGet, CountGet, BlockGet, FixedGet, XyGet,
                             PairsGet, CustomGet>;
 
-struct ValueSet { DvError (*fn)(Id, Id, int); };
-struct ChannelSet { DvError (*fn)(Id, Id, int value, int channel); };
-struct ItemSet { DvError (*fn)(Id, Id, int index, int value); };
-struct BlockSet { DvError (*fn)(Id, Id, const uint8_t*, int size); };
-struct FixedSet { DvError (*fn)(Id, Id, const uint8_t*); int length; };
-struct XySet { DvError (*fn)(Id, Id, double x, double y); };
-struct PairsSet { DvError (*fn)(Id, Id, const double* xy); int pairs; };
+struct ValueSet {
+    DvError (*fn)(Id, Id, int);
+};
+struct ChannelSet {
+    DvError (*fn)(Id, Id, int value, int channel);
+};
+struct ItemSet {
+    DvError (*fn)(Id, Id, int index, int value);
+};
+struct BlockSet {
+    DvError (*fn)(Id, Id, const uint8_t*, int size);
+};
+struct FixedSet {
+    DvError (*fn)(Id, Id, const uint8_t*);
+    int length;
+};
+struct XySet {
+    DvError (*fn)(Id, Id, double x, double y);
+};
+struct PairsSet {
+    DvError (*fn)(Id, Id, const double* xy);
+    int pairs;
+};
 
 using Setter = std::variant<std::monostate, ValueSet, ChannelSet, ItemSet, BlockSet, FixedSet, XySet, PairsSet>;
 
-struct IntRange { DvError (*fn)(Id, Id, int* maximum, int* minimum); };
-struct DoubleRange { DvError (*fn)(Id, Id, double* maximum, double* minimum); };
+struct IntRange {
+    DvError (*fn)(Id, Id, int* maximum, int* minimum);
+};
+struct DoubleRange {
+    DvError (*fn)(Id, Id, double* maximum, double* minimum);
+};
 
 using Ranger = std::variant<std::monostate, IntRange, DoubleRange>;
 
-struct Command { DvError (*fn)(Id, Id); };
+struct Command {
+    DvError (*fn)(Id, Id);
+};
 // An action that takes whole numbers: `arguments` names them for help.
-struct ArgsCommand { DvError (*fn)(Id, Id, const std::vector<int>&); int count; const char* arguments; };
+struct ArgsCommand {
+    DvError (*fn)(Id, Id, const std::vector<int>&);
+    int count;
+    const char* arguments;
+};
 
 using Runner = std::variant<std::monostate, Command, ArgsCommand>;
 

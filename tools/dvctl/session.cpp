@@ -37,8 +37,8 @@ bool IsIndex(const std::string& name) {
 }  // namespace
 
 const std::vector<PathKind>& ProbedKinds() {
-    static const std::vector<PathKind> kinds{{DvPathHID, "HID"}, {DvPathDDCCIType0, "DDC/CI"},
-                                             {DvPathDDCCIType1, "DDC/CI-1"}};
+    static const std::vector<PathKind> kinds{
+        {DvPathHID, "HID"}, {DvPathDDCCIType0, "DDC/CI"}, {DvPathDDCCIType1, "DDC/CI-1"}};
     return kinds;
 }
 
@@ -79,10 +79,11 @@ const Monitor& Session::Find(const std::string& name) const {
     }
     for (const auto& m : monitors_)
         if (m.serial == name) return m;
-    const auto byModel = std::count_if(monitors_.begin(), monitors_.end(), [&](const Monitor& m) { return m.model == name; });
+    const auto byModel =
+        std::count_if(monitors_.begin(), monitors_.end(), [&](const Monitor& m) { return m.model == name; });
     if (byModel > 1)
-        throw Failure(DvErrInvalidParameter,
-                      "\"" + name + "\" is the model of " + std::to_string(byModel) + " monitors; name one by serial number");
+        throw Failure(DvErrInvalidParameter, "\"" + name + "\" is the model of " + std::to_string(byModel) +
+                                                 " monitors; name one by serial number");
     for (const auto& m : monitors_)
         if (m.model == name) return m;
     throw Failure(DvErrFailed, "no monitor is named \"" + name + "\"; dvctl list shows them");

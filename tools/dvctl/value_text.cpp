@@ -47,8 +47,7 @@ int ParseInt(std::string_view text) {
     // Hex numbers may name a 32-bit pattern (0xFFFFFFFF); decimal ones must fit.
     std::uint64_t magnitude = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude, base);
-    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size())
-        Bad(text, "a whole number");
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) Bad(text, "a whole number");
     const std::int64_t value = negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
     const bool pattern = base == 16 && !negative && magnitude <= std::numeric_limits<std::uint32_t>::max();
     if (!pattern && (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()))

@@ -5,13 +5,12 @@
 
 extern "C" {
 
-int32_t Colour_GetMatrix(void** matrix, int32_t kind, colour red, colour green, colour blue,
-                         colour white) {
+int32_t Colour_GetMatrix(void** matrix, int32_t kind, colour red, colour green, colour blue, colour white) {
     if (matrix == nullptr) return CHROMALIB_ERR_INVALID_PARAMETER;
     *matrix = nullptr;
     if (kind != 0) return CHROMALIB_ERR_INVALID_PARAMETER;
     const auto m = dvc::chromalib::RgbToXyz({{{red.x, red.y}, {green.x, green.y}, {blue.x, blue.y}}},
-                                       {white.x, white.y}, white.Y == 0.0 ? 1.0 : white.Y);
+                                            {white.x, white.y}, white.Y == 0.0 ? 1.0 : white.Y);
     if (!m) return CHROMALIB_ERR_SINGULAR;
     try {
         *matrix = dvc::chromalib::AdoptMatrix(*m);

@@ -11,14 +11,11 @@ namespace {
 constexpr double kSingularRatio = 1e-12;
 
 double Det(const Matrix3& m) {
-    return m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) -
-           m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0]) +
+    return m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) - m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0]) +
            m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
 }
 
-double ColumnLength(const Matrix3& m, int column) {
-    return std::hypot(m[0][column], m[1][column], m[2][column]);
-}
+double ColumnLength(const Matrix3& m, int column) { return std::hypot(m[0][column], m[1][column], m[2][column]); }
 
 // Matrix m with column `column` replaced by v (Cramer's rule).
 Matrix3 WithColumn(Matrix3 m, int column, const std::array<double, 3>& v) {
@@ -33,8 +30,7 @@ std::optional<std::array<double, 3>> XyzAtUnitY(Chromaticity c) {
 
 }  // namespace
 
-std::optional<Matrix3> RgbToXyz(const std::array<Chromaticity, 3>& primaries,
-                                Chromaticity white, double whiteY) {
+std::optional<Matrix3> RgbToXyz(const std::array<Chromaticity, 3>& primaries, Chromaticity white, double whiteY) {
     Matrix3 p{};
     for (int column = 0; column < 3; ++column) {
         const auto xyz = XyzAtUnitY(primaries[column]);

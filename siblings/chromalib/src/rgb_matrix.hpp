@@ -16,7 +16,6 @@ struct Chromaticity {
 // Columns: the primaries' XYZ at Y = 1, each scaled so that the columns
 // add up to the white's XYZ at luminance whiteY. nullopt when no finite
 // matrix exists (a y of 0, collinear primaries, a value not finite).
-std::optional<Matrix3> RgbToXyz(const std::array<Chromaticity, 3>& primaries,
-                                Chromaticity white, double whiteY);
+std::optional<Matrix3> RgbToXyz(const std::array<Chromaticity, 3>& primaries, Chromaticity white, double whiteY);
 
 }  // namespace dvc::chromalib

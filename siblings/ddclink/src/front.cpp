@@ -13,7 +13,9 @@ using transport::Guard;
 transport::Front<Backend> g_front(&SimBackend, &HardwareBackend);
 int32_t g_type = 0;
 
-Backend& Switch() { return g_front.Switch([](Backend& old) { old.Release(); }); }
+Backend& Switch() {
+    return g_front.Switch([](Backend& old) { old.Release(); });
+}
 
 }  // namespace
 

@@ -59,8 +59,7 @@ int32_t DvHIDSetData(uint32_t handle, uint32_t code, const void* buffer, uint32_
     return g_front.Forward(DvErrFailed, &Backend::SetData, handle, code, buffer, size, option);
 }
 
-int32_t DvHIDSetDataNoCheckResult(uint32_t handle, uint32_t code, const void* buffer, uint32_t size,
-                                  uint32_t option) {
+int32_t DvHIDSetDataNoCheckResult(uint32_t handle, uint32_t code, const void* buffer, uint32_t size, uint32_t option) {
     return g_front.Forward(DvErrFailed, &Backend::SetDataNoCheckResult, handle, code, buffer, size, option);
 }
 

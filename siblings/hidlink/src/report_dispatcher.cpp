@@ -40,8 +40,7 @@ bool ReportDispatcher::Unregister(uint32_t handle, bool call_teardown) {
     if (call_teardown && reg.teardown != nullptr) {
         try {
             reg.teardown(handle, reg.context);
-        } catch (...) {
-        }
+        } catch (...) {}
     }
     return true;
 }
@@ -96,8 +95,8 @@ void ReportDispatcher::Run() {
         delivering_ = p.handle;
         lock.unlock();
         try {
-            reg.report(p.handle, p.code, p.data.empty() ? nullptr : p.data.data(),
-                       static_cast<uint32_t>(p.data.size()), reg.context);
+            reg.report(p.handle, p.code, p.data.empty() ? nullptr : p.data.data(), static_cast<uint32_t>(p.data.size()),
+                       reg.context);
         } catch (...) {
             // A host callback that throws loses that report, not the thread.
         }

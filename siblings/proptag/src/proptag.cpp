@@ -20,8 +20,8 @@ extern "C" {
 int32_t DvpTagParse(const void* block, const uint32_t* length) {
     if (block == nullptr || length == nullptr) return PROPTAG_ERR_INVALID_PARAMETER;
     try {
-        auto parsed = dvc::proptag::TagBlock::Parse(
-            std::span<const uint8_t>(static_cast<const uint8_t*>(block), *length));
+        auto parsed =
+            dvc::proptag::TagBlock::Parse(std::span<const uint8_t>(static_cast<const uint8_t*>(block), *length));
         if (parsed.code != PROPTAG_OK) return parsed.code;
         std::lock_guard lock(g_mutex);
         g_current = std::move(parsed.block);
@@ -42,8 +42,7 @@ int32_t DvpGetTagDataSize(const uint16_t* tag, uint16_t* size) {
 }
 
 int32_t DvpGetTagData(const uint16_t* tag, void* buffer, uint16_t* size) {
-    if (tag == nullptr || buffer == nullptr || size == nullptr)
-        return PROPTAG_ERR_INVALID_PARAMETER;
+    if (tag == nullptr || buffer == nullptr || size == nullptr) return PROPTAG_ERR_INVALID_PARAMETER;
     std::lock_guard lock(g_mutex);
     if (!g_current) return PROPTAG_ERR_NO_BLOCK;
     const auto data = g_current->Find(*tag);

@@ -15,8 +15,7 @@ extern "C" {
 
 /* hidlink's queue for reports the monitors send; called on the sender's
  * thread, hidlink delivers them on its own. */
-typedef void (*DvSimReportSink)(uint32_t handle, uint32_t code, const void *data,
-                                uint32_t size, void *sink_context);
+typedef void (*DvSimReportSink)(uint32_t handle, uint32_t code, const void* data, uint32_t size, void* sink_context);
 
 typedef struct DvSimBackend {
     uint32_t abi;  /* DVCSIM_BACKEND_ABI */
@@ -29,30 +28,28 @@ typedef struct DvSimBackend {
     int32_t (*ddc_set_communication_type)(int32_t type);
     int32_t (*ddc_find)(void);
     int32_t (*ddc_is_supported)(uint32_t index, uint32_t code);
-    int32_t (*ddc_get_fixed_data)(uint32_t index, uint32_t code, int32_t *maximum,
-                                  int32_t *minimum, uint32_t *length);
-    int32_t (*ddc_get_value)(uint32_t index, uint32_t code, uint32_t *value);
-    int32_t (*ddc_set_value)(uint32_t index, uint32_t code, const uint32_t *value);
-    int32_t (*ddc_get_data)(uint32_t index, uint32_t code, void *buffer, uint32_t size);
-    int32_t (*ddc_set_data)(uint32_t index, uint32_t code, const void *buffer, uint32_t size);
+    int32_t (*ddc_get_fixed_data)(uint32_t index, uint32_t code, int32_t* maximum, int32_t* minimum, uint32_t* length);
+    int32_t (*ddc_get_value)(uint32_t index, uint32_t code, uint32_t* value);
+    int32_t (*ddc_set_value)(uint32_t index, uint32_t code, const uint32_t* value);
+    int32_t (*ddc_get_data)(uint32_t index, uint32_t code, void* buffer, uint32_t size);
+    int32_t (*ddc_set_data)(uint32_t index, uint32_t code, const void* buffer, uint32_t size);
     int32_t (*ddc_release)(void);
 
     int32_t (*hid_find)(void);
-    int32_t (*hid_retrieve)(uint32_t index, uint32_t *handle);
-    int32_t (*hid_get_fixed_data)(uint32_t handle, uint32_t code, int32_t *maximum,
-                                  int32_t *minimum, int32_t *flag, uint32_t *length);
-    int32_t (*hid_get_value)(uint32_t handle, uint32_t code, uint32_t *value);
+    int32_t (*hid_retrieve)(uint32_t index, uint32_t* handle);
+    int32_t (*hid_get_fixed_data)(uint32_t handle, uint32_t code, int32_t* maximum, int32_t* minimum, int32_t* flag,
+                                  uint32_t* length);
+    int32_t (*hid_get_value)(uint32_t handle, uint32_t code, uint32_t* value);
     int32_t (*hid_set_value)(uint32_t handle, uint32_t code, uint32_t value, uint32_t option);
-    int32_t (*hid_get_data)(uint32_t handle, uint32_t code, void *buffer, uint32_t size);
-    int32_t (*hid_set_data)(uint32_t handle, uint32_t code, const void *buffer,
-                            uint32_t size, uint32_t option);
-    int32_t (*hid_set_data_no_check_result)(uint32_t handle, uint32_t code, const void *buffer,
-                                            uint32_t size, uint32_t option);
+    int32_t (*hid_get_data)(uint32_t handle, uint32_t code, void* buffer, uint32_t size);
+    int32_t (*hid_set_data)(uint32_t handle, uint32_t code, const void* buffer, uint32_t size, uint32_t option);
+    int32_t (*hid_set_data_no_check_result)(uint32_t handle, uint32_t code, const void* buffer, uint32_t size,
+                                            uint32_t option);
     /* Reports: the monitor starts or stops sending; hidlink keeps the
      * callbacks and its delivery thread. */
     int32_t (*hid_report_on)(uint32_t handle);
     int32_t (*hid_report_off)(uint32_t handle);
-    void (*hid_set_report_sink)(DvSimReportSink sink, void *sink_context);
+    void (*hid_set_report_sink)(DvSimReportSink sink, void* sink_context);
     int32_t (*hid_supports_critical_section)(uint32_t handle);
     int32_t (*hid_enter_critical_section)(uint32_t handle);
     int32_t (*hid_exit_critical_section)(uint32_t handle);
@@ -60,7 +57,7 @@ typedef struct DvSimBackend {
 } DvSimBackend;
 
 /* Exported by libdvcsim.so.1. */
-const DvSimBackend *dvcsim_backend(void);
+const DvSimBackend* dvcsim_backend(void);
 
 #ifdef __cplusplus
 }

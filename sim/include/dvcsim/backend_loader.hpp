@@ -17,8 +17,7 @@ inline const DvSimBackend* TableOf(void* lib) {
     auto entry = reinterpret_cast<Entry>(dlsym(lib, DVCSIM_BACKEND_SYMBOL));
     if (entry == nullptr) return nullptr;
     const DvSimBackend* table = entry();
-    if (table == nullptr || table->abi != DVCSIM_BACKEND_ABI || table->size < sizeof(DvSimBackend))
-        return nullptr;
+    if (table == nullptr || table->abi != DVCSIM_BACKEND_ABI || table->size < sizeof(DvSimBackend)) return nullptr;
     return table;
 }
 

@@ -20,13 +20,13 @@ enum class FaultKind : uint8_t {
 };
 
 struct FaultRule {
-    std::optional<Link> link;       // any link when empty
-    std::string serial;             // any monitor when empty
+    std::optional<Link> link;  // any link when empty
+    std::string serial;        // any monitor when empty
     Op op = Op::GetValue;
-    std::optional<uint32_t> code;   // any code when empty
-    uint32_t skip = 0;              // matching calls let through first: skip = n-1 faults the n-th
-    uint32_t count = 1;             // calls faulted; 0 = every later match
-    double probability = 1.0;       // chance that an eligible call faults (seeded, see SeedFaults)
+    std::optional<uint32_t> code;  // any code when empty
+    uint32_t skip = 0;             // matching calls let through first: skip = n-1 faults the n-th
+    uint32_t count = 1;            // calls faulted; 0 = every later match
+    double probability = 1.0;      // chance that an eligible call faults (seeded, see SeedFaults)
     FaultKind kind = FaultKind::Result;
     int32_t result = DvErrFailed;
     uint32_t keep_bytes = 0;

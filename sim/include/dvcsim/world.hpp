@@ -44,13 +44,13 @@ std::vector<std::string> BuiltinProfiles();
 
 // One monitor of the active world, as the transports present it.
 struct MonitorInfo {
-    std::string serial;          // 8 characters
-    std::string model;           // without padding
-    std::string profile;         // model profile name
-    bool ddcci = false;          // reachable over DDC/CI
+    std::string serial;                // 8 characters
+    std::string model;                 // without padding
+    std::string profile;               // model profile name
+    bool ddcci = false;                // reachable over DDC/CI
     std::vector<int32_t> ddcci_types;  // communication types it answers on
-    bool hid = false;            // reachable over HID
-    uint32_t hid_handle = 0;     // hidlink handle (never 0 when hid)
+    bool hid = false;                  // reachable over HID
+    uint32_t hid_handle = 0;           // hidlink handle (never 0 when hid)
 };
 std::vector<MonitorInfo> Monitors();
 

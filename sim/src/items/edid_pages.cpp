@@ -31,7 +31,9 @@ std::vector<uint8_t> BuildEdid(const Identity& id, const Primaries& p, const std
     std::vector<uint8_t> e(256, 0);
     const uint8_t header[8] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};
     std::copy(header, header + 8, e.begin());
-    auto letter = [&](std::size_t i) { return static_cast<uint16_t>((maker.size() > i ? maker[i] : 'A') - 'A' + 1) & 31; };
+    auto letter = [&](std::size_t i) {
+        return static_cast<uint16_t>((maker.size() > i ? maker[i] : 'A') - 'A' + 1) & 31;
+    };
     uint16_t mfg = static_cast<uint16_t>(letter(0) << 10 | letter(1) << 5 | letter(2));
     e[8] = static_cast<uint8_t>(mfg >> 8);
     e[9] = static_cast<uint8_t>(mfg);
@@ -43,14 +45,14 @@ std::vector<uint8_t> BuildEdid(const Identity& id, const Primaries& p, const std
     for (char ch : id.serial)
         if (ch >= '0' && ch <= '9') serial = serial * 10 + static_cast<uint32_t>(ch - '0');
     for (int i = 0; i < 4; ++i) e[12 + i] = static_cast<uint8_t>(serial >> (8 * i));
-    e[16] = 10;    // week
-    e[17] = 33;    // 2023
+    e[16] = 10;  // week
+    e[17] = 33;  // 2023
     e[18] = 1;
     e[19] = 4;     // EDID 1.4
     e[20] = 0xA5;  // digital, 10 bits, DisplayPort
     e[21] = 60;    // cm
     e[22] = 34;
-    e[23] = 120;   // gamma 2.2
+    e[23] = 120;  // gamma 2.2
     e[24] = 0x06;
     std::array<uint16_t, 8> v{};
     for (std::size_t i = 0; i < 8; ++i) v[i] = static_cast<uint16_t>(std::lround(p.xy[i] * 1024.0) & 0x3FF);
@@ -80,7 +82,8 @@ class EdidPagesItem final : public Item {
 public:
     explicit EdidPagesItem(const ItemConfig& c) : Item(c.code) {
         const std::string& w = c.where;
-        json::OnlyKeys(c.entry, {"kind", "links", "data_code", "page", "pages", "edid", "primaries", "maker", "comment"}, w);
+        json::OnlyKeys(c.entry,
+                       {"kind", "links", "data_code", "page", "pages", "edid", "primaries", "maker", "comment"}, w);
         data_code_ = json::ValueOr(c.entry, "data_code", c.code + 1, w);
         pages_ = json::ValueOr(c.entry, "pages", 6, w);
         page_ = json::ValueOr(c.entry, "page", 1, w);

@@ -23,9 +23,7 @@ public:
     int32_t GetData(Context& ctx, uint32_t, uint8_t* out, uint32_t size) const override {
         return CopyOut(Block(ctx.identity()), out, size);
     }
-    int32_t SetData(Context&, uint32_t, const uint8_t*, uint32_t, uint32_t) const override {
-        return DvErrRefused;
-    }
+    int32_t SetData(Context&, uint32_t, const uint8_t*, uint32_t, uint32_t) const override { return DvErrRefused; }
 };
 
 const ItemKindRegistrar kIdentification("identification",

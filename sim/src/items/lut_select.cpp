@@ -12,7 +12,8 @@ class LutSelectItem final : public Item {
 public:
     explicit LutSelectItem(const ItemConfig& c) : Item(c.code), hid_(c.link == Link::HID) {
         const std::string& w = c.where;
-        json::OnlyKeys(c.entry, {"kind", "links", "data_code", "blocks", "block_size", "select_by", "fill", "comment"}, w);
+        json::OnlyKeys(c.entry, {"kind", "links", "data_code", "blocks", "block_size", "select_by", "fill", "comment"},
+                       w);
         data_code_ = json::ValueOr(c.entry, "data_code", c.code + 1, w);
         if (data_code_ == c.code) throw ConfigError(w + ".data_code: must differ from the select code");
         blocks_ = json::ValueOr(c.entry, "blocks", 256, w);
@@ -96,7 +97,8 @@ private:
     bool data_select_ = false, ramp_ = true;
 };
 
-const ItemKindRegistrar kLutSelect("lut-select", [](const ItemConfig& c) { return std::make_unique<LutSelectItem>(c); });
+const ItemKindRegistrar kLutSelect("lut-select",
+                                   [](const ItemConfig& c) { return std::make_unique<LutSelectItem>(c); });
 
 }  // namespace
 }  // namespace dvc::sim

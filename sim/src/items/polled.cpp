@@ -119,7 +119,8 @@ private:
             const Cell* c = st.Get(ctx.Key(code(), kStart));
             uint64_t start = 0;
             if (c != nullptr)
-                for (std::size_t i = 0; i < c->data.size() && i < 8; ++i) start |= static_cast<uint64_t>(c->data[i]) << (8 * i);
+                for (std::size_t i = 0; i < c->data.size() && i < 8; ++i)
+                    start |= static_cast<uint64_t>(c->data[i]) << (8 * i);
             if (static_cast<uint64_t>(Context::NowMs()) >= start + s.ms) return true;
         }
         return s.reads == 0 && s.ms == 0;

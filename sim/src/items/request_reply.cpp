@@ -13,8 +13,9 @@ class RequestReplyItem final : public Item {
 public:
     explicit RequestReplyItem(const ItemConfig& c) : Item(c.code) {
         const std::string& w = c.where;
-        json::OnlyKeys(c.entry, {"kind", "links", "reply_code", "request_length", "reply_length", "key_bytes",
-                                 "replies", "unknown", "comment"},
+        json::OnlyKeys(c.entry,
+                       {"kind", "links", "reply_code", "request_length", "reply_length", "key_bytes", "replies",
+                        "unknown", "comment"},
                        w);
         reply_code_ = json::ValueOr(c.entry, "reply_code", c.code, w);
         request_length_ = json::ValueOr(c.entry, "request_length", 1, w);
@@ -25,7 +26,8 @@ public:
             throw ConfigError(w + ": lengths 1..4096 and key_bytes 1..4 within the request");
         unknown_.assign(reply_length_, 0);
         unknown_[0] = 0xFF;
-        if (const Json* u = json::Find(c.entry, "unknown")) unknown_ = Sized(json::Bytes(*u, w + ".unknown"), w + ".unknown");
+        if (const Json* u = json::Find(c.entry, "unknown"))
+            unknown_ = Sized(json::Bytes(*u, w + ".unknown"), w + ".unknown");
         if (const Json* r = json::Find(c.entry, "replies")) {
             json::RequireObject(*r, w + ".replies");
             for (auto it = r->begin(); it != r->end(); ++it) {

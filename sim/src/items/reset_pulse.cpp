@@ -68,7 +68,8 @@ private:
     std::vector<uint32_t> resets_;
 };
 
-const ItemKindRegistrar kResetPulse("reset-pulse", [](const ItemConfig& c) { return std::make_unique<ResetPulseItem>(c); });
+const ItemKindRegistrar kResetPulse("reset-pulse",
+                                    [](const ItemConfig& c) { return std::make_unique<ResetPulseItem>(c); });
 
 }  // namespace
 }  // namespace dvc::sim

@@ -51,10 +51,19 @@ struct Colorimetry {
 };
 
 Colorimetry ParseColorimetry(const Json& j, const std::string& where) {
-    const uint32_t v = Pick(j, {{"none", 0x000}, {"bt601", 0x100}, {"bt709", 0x200}, {"xvycc601", 0x300},
-                                {"xvycc709", 0x310}, {"sycc601", 0x320}, {"opycc601", 0x330}, {"oprgb", 0x340},
-                                {"bt2020cycc", 0x350}, {"bt2020", 0x360}, {"dci-p3-d65", 0x370},
-                                {"dci-p3-theater", 0x371}},
+    const uint32_t v = Pick(j,
+                            {{"none", 0x000},
+                             {"bt601", 0x100},
+                             {"bt709", 0x200},
+                             {"xvycc601", 0x300},
+                             {"xvycc709", 0x310},
+                             {"sycc601", 0x320},
+                             {"opycc601", 0x330},
+                             {"oprgb", 0x340},
+                             {"bt2020cycc", 0x350},
+                             {"bt2020", 0x360},
+                             {"dci-p3-d65", 0x370},
+                             {"dci-p3-theater", 0x371}},
                             where);
     Colorimetry c;
     c.c = static_cast<uint8_t>(v >> 8);
@@ -79,15 +88,18 @@ void WriteAvi(std::vector<uint8_t>& b, const Json& avi, const std::string& w) {
         else if (range == 0) throw ConfigError(w + ".range: a YCbCr signal is \"limited\" or \"full\"");
         else yq = range - 1;
     }
-    const uint32_t vic = json::Find(avi, "vic") ? static_cast<uint32_t>(json::Integer(avi["vic"], 0, 255, w + ".vic")) : 0;
+    const uint32_t vic =
+        json::Find(avi, "vic") ? static_cast<uint32_t>(json::Integer(avi["vic"], 0, 255, w + ".vic")) : 0;
     const uint32_t aspect =
-        json::Find(avi, "picture_aspect") ? Pick(avi["picture_aspect"], {{"none", 0}, {"4:3", 1}, {"16:9", 2}}, w + ".picture_aspect") : 0;
+        json::Find(avi, "picture_aspect")
+            ? Pick(avi["picture_aspect"], {{"none", 0}, {"4:3", 1}, {"16:9", 2}}, w + ".picture_aspect")
+            : 0;
     const bool ace = col.ace >= 0;
     uint8_t* a = b.data() + kAviAt;
-    a[0] = 2;                    // AVI
-    a[1] = ace ? 4 : 2;          // version 4 carries the additional colorimetry
-    a[2] = ace ? 14 : 13;        // payload length
-    a[3] = static_cast<uint8_t>(y << 5 | 0x10);  // Y, active format present
+    a[0] = 2;                                                   // AVI
+    a[1] = ace ? 4 : 2;                                         // version 4 carries the additional colorimetry
+    a[2] = ace ? 14 : 13;                                       // payload length
+    a[3] = static_cast<uint8_t>(y << 5 | 0x10);                 // Y, active format present
     a[4] = static_cast<uint8_t>(col.c << 6 | aspect << 4 | 8);  // C, M, R = as the picture
     a[5] = static_cast<uint8_t>(col.ec << 4 | q << 2);
     a[6] = static_cast<uint8_t>(vic);
@@ -120,13 +132,14 @@ void WriteDrm(std::vector<uint8_t>& b, const Json& drm, const std::string& w) {
     const double cll = number("max_cll", 1000, 65535);
     const double fall = number("max_fall", 400, 65535);
     uint8_t* d = b.data() + kDrmAt;
-    d[0] = 7;   // dynamic range and mastering
+    d[0] = 7;  // dynamic range and mastering
     d[1] = 1;
     d[2] = 26;
     d[3] = static_cast<uint8_t>(eotf);
-    d[4] = 0;   // static metadata type 1
+    d[4] = 0;  // static metadata type 1
     for (int i = 0; i < 8; ++i)
-        Put16(b, kDrmAt + 5 + 2 * static_cast<std::size_t>(i), static_cast<uint32_t>(std::lround(primaries[i] / 0.00002)));
+        Put16(b, kDrmAt + 5 + 2 * static_cast<std::size_t>(i),
+              static_cast<uint32_t>(std::lround(primaries[i] / 0.00002)));
     Put16(b, kDrmAt + 21, static_cast<uint32_t>(std::lround(maxLum)));
     Put16(b, kDrmAt + 23, static_cast<uint32_t>(std::lround(minLum * 10000)));
     Put16(b, kDrmAt + 25, static_cast<uint32_t>(std::lround(cll)));
@@ -135,9 +148,9 @@ void WriteDrm(std::vector<uint8_t>& b, const Json& drm, const std::string& w) {
 
 std::vector<uint8_t> BuildBlock(const ItemConfig& c) {
     const std::string& w = c.where;
-    json::OnlyKeys(c.entry, {"kind", "links", "length", "port", "stream_attribute", "bits_per_component", "avi", "drm",
-                             "comment"},
-                   w);
+    json::OnlyKeys(
+        c.entry, {"kind", "links", "length", "port", "stream_attribute", "bits_per_component", "avi", "drm", "comment"},
+        w);
     const uint32_t length = json::ValueOr(c.entry, "length", kMinimumLength, w);
     if (length < kMinimumLength || length > 4096) throw ConfigError(w + ".length: 108..4096");
     std::vector<uint8_t> b(length, 0);

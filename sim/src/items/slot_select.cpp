@@ -110,7 +110,8 @@ private:
     std::vector<Code> codes_;
 };
 
-const ItemKindRegistrar kSlotSelect("slot-select", [](const ItemConfig& c) { return std::make_unique<SlotSelectItem>(c); });
+const ItemKindRegistrar kSlotSelect("slot-select",
+                                    [](const ItemConfig& c) { return std::make_unique<SlotSelectItem>(c); });
 
 }  // namespace
 }  // namespace dvc::sim

@@ -28,8 +28,9 @@ class ValueItem final : public Item {
 public:
     explicit ValueItem(const ItemConfig& c, bool any_value) : Item(c.code) {
         const std::string& w = c.where;
-        json::OnlyKeys(c.entry, {"kind", "links", "ddcci", "hid", "min", "max", "value", "values", "check",
-                                 "readonly", "writeonly", "length", "flag", "separate", "comment"},
+        json::OnlyKeys(c.entry,
+                       {"kind", "links", "ddcci", "hid", "min", "max", "value", "values", "check", "readonly",
+                        "writeonly", "length", "flag", "separate", "comment"},
                        w);
         min_ = json::BoundOr(c.entry, "min", 0, w);
         max_ = json::BoundOr(c.entry, "max", any_value ? 0x7FFFFFFF : 0, w);
@@ -117,8 +118,9 @@ class DataItem final : public Item {
 public:
     explicit DataItem(const ItemConfig& c) : Item(c.code), hid_(c.link == Link::HID) {
         const std::string& w = c.where;
-        json::OnlyKeys(c.entry, {"kind", "links", "ddcci", "hid", "data", "length", "min", "max", "flag",
-                                 "readonly", "writeonly", "partial", "separate", "comment"},
+        json::OnlyKeys(c.entry,
+                       {"kind", "links", "ddcci", "hid", "data", "length", "min", "max", "flag", "readonly",
+                        "writeonly", "partial", "separate", "comment"},
                        w);
         if (const Json* d = json::Find(c.entry, "data")) initial_ = json::Bytes(*d, w + ".data");
         length_ = json::ValueOr(c.entry, "length", static_cast<uint32_t>(initial_.size()), w);

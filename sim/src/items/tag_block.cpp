@@ -28,9 +28,7 @@ public:
         const Cell* c = ctx.state().Get(ctx.Key(code));
         return CopyOut(c ? c->data : block_, out, size);
     }
-    int32_t SetData(Context&, uint32_t, const uint8_t*, uint32_t, uint32_t) const override {
-        return DvErrRefused;
-    }
+    int32_t SetData(Context&, uint32_t, const uint8_t*, uint32_t, uint32_t) const override { return DvErrRefused; }
 
 private:
     std::vector<uint8_t> block_;
@@ -87,7 +85,8 @@ std::unique_ptr<Item> MakeFlavors(const ItemConfig& c) {
         json::OnlyKeys(e, {"modes", "flavor", "features", "comment"}, where);
         uint32_t modes = 0, features = 0;
         const Json* m = json::Find(e, "modes");
-        if (m == nullptr || !m->is_array() || m->empty()) throw ConfigError(where + ".modes: expected a non-empty array");
+        if (m == nullptr || !m->is_array() || m->empty())
+            throw ConfigError(where + ".modes: expected a non-empty array");
         for (const Json& mode : *m) modes |= 1u << (json::Integer(mode, 1, 8, where + ".modes") - 1);
         if (const Json* f = json::Find(e, "features")) {
             if (!f->is_array()) throw ConfigError(where + ".features: expected an array");
@@ -97,7 +96,9 @@ std::unique_ptr<Item> MakeFlavors(const ItemConfig& c) {
         if (fl == nullptr) throw ConfigError(where + ": needs \"flavor\"");
         auto flavor = static_cast<uint32_t>(json::Integer(*fl, 1, 0xFFFF, where + ".flavor"));
         auto id = static_cast<uint16_t>(8 * i + 1);
-        writer.Integer(id, modes).Integer(static_cast<uint16_t>(id + 1), flavor - 1).Integer(static_cast<uint16_t>(id + 2), features);
+        writer.Integer(id, modes)
+            .Integer(static_cast<uint16_t>(id + 1), flavor - 1)
+            .Integer(static_cast<uint16_t>(id + 2), features);
     }
     return std::make_unique<BlockItem>(c.code, writer.Build());
 }

@@ -56,10 +56,13 @@ std::vector<uint8_t> KeyValueBlock(const Json& entries, uint32_t size, const std
         if (at + 1 + it.key().size() + 2 + value.size() >= size)
             throw ConfigError(where + ": the records do not fit in \"size\"");
         block[at++] = static_cast<uint8_t>(it.key().size());
-        at = static_cast<std::size_t>(std::copy(it.key().begin(), it.key().end(), block.begin() + static_cast<std::ptrdiff_t>(at)) - block.begin());
+        at = static_cast<std::size_t>(
+            std::copy(it.key().begin(), it.key().end(), block.begin() + static_cast<std::ptrdiff_t>(at)) -
+            block.begin());
         block[at++] = static_cast<uint8_t>(value.size());
         block[at++] = static_cast<uint8_t>(value.size() >> 8);
-        at = static_cast<std::size_t>(std::copy(value.begin(), value.end(), block.begin() + static_cast<std::ptrdiff_t>(at)) - block.begin());
+        at = static_cast<std::size_t>(
+            std::copy(value.begin(), value.end(), block.begin() + static_cast<std::ptrdiff_t>(at)) - block.begin());
     }
     uint32_t sum = 0;
     for (std::size_t i = 6; i < size; i += 2) sum += block[i] | (i + 1 < size ? block[i + 1] << 8 : 0);
@@ -140,7 +143,8 @@ public:
         if (tags == nullptr) throw ConfigError(w + ": a \"tagged\" feature needs \"tags\"");
         json::RequireObject(*tags, w + ".tags");
         if (tags->size() > 0xFFFE) throw ConfigError(w + ".tags: too many");
-        for (auto it = tags->begin(); it != tags->end(); ++it) tags_.push_back(ParseTag(it.key(), it.value(), w + ".tags." + it.key()));
+        for (auto it = tags->begin(); it != tags->end(); ++it)
+            tags_.push_back(ParseTag(it.key(), it.value(), w + ".tags." + it.key()));
     }
 
     std::vector<uint32_t> ExtraCodes() const override {
@@ -155,7 +159,8 @@ public:
             const Tag& t = tags_[i];
             for (uint32_t r = 0; r < t.records; ++r) {
                 auto it = t.contents.find(r);
-                s.Seed(kHeaderCode, Cell{0, it != t.contents.end() ? it->second : std::vector<uint8_t>(t.size, 0)}, Slot(i, r));
+                s.Seed(kHeaderCode, Cell{0, it != t.contents.end() ? it->second : std::vector<uint8_t>(t.size, 0)},
+                       Slot(i, r));
             }
         }
     }
@@ -167,31 +172,31 @@ public:
 
     int32_t GetData(Context& ctx, uint32_t code, uint8_t* out, uint32_t size) const override {
         switch (code) {
-            case kDescriptionCode: return CopyOut(Description(ctx), out, size);
-            case kBlock128Code:
-            case kBlock512Code: return ReadNextBlock(ctx, LengthOf(code), out, size);
-            case kCombinedReadCode: return CopyOut(CombinedReply(ctx), out, size);
-            default: return DvErrNotSupported;
+        case kDescriptionCode: return CopyOut(Description(ctx), out, size);
+        case kBlock128Code:
+        case kBlock512Code: return ReadNextBlock(ctx, LengthOf(code), out, size);
+        case kCombinedReadCode: return CopyOut(CombinedReply(ctx), out, size);
+        default: return DvErrNotSupported;
         }
     }
 
     int32_t SetData(Context& ctx, uint32_t code, const uint8_t* in, uint32_t size, uint32_t) const override {
         switch (code) {
-            case kHeaderCode:
-                if (size != kHeaderBytes) return DvErrSizeMismatch;
-                Latch(ctx, in);
-                return DvOk;
-            case kBlock128Code:
-            case kBlock512Code: return WriteNextBlock(ctx, LengthOf(code), in, size);
-            case kCombinedReadCode:
-                if (size != kCombinedBytes) return DvErrSizeMismatch;
-                Latch(ctx, in);
-                return DvOk;
-            case kCombinedWriteCode:
-                if (size != kCombinedBytes) return DvErrSizeMismatch;
-                Latch(ctx, in);
-                return WriteNextBlock(ctx, kCombinedDataBytes, in + kHeaderBytes, kCombinedDataBytes);
-            default: return DvErrNotSupported;
+        case kHeaderCode:
+            if (size != kHeaderBytes) return DvErrSizeMismatch;
+            Latch(ctx, in);
+            return DvOk;
+        case kBlock128Code:
+        case kBlock512Code: return WriteNextBlock(ctx, LengthOf(code), in, size);
+        case kCombinedReadCode:
+            if (size != kCombinedBytes) return DvErrSizeMismatch;
+            Latch(ctx, in);
+            return DvOk;
+        case kCombinedWriteCode:
+            if (size != kCombinedBytes) return DvErrSizeMismatch;
+            Latch(ctx, in);
+            return WriteNextBlock(ctx, kCombinedDataBytes, in + kHeaderBytes, kCombinedDataBytes);
+        default: return DvErrNotSupported;
         }
     }
 
@@ -200,19 +205,20 @@ private:
 
     static uint32_t LengthOf(uint32_t code) {
         switch (code) {
-            case kDescriptionCode: return kDescriptionBytes;
-            case kBlock128Code: return 128;
-            case kBlock512Code: return 512;
-            case kCombinedReadCode:
-            case kCombinedWriteCode: return kCombinedBytes;
-            default: return kHeaderBytes;
+        case kDescriptionCode: return kDescriptionBytes;
+        case kBlock128Code: return 128;
+        case kBlock512Code: return 512;
+        case kCombinedReadCode:
+        case kCombinedWriteCode: return kCombinedBytes;
+        default: return kHeaderBytes;
         }
     }
 
     // The header is latched whatever it names: only the transfers that
     // follow find out whether it names something.
     void Latch(Context& ctx, const uint8_t* header) const {
-        ctx.state().Put(ctx.Key(kHeaderCode), Cell{Little16(header + 8), std::vector<uint8_t>(header, header + kHeaderBytes)});
+        ctx.state().Put(ctx.Key(kHeaderCode),
+                        Cell{Little16(header + 8), std::vector<uint8_t>(header, header + kHeaderBytes)});
     }
 
     std::vector<uint8_t> Header(Context& ctx) const {

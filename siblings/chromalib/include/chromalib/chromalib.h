@@ -18,33 +18,34 @@
 extern "C" {
 #endif
 
-#define CHROMALIB_OK                    0
-#define CHROMALIB_ERR_SINGULAR          ((int32_t)0x80000000u) /* no matrix for these colours */
-#define CHROMALIB_ERR_INVALID_PARAMETER ((int32_t)0x80000001u) /* null pointer, unknown kind,
-                                                                  handle or element */
+#define CHROMALIB_OK 0
+#define CHROMALIB_ERR_SINGULAR ((int32_t)0x80000000u) /* no matrix for these colours */
+#define CHROMALIB_ERR_INVALID_PARAMETER                   \
+    ((int32_t)0x80000001u) /* null pointer, unknown kind, \
+                              handle or element */
 
 #ifndef DVC_COLOUR_DEFINED
 #define DVC_COLOUR_DEFINED
 typedef struct colour {
-    double reserved_a[7];   /* members 1 to 7: kept, copied, zero when built */
-    double X, Y, Z;         /* members 8 to 10: tristimulus values          */
-    double x, y;            /* members 11 and 12: chromaticity              */
-    double reserved_b[6];   /* members 13 to 18                             */
-} colour;                   /* 18 doubles, 144 bytes, passed by value       */
+    double reserved_a[7]; /* members 1 to 7: kept, copied, zero when built */
+    double X, Y, Z;       /* members 8 to 10: tristimulus values          */
+    double x, y;          /* members 11 and 12: chromaticity              */
+    double reserved_b[6]; /* members 13 to 18                             */
+} colour;                 /* 18 doubles, 144 bytes, passed by value       */
 #endif
 
 /* X = x·Y/y and Z = (1−x−y)·Y/y; everything else as given. With y = 0
  * the chromaticity describes no colour of finite luminance: X and Z
  * become 0. */
-CHROMALIB_API colour  Colour_Yxy2XZ(colour c);
+CHROMALIB_API colour Colour_Yxy2XZ(colour c);
 
 /* x = X/(X+Y+Z) and y = Y/(X+Y+Z) in place, X, Y and Z kept. A zero sum
  * (black) gives x = y = 0 and still succeeds. Null gives
  * CHROMALIB_ERR_INVALID_PARAMETER. */
-CHROMALIB_API int32_t Colour_XYZ2Yxy_UsingOneStruct(colour *c);
+CHROMALIB_API int32_t Colour_XYZ2Yxy_UsingOneStruct(colour* c);
 
 /* The same chromaticity, on a copy. */
-CHROMALIB_API colour  Colour_XYZ2xy(colour c);
+CHROMALIB_API colour Colour_XYZ2xy(colour c);
 
 /* Kind 0, the only kind: the RGB-to-XYZ matrix whose columns are the
  * primaries' XYZ, from their x and y, scaled so that RGB (1,1,1) gives the
@@ -54,21 +55,20 @@ CHROMALIB_API colour  Colour_XYZ2xy(colour c);
  * y is 0, the primaries are collinear or a value is not finite;
  * CHROMALIB_ERR_INVALID_PARAMETER for a null matrix pointer or another
  * kind. On failure *matrix (when matrix is not null) is set to null. */
-CHROMALIB_API int32_t Colour_GetMatrix(void **matrix, int32_t kind, colour red, colour green,
-                                       colour blue, colour white);
+CHROMALIB_API int32_t Colour_GetMatrix(void** matrix, int32_t kind, colour red, colour green, colour blue,
+                                       colour white);
 
 /* Element (row, column) of a live handle, rows X, Y, Z and columns red,
  * green, blue, each 0 to 2. A null pointer, an index outside 0..2 or a
  * handle that is not live gives CHROMALIB_ERR_INVALID_PARAMETER and leaves
  * *value unchanged. */
-CHROMALIB_API int32_t Colour_GetMatrixValue(double *value, void *matrix, int32_t row,
-                                            int32_t column);
+CHROMALIB_API int32_t Colour_GetMatrixValue(double* value, void* matrix, int32_t row, int32_t column);
 
 /* Frees the handle and sets *matrix to null. A null matrix or a null
  * *matrix is harmless and gives 0; a handle that is not live (say,
  * released already) gives CHROMALIB_ERR_INVALID_PARAMETER and is left
  * alone. */
-CHROMALIB_API int32_t Colour_ReleaseMatrix(void **matrix);
+CHROMALIB_API int32_t Colour_ReleaseMatrix(void** matrix);
 
 #ifdef __cplusplus
 }

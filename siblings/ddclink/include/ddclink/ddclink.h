@@ -11,12 +11,11 @@ extern "C" {
 int32_t DvDDCCISetCommunicationType(int32_t type);
 int32_t DvDDCCIFind(void);
 int32_t DvDDCCIIsSupported(uint32_t index, uint32_t code);
-int32_t DvDDCCIGetFixedData(uint32_t index, uint32_t code,
-                            int32_t *maximum, int32_t *minimum, uint32_t *length);
-int32_t DvDDCCIGetValue(uint32_t index, uint32_t code, uint32_t *value);
-int32_t DvDDCCISetValue(uint32_t index, uint32_t code, const uint32_t *value);
-int32_t DvDDCCIGetData(uint32_t index, uint32_t code, void *buffer, uint32_t size);
-int32_t DvDDCCISetData(uint32_t index, uint32_t code, const void *buffer, uint32_t size);
+int32_t DvDDCCIGetFixedData(uint32_t index, uint32_t code, int32_t* maximum, int32_t* minimum, uint32_t* length);
+int32_t DvDDCCIGetValue(uint32_t index, uint32_t code, uint32_t* value);
+int32_t DvDDCCISetValue(uint32_t index, uint32_t code, const uint32_t* value);
+int32_t DvDDCCIGetData(uint32_t index, uint32_t code, void* buffer, uint32_t size);
+int32_t DvDDCCISetData(uint32_t index, uint32_t code, const void* buffer, uint32_t size);
 int32_t DvDDCCIRelease(void);
 
 #ifdef __cplusplus

@@ -7,9 +7,11 @@
 //              profile check and the table suite hold every model to it)
 //   kDvctl     dvctl's role and value form for the export: "ROLE FORM
 //              [OPTION]" (scripts/gen_dvctl_catalog.py)
-//   Path<R>    the per-path operation: one of the shapes of feature_shapes.hpp
-//   Monitor<R> the operation on a logical monitor: its argument checks, then
-//              its per-path operation under its rule
+//   Check<R>   the argument checks before any path traffic (none when absent)
+//   Path<R>    the per-path operation: one of the shapes of feature_shapes.hpp,
+//              asked of each path under the row's rule (Run in table_row.hpp)
+//   Monitor<R> instead of Check and Path, for a kind whose operation is more
+//              than one per-path call under a rule
 // A new kind is one more struct of this form; generators and templates fail
 // loudly on a kind they do not know.
 #pragma once
@@ -86,9 +88,8 @@ struct SupportedOut {
             flag, [&](uint32_t code, int32_t* f) { return (path.*R::kVia)(code, f); });
     }
     template <class R>
-    static DvError Monitor(VarnMonitor& monitor, int* flag) {
-        if (const DvError bad = Required(flag)) return bad;
-        return AskPaths<R>(monitor, [&](VMI& path) { return Path<R>(path, flag); });
+    static DvError Check(const int* flag) {
+        return Required(flag);
     }
 };
 
@@ -100,12 +101,16 @@ struct SupportedKept {
     static constexpr Asks kAsks = Asks::Answer;
     static constexpr const char* kDvctl = "supported Ask";
     template <class R>
+    static DvError Check(const int* flag) {
+        return Required(flag);
+    }
+    template <class R>
     static DvError Path(VMI& path, int32_t* flag) {
         return SupportedOut::Path<R>(path, flag);
     }
     template <class R>
     static DvError Monitor(VarnMonitor& monitor, int* flag) {
-        const DvError result = SupportedOut::Monitor<R>(monitor, flag);
+        const DvError result = AskEachPath<R>(monitor, flag);
         return result < 0 ? DvErrFailed : result;
     }
 };
@@ -148,9 +153,8 @@ struct RangeOld {
         return paths::ForwardRange<R::kVia>(path, R::kCode, flag, maximum, minimum);
     }
     template <class R>
-    static DvError Monitor(VarnMonitor& monitor, int* flag, int* maximum, int* minimum) {
-        if (const DvError bad = Required(flag)) return bad;
-        return AskPaths<R>(monitor, [&](VMI& path) { return Path<R>(path, flag, maximum, minimum); });
+    static DvError Check(const int* flag, const int* /*maximum*/, const int* /*minimum*/) {
+        return Required(flag);
     }
 };
 
@@ -212,48 +216,21 @@ struct RangeFixed {
         return paths::FixedRange<typename R::Codes>(path, maximum, minimum);
     }
     template <class R>
-    static DvError Monitor(VarnMonitor& monitor, int* maximum, int* minimum) {
-        if (const DvError bad = Required(maximum, minimum)) return bad;
-        return AskPaths<R>(monitor, [&](VMI& path) { return Path<R>(path, maximum, minimum); });
-    }
-};
-
-// The common forms of Get and Set: a checked out-pointer, or a value passed
-// on, to the per-path operation of kind K under the row's rule.
-template <class K>
-struct GetInt {
-    using Signature = DvError(int* value);
-    static constexpr Fold kFold = Fold::Plain;
-    template <class R>
-    static DvError Monitor(VarnMonitor& monitor, int* value) {
-        if (const DvError bad = Required(value)) return bad;
-        return AskPaths<R>(monitor, [&](VMI& path) { return K::template Path<R>(path, value); });
-    }
-};
-template <class K>
-struct SetInt {
-    using Signature = DvError(int value);
-    static constexpr Fold kFold = Fold::Plain;
-    template <class R>
-    static DvError Monitor(VarnMonitor& monitor, int value) {
-        return AskPaths<R>(monitor, [&](VMI& path) { return K::template Path<R>(path, value); });
-    }
-};
-template <class K>
-struct NoArgument {
-    using Signature = DvError();
-    static constexpr Fold kFold = Fold::Plain;
-    template <class R>
-    static DvError Monitor(VarnMonitor& monitor) {
-        return AskPaths<R>(monitor, [&](VMI& path) { return K::template Path<R>(path); });
+    static DvError Check(const int* maximum, const int* minimum) {
+        return Required(maximum, minimum);
     }
 };
 
 // Value read with fallback over the row's codes; Bool folds it to 1/0.
-struct ValueGet : GetInt<ValueGet> {
+struct ValueGet {
     using Signature = DvError(int* value);
+    static constexpr Fold kFold = Fold::Plain;
     static constexpr Asks kAsks = Asks::Value;
     static constexpr const char* kDvctl = "get ValueGet";
+    template <class R>
+    static DvError Check(const int* value) {
+        return Required(value);
+    }
     template <class R>
     static DvError Path(VMI& path, int32_t* value) {
         return paths::ValueGet<typename R::Codes, ReadOf<R>()>(path, value);
@@ -261,8 +238,9 @@ struct ValueGet : GetInt<ValueGet> {
 };
 
 // Value write with fallback; NonZero and ExactlyOne switch the value.
-struct ValueSet : SetInt<ValueSet> {
+struct ValueSet {
     using Signature = DvError(int value);
+    static constexpr Fold kFold = Fold::Plain;
     static constexpr Asks kAsks = Asks::Answer;
     static constexpr const char* kDvctl = "set ValueSet";
     template <class R>
@@ -272,8 +250,9 @@ struct ValueSet : SetInt<ValueSet> {
 };
 
 // A fixed value written to the row's code.
-struct Command : NoArgument<Command> {
+struct Command {
     using Signature = DvError();
+    static constexpr Fold kFold = Fold::Plain;
     static constexpr Asks kAsks = Asks::Answer;
     static constexpr const char* kDvctl = "run Command";
     template <class R>
@@ -284,8 +263,9 @@ struct Command : NoArgument<Command> {
 
 // The value of the first code written to the second: a setting put back
 // from the copy the monitor keeps of it.
-struct ValueCopy : NoArgument<ValueCopy> {
+struct ValueCopy {
     using Signature = DvError();
+    static constexpr Fold kFold = Fold::Plain;
     static constexpr Asks kAsks = Asks::Value;
     static constexpr const char* kDvctl = "run Command";
     template <class R>
@@ -297,17 +277,23 @@ struct ValueCopy : NoArgument<ValueCopy> {
 
 // Forwards: the row's primitive on its one code, the caller's value passed
 // on as the primitive wants it.
-struct ForwardGet : GetInt<ForwardGet> {
+struct ForwardGet {
     using Signature = DvError(int* value);
+    static constexpr Fold kFold = Fold::Plain;
     static constexpr Asks kAsks = Asks::Answer;
     static constexpr const char* kDvctl = "get ValueGet";
+    template <class R>
+    static DvError Check(const int* value) {
+        return Required(value);
+    }
     template <class R>
     static DvError Path(VMI& path, int32_t* value) {
         return paths::ForwardGet<R::kVia>(path, R::kCode, value);
     }
 };
-struct ForwardSet : SetInt<ForwardSet> {
+struct ForwardSet {
     using Signature = DvError(int value);
+    static constexpr Fold kFold = Fold::Plain;
     static constexpr Asks kAsks = Asks::Answer;
     static constexpr const char* kDvctl = "set ValueSet";
     template <class R>
@@ -326,9 +312,8 @@ struct ForwardGetXY {
         return (path.*R::kVia)(code, x, y);
     }
     template <class R>
-    static DvError Monitor(VarnMonitor& monitor, double* x, double* y) {
-        if (const DvError bad = Required(x, y)) return bad;
-        return AskPaths<R>(monitor, [&](VMI& path) { return Path<R>(path, x, y); });
+    static DvError Check(const double* x, const double* y) {
+        return Required(x, y);
     }
 };
 struct ForwardSetXY {
@@ -340,10 +325,6 @@ struct ForwardSetXY {
     static DvError Path(VMI& path, double x, double y) {
         const uint32_t code = R::kCode;
         return (path.*R::kVia)(code, &x, &y);
-    }
-    template <class R>
-    static DvError Monitor(VarnMonitor& monitor, double x, double y) {
-        return AskPaths<R>(monitor, [&](VMI& path) { return Path<R>(path, x, y); });
     }
 };
 
@@ -361,9 +342,8 @@ struct ChannelGet {
         return paths::ForwardGet<R::kVia>(path, Table::kList[channel], value);
     }
     template <class R>
-    static DvError Monitor(VarnMonitor& monitor, int* value, int channel) {
-        if (const DvError bad = Required(value)) return bad;
-        return AskPaths<R>(monitor, [&](VMI& path) { return Path<R>(path, value, channel); });
+    static DvError Check(const int* value, int /*channel*/) {
+        return Required(value);
     }
 };
 struct ChannelSet {
@@ -377,17 +357,18 @@ struct ChannelSet {
         if (!paths::ChannelInTable<Table>(channel)) return DvErrFailed;
         return paths::ForwardSet<R::kVia>(path, Table::kList[channel], value);
     }
-    template <class R>
-    static DvError Monitor(VarnMonitor& monitor, int value, int channel) {
-        return AskPaths<R>(monitor, [&](VMI& path) { return Path<R>(path, value, channel); });
-    }
 };
 
 // Fixed data: the maximum (a count, a kind) or the block length.
-struct FixedMaxGet : GetInt<FixedMaxGet> {
+struct FixedMaxGet {
     using Signature = DvError(int* value);
+    static constexpr Fold kFold = Fold::Plain;
     static constexpr Asks kAsks = Asks::Maximum;
     static constexpr const char* kDvctl = "get ValueGet";
+    template <class R>
+    static DvError Check(const int* value) {
+        return Required(value);
+    }
     template <class R>
     static DvError Path(VMI& path, int32_t* value) {
         return paths::FixedMaximum(path, R::kCode, value);
@@ -409,15 +390,20 @@ struct FixedMaxCount {
     static int Monitor(VarnMonitor& monitor) {
         static_assert(R::kRule == Rule::FirstAnswer);
         int32_t count = 0;
-        const DvError result = AskPaths<R>(monitor, [&](VMI& path) { return Path<R>(path, &count); });
+        const DvError result = AskEachPath<R>(monitor, &count);
         return paths::Usable(result) && count > 0 ? count : 0;
     }
 };
 
-struct FixedLengthGet : GetInt<FixedLengthGet> {
+struct FixedLengthGet {
     using Signature = DvError(int* size);
+    static constexpr Fold kFold = Fold::Plain;
     static constexpr Asks kAsks = Asks::Block;
     static constexpr const char* kDvctl = "get ValueGet";
+    template <class R>
+    static DvError Check(const int* value) {
+        return Required(value);
+    }
     template <class R>
     static DvError Path(VMI& path, int32_t* size) {
         return paths::FixedLength(path, R::kCode, size);
@@ -425,17 +411,23 @@ struct FixedLengthGet : GetInt<FixedLengthGet> {
 };
 
 // A block holding one value in its first bytes (up to four).
-struct BlockValueGet : GetInt<BlockValueGet> {
+struct BlockValueGet {
     using Signature = DvError(int* value);
+    static constexpr Fold kFold = Fold::Plain;
     static constexpr Asks kAsks = Asks::Block;
     static constexpr const char* kDvctl = "get ValueGet";
+    template <class R>
+    static DvError Check(const int* value) {
+        return Required(value);
+    }
     template <class R>
     static DvError Path(VMI& path, int32_t* value) {
         return paths::BlockValueGet(path, R::kCode, value);
     }
 };
-struct BlockValueSet : SetInt<BlockValueSet> {
+struct BlockValueSet {
     using Signature = DvError(int value);
+    static constexpr Fold kFold = Fold::Plain;
     static constexpr Asks kAsks = Asks::Block;
     static constexpr const char* kDvctl = "set ValueSet";
     template <class R>
@@ -446,17 +438,23 @@ struct BlockValueSet : SetInt<BlockValueSet> {
 
 // A field of Width bytes at Offset; the write reads the block first and
 // writes all of it back with the field changed.
-struct BlockFieldGet : GetInt<BlockFieldGet> {
+struct BlockFieldGet {
     using Signature = DvError(int* value);
+    static constexpr Fold kFold = Fold::Plain;
     static constexpr Asks kAsks = Asks::Block;
     static constexpr const char* kDvctl = "get ValueGet";
+    template <class R>
+    static DvError Check(const int* value) {
+        return Required(value);
+    }
     template <class R>
     static DvError Path(VMI& path, int32_t* value) {
         return paths::BlockFieldGet(path, R::kCode, OffsetOf<R>(), R::kWidth, value);
     }
 };
-struct BlockFieldSet : SetInt<BlockFieldSet> {
+struct BlockFieldSet {
     using Signature = DvError(int value);
+    static constexpr Fold kFold = Fold::Plain;
     static constexpr Asks kAsks = Asks::Block;
     static constexpr const char* kDvctl = "set ValueSet";
     template <class R>
@@ -476,9 +474,8 @@ struct BlockItemGet {
         return paths::BlockItemGet(path, R::kCode, R::kWidth, index, value);
     }
     template <class R>
-    static DvError Monitor(VarnMonitor& monitor, int index, int* value) {
-        if (const DvError bad = Required(value)) return bad;
-        return AskPaths<R>(monitor, [&](VMI& path) { return Path<R>(path, index, value); });
+    static DvError Check(int /*index*/, const int* value) {
+        return Required(value);
     }
 };
 struct BlockItemSet {
@@ -489,10 +486,6 @@ struct BlockItemSet {
     template <class R>
     static DvError Path(VMI& path, int32_t index, int32_t value) {
         return paths::BlockItemSet(path, R::kCode, R::kWidth, index, value);
-    }
-    template <class R>
-    static DvError Monitor(VarnMonitor& monitor, int index, int value) {
-        return AskPaths<R>(monitor, [&](VMI& path) { return Path<R>(path, index, value); });
     }
 };
 
@@ -509,9 +502,9 @@ struct BlockRawGet {
         return paths::BlockRawGet(path, R::kCode, data, size);
     }
     template <class R>
-    static DvError Monitor(VarnMonitor& monitor, uint8_t* data, int* size) {
-        if (size == nullptr || *size < 0 || (data == nullptr && *size != 0)) return DvErrInvalidParameter;
-        return AskPaths<R>(monitor, [&](VMI& path) { return Path<R>(path, data, size); });
+    static DvError Check(const uint8_t* data, const int* size) {
+        const bool bad = size == nullptr || *size < 0 || (data == nullptr && *size != 0);
+        return bad ? DvErrInvalidParameter : DvOk;
     }
 };
 struct BlockRawSet {
@@ -524,9 +517,8 @@ struct BlockRawSet {
         return paths::BlockRawSet(path, R::kCode, data, size);
     }
     template <class R>
-    static DvError Monitor(VarnMonitor& monitor, const uint8_t* data, int size) {
-        if (data == nullptr || size <= 0) return DvErrInvalidParameter;
-        return AskPaths<R>(monitor, [&](VMI& path) { return Path<R>(path, data, size); });
+    static DvError Check(const uint8_t* data, int size) {
+        return data == nullptr || size <= 0 ? DvErrInvalidParameter : DvOk;
     }
 };
 
@@ -541,9 +533,8 @@ struct BlockFixedGet {
         return paths::BlockFixedGet(path, R::kCode, R::kLength, data);
     }
     template <class R>
-    static DvError Monitor(VarnMonitor& monitor, uint8_t* data) {
-        if (const DvError bad = Required(data)) return bad;
-        return AskPaths<R>(monitor, [&](VMI& path) { return Path<R>(path, data); });
+    static DvError Check(const uint8_t* data) {
+        return Required(data);
     }
 };
 struct BlockFixedSet {
@@ -556,9 +547,8 @@ struct BlockFixedSet {
         return paths::BlockFixedSet(path, R::kCode, R::kLength, data);
     }
     template <class R>
-    static DvError Monitor(VarnMonitor& monitor, const uint8_t* data) {
-        if (const DvError bad = Required(data)) return bad;
-        return AskPaths<R>(monitor, [&](VMI& path) { return Path<R>(path, data); });
+    static DvError Check(const uint8_t* data) {
+        return Required(data);
     }
 };
 
@@ -574,9 +564,8 @@ struct BlockXYGet {
         return paths::BlockXYGet(path, R::kCode, R::kPairs, xy);
     }
     template <class R>
-    static DvError Monitor(VarnMonitor& monitor, double* xy) {
-        if (const DvError bad = Required(xy)) return bad;
-        return AskPaths<R>(monitor, [&](VMI& path) { return Path<R>(path, xy); });
+    static DvError Check(const double* xy) {
+        return Required(xy);
     }
 };
 struct BlockXYSet {
@@ -589,11 +578,11 @@ struct BlockXYSet {
         return paths::BlockXYSet(path, R::kCode, R::kPairs, xy);
     }
     template <class R>
-    static DvError Monitor(VarnMonitor& monitor, const double* xy) {
-        if (const DvError bad = Required(xy)) return bad;
+    static DvError Check(const double* xy) {
+        if (xy == nullptr) return DvErrInvalidParameter;
         for (uint32_t i = 0; i < 2 * R::kPairs; ++i)
             if (!paths::ChromaticityFits(xy[i])) return DvErrInvalidParameter;
-        return AskPaths<R>(monitor, [&](VMI& path) { return Path<R>(path, xy); });
+        return DvOk;
     }
 };
 

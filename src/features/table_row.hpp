@@ -92,16 +92,28 @@ constexpr bool RefusesNull() {
     else return false;
 }
 
-// The operation of a row on a logical monitor.
+// The row's per-path operation on each of the monitor's paths under its
+// rule, after its kind's argument checks.
 template <class R, class... A>
-auto Run(VarnMonitor& monitor, A... args) {
-    return R::Kind::template Monitor<R>(monitor, args...);
+DvError AskEachPath(VarnMonitor& monitor, A... args) {
+    using K = typename R::Kind;
+    if constexpr (requires { K::template Check<R>(args...); }) {
+        if (const DvError bad = K::template Check<R>(args...); bad != DvOk) return bad;
+    }
+    return Ask<R::kRule>(monitor.Paths(),
+                         [&](VarnMonitorInterface& path) { return K::template Path<R>(path, args...); });
 }
 
-// The row's per-path operation on each of the monitor's paths under its rule.
-template <class R, class PerPath>
-DvError AskPaths(VarnMonitor& monitor, PerPath&& perPath) {
-    return Ask<R::kRule>(monitor.Paths(), perPath);
+// The operation of a row on a logical monitor: its kind's own, or the
+// checks and the per-path operation under the row's rule.
+template <class R, class... A>
+auto Run(VarnMonitor& monitor, A... args) {
+    using K = typename R::Kind;
+    if constexpr (requires { K::template Monitor<R>(monitor, args...); }) {
+        return K::template Monitor<R>(monitor, args...);
+    } else {
+        return AskEachPath<R>(monitor, args...);
+    }
 }
 
 }  // namespace dvc::features

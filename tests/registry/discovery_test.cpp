@@ -88,6 +88,9 @@ TEST_F(Discovery, FailedIdentificationSkipsAPathAndReleaseGivesThePathsBackOnce)
 }
 
 TEST(SettingsFile, TheFirstPieceWithTheKeyGivesTheKinds) {
+    const std::string key = "CommunicationPath = 1\n";
+    const std::string afterBlanks = std::string(250, ' ').append(key);
+    const std::string afterHashes = std::string(255, '#').append(key);
     const struct {
         std::string text;
         std::vector<int> kinds;
@@ -100,8 +103,8 @@ TEST(SettingsFile, TheFirstPieceWithTheKeyGivesTheKinds) {
         {"2 CommunicationPath\n", {2}},
         {"communicationpath = 1\nPath = 0\n", {}},
         // Pieces of 255 characters: a key cut in two is no key.
-        {std::string(250, ' ') + "CommunicationPath = 1\n", {}},
-        {std::string(255, '#') + "CommunicationPath = 1\n", {1}},
+        {afterBlanks, {}},
+        {afterHashes, {1}},
     };
     for (const auto& row : rows) {
         std::istringstream text(row.text);

@@ -30,13 +30,15 @@ using VMI = VarnMonitorInterface;
 #undef DVC_ROW
 
 // All rows, for walks over the whole table: f.template operator()<Row>()
-// for each. The list ends in void, which stands for no row.
+// for each. The list ends in void, which stands for no row. (Expanded in
+// an array rather than a fold: the table is longer than compilers let a
+// fold expression nest.)
 template <class... R>
 struct RowList {
-    static constexpr std::size_t kSize = (0 + ... + (std::is_void_v<R> ? 0 : 1));
+    static constexpr std::size_t kSize = sizeof...(R) - 1;
     template <class F>
     static void ForEach(F&& f) {
-        (Visit<R>(f), ...);
+        [[maybe_unused]] const int visited[] = {(Visit<R>(f), 0)...};
     }
 
 private:

@@ -13,7 +13,8 @@ class DeviceLocks : public SimWorld {};
 
 TEST_F(DeviceLocks, MonitorMutexIsTakenAndGivenBackByProcessId) {
     Discover();
-    const auto& [s, m] = kOffice;
+    const char* s = kOffice.serial;
+    const char* m = kOffice.model;
     const auto pid = static_cast<uint32_t>(getpid());
     EXPECT_EQ(DvCtrlSupportedMonitorMutex(s, m), 1);
     EXPECT_EQ(DvCtrlGetMonitorMutex(s, m, 0), 1);

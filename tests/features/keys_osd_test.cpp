@@ -16,7 +16,8 @@ protected:
 
 TEST_F(KeysOsd, MarkerAndKeyCountsEndToEnd) {
     Discover();
-    const auto& [s, m] = kGrading;
+    const char* s = kGrading.serial;
+    const char* m = kGrading.model;
     int count = -1;
     ExpectRefusedFirst({
         {"a negative key", [&] { return DvCtrlGetKeyPushCount(s, m, -1, &count); }},

@@ -17,7 +17,8 @@ protected:
 
 TEST_F(ModesInputs, BadArgumentsAreRefusedFirst) {
     Discover();
-    const auto& [s, m] = kGrading;
+    const char* s = kGrading.serial;
+    const char* m = kGrading.model;
     DvIISArea area{};
     DvOutputSegmentProperty property{};
     ExpectRefusedFirst({

@@ -16,7 +16,8 @@ protected:
 
 TEST_F(Picture, BadArgumentsAreRefusedFirst) {
     Discover();
-    const auto& [s, m] = kGrading;
+    const char* s = kGrading.serial;
+    const char* m = kGrading.model;
     DvColorDisableState* state = nullptr;
     colour c{};
     ExpectRefusedFirst({
@@ -32,7 +33,8 @@ TEST_F(Picture, BadArgumentsAreRefusedFirst) {
 // tone curve refreshed with its settling time when colour went off.
 TEST_F(Picture, ColourDisabledForACandelaUpdateComesBackAsItWas) {
     Discover();
-    const auto& [s, m] = kGrading;
+    const char* s = kGrading.serial;
+    const char* m = kGrading.model;
     ASSERT_TRUE(dvc::sim::SetStateValue(s, k3DLut, 1));
     DvColorDisableState* state = nullptr;
     ASSERT_EQ(DvCtrlDisableColorForCandelaUpdate(s, m, &state, 250), DvOk);

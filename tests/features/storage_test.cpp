@@ -9,7 +9,8 @@ class Storage : public SimWorld {};
 
 TEST_F(Storage, AssetTagTextSizeAndEnable) {
     Discover();
-    const auto& [s, m] = kDual;
+    const char* s = kDual.serial;
+    const char* m = kDual.model;
     char text[17] = {};
     ExpectRefusedFirst({
         {"no room", [&] { return DvCtrlGetAssetTag(s, m, text, 0); }, DvErrSizeMismatch},

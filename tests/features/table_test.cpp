@@ -212,7 +212,7 @@ protected:
 };
 
 template <class T>
-constexpr bool kIs = false;
+[[maybe_unused]] constexpr bool kIs = false;
 
 // One row on one model, by its kind. A kind without a case here does not
 // compile: a new kind brings its checks.

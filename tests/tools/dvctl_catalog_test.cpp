@@ -43,9 +43,11 @@ TEST(DvctlCatalog, EntriesCallTheExportsTheirStemsNameAndAnswerToUniqueNames) {
             {Fn(f.set), hand ? Fn(hand->set) : nullptr, {"Set", ""}},
             {Fn(f.range), hand ? Fn(hand->range) : nullptr, {"GetRange", "Get", ""}},
             {Fn(f.run), hand ? Fn(hand->run) : nullptr, {""}}};
-        for (const auto& [fn, handFn, verbs] : operations) {
+        for (const auto& operation : operations) {
+            const auto& [fn, handFn, verbs] = operation;
+            const void* const exported = fn;
             const bool named = std::any_of(verbs.begin(), verbs.end(), [&](const std::string& verb) {
-                return fn == dlsym(RTLD_DEFAULT, ("DvCtrl" + verb + s).c_str());
+                return exported == dlsym(RTLD_DEFAULT, ("DvCtrl" + verb + s).c_str());
             });
             EXPECT_TRUE(handFn != nullptr || fn == nullptr ? fn == handFn : named) << verbs[0];
         }

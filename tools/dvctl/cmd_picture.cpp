@@ -3,6 +3,7 @@
 // one.
 #include <fmt/format.h>
 
+#include <algorithm>
 #include <memory>
 #include <nlohmann/json.hpp>
 
@@ -113,11 +114,14 @@ void RunPicture(const GlobalOptions& global, const std::string& name, bool json)
         return;
     }
     fmt::print("{} {}\n", monitor.model, monitor.serial);
+    // The values start in one column, past the longest name.
+    std::size_t width = 0;
+    for (const Row& row : rows) width = std::max(width, row.name.size() + 2);
     for (const Row& row : rows) {
         std::string value = row.reading.text;
         for (std::size_t at = value.find('\n'); at != std::string::npos; at = value.find('\n', at + 1))
-            value.insert(at + 1, std::string(28, ' '));
-        fmt::print("  {:<26}{}{}\n", row.name, value, row.range.empty() ? "" : "   (" + row.range + ")");
+            value.insert(at + 1, std::string(width + 2, ' '));
+        fmt::print("  {:<{}}{}{}\n", row.name, width, value, row.range.empty() ? "" : "   (" + row.range + ")");
     }
 }
 

@@ -78,12 +78,15 @@ Reading SetBrightness(Id id1, Id id2, const std::vector<std::string>& w) { retur
 Reading Contrast(Id id1, Id id2, int) { return Level(kContrast, id1, id2); }
 Reading SetContrast(Id id1, Id id2, const std::vector<std::string>& w) { return SetLevel(kContrast, id1, id2, w); }
 
+// Gamma values are tenths; the table's arithmetic leaves noise past them.
+double Tidy(double gamma) { return std::round(gamma * 1000.0) / 1000.0; }
+
 Reading Gamma(Id id1, Id id2, int) {
     double gamma = 0;
     Check(DvCtrlGetGamma(id1, id2, &gamma), "reading gamma");
     Reading r;
-    r.text = fmt::format("{}", gamma);
-    r.fields["value"] = gamma;
+    r.text = fmt::format("{}", Tidy(gamma));
+    r.fields["value"] = Tidy(gamma);
     return r;
 }
 
@@ -91,7 +94,7 @@ Reading Gamma(Id id1, Id id2, int) {
 std::string GammaValues(Id id1, Id id2) {
     std::vector<std::string> values;
     double gamma = 0;
-    for (int i = 0; DvCtrlEnumGamma(id1, id2, i, &gamma) == DvOk; ++i) values.push_back(fmt::format("{}", gamma));
+    for (int i = 0; DvCtrlEnumGamma(id1, id2, i, &gamma) == DvOk; ++i) values.push_back(fmt::format("{}", Tidy(gamma)));
     return values.empty() ? "" : fmt::format("; it has {}", fmt::join(values, ", "));
 }
 

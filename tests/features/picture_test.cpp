@@ -283,6 +283,20 @@ const ValueCase kValueCases[] = {
       "S ff010079:01000600feff00000500e0ff", "F ff010079", "D ff010079#12", "S ff010079:01000600020000000500e0ff",
       "F ff010079", "D ff010079#12", "S ff010079:01000600020004000500e0ff", "F ff010079", "D ff010079#12",
       "S ff010079:01000600020004000300e0ff", "F ff010079", "D ff010079#12", "S ff010079:010006000200040003000500"}},
+    // The regulator as a level in modes of flavour 2, else on or off.
+    {"regulator as a level", "CG3180", R"({"0xFF0000F2": {"value": 2}})", WRITE(DvCtrlSetBrightRegulator(s, m, 3)),
+     DvOk, "", {"?ff0000f2", "F ff0000f2", "R ff0000f2", "W 4b=3"}},
+    {"regulator on or off", "CG3180", "{}", WRITE(DvCtrlSetBrightRegulator(s, m, 3)), DvOk, "",
+     {"?ff0000f2", "F ff0000f2", "R ff0000f2", "W 4b=1"}},
+    {"gamma indices of the table", "MX2420", "{}",
+     [](const char* s, const char* m, std::string& out) {
+         std::vector<int> v(4, 0);
+         int r = DvOk;
+         for (int i = 0; i < 4 && r == DvOk; ++i) r = DvCtrlEnumGammaIndex(s, m, i, &v[static_cast<std::size_t>(i)]);
+         out = Text(v);
+         return r;
+     },
+     DvErrNoMoreItems, "2 12 253 0", {}},
     // Values stored per colour mode, without switching to it.
     {"brightness at a mode", "CX2740", "{}",
      [](const char* s, const char* m, std::string& out) {
@@ -300,6 +314,14 @@ const ValueCase kValueCases[] = {
          return r;
      },
      DvOk, "-10 0 5 0 0 0", {"?ff0000f3", "F ff0000f3", "W ff01007b=1", "F ff01007c", "D ff01007c#22", "?25", "F 25"}},
+    {"no values per mode without modes", "OF2210", "{}",
+     [](const char* s, const char* m, std::string& out) {
+         int v = 99;
+         const int r = DvCtrlGetContrastForStepAtMode(s, m, 0, &v);
+         out = std::to_string(v);
+         return r;
+     },
+     DvErrNotSupported, "0", {"?ff0000f3", "F ff0000f3"}},
 };
 
 TEST_F(PictureValues, ConversionsAtTheirEdgesOnBothPaths) {

@@ -269,7 +269,9 @@ Reading WriteFeature(const Feature& feature, const Monitor& monitor, const Selec
                 done = Doubles(v.data(), v.size());
                 return [=] { return s.fn(id1, id2, v.data()); };
             },
-            [&](const auto&) -> std::function<DvError()> { return [] { return DvErrInvalidParameter; }; }},
+            // Free-form values were handled above.
+            [&](const WordsSet&) -> std::function<DvError()> { return [] { return DvErrInvalidParameter; }; },
+            [&](const std::monostate&) -> std::function<DvError()> { return [] { return DvErrInvalidParameter; }; }},
         feature.set);
     const std::string what = fmt::format("setting {} to {}", feature.name, Shortened(done.text));
     const DvError result = Call(feature, call);

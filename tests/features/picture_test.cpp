@@ -344,5 +344,46 @@ TEST_F(PictureValues, ConversionsAtTheirEdgesOnBothPaths) {
     }
 }
 
+// What a failing step becomes: the legacy six-colour reads and the older
+// range forms fold it into DvErrFailed, the hue range passes it on, and
+// the table's writes and reads go on to the next path.
+TEST_F(PictureValues, FailuresFoldOrPassAsEachExportSays) {
+    DiscoverJson(R"({"monitors": [
+        {"serial": "21409001", "profile": "CX2740", "links": {"hid": true, "ddcci": {"types": [0]}}},
+        {"serial": "22050012", "profile": "MX2420", "links": {"hid": true, "ddcci": {"types": [0]}}}]})");
+    using dvc::sim::Op;
+    int v = 0, high = 0, low = 0;
+    double g = 0;
+    const struct {
+        const char* what;
+        Op op;
+        uint32_t code;
+        uint32_t count;  // 0: every such call
+        std::function<int()> call;
+        int expected;
+    } cases[] = {
+        {"a legacy read with a failed range", Op::GetFixedData, kHueRed, 1,
+         [&] { return DvCtrlGet6ColorsHue(kDual.serial, kDual.model, &v, 0); }, DvErrFailed},
+        {"a legacy write with a failed range", Op::GetFixedData, kSaturationRed, 1,
+         [&] { return DvCtrlSet6ColorsSaturation(kDual.serial, kDual.model, 0, 0); }, DvErrFailed},
+        {"the hue range passes it on", Op::GetFixedData, kHueRed, 1,
+         [&] { return DvCtrlGetRange6ColorsHue(kDual.serial, kDual.model, &high, &low, 1); }, DvErrTimeout},
+        {"the saturation range folds it", Op::GetFixedData, kSaturationRed, 1,
+         [&] { return DvCtrlGetRange6ColorsSaturation(kDual.serial, kDual.model, &high, &low, 1); }, DvErrFailed},
+        {"the older contrast range folds it", Op::GetFixedData, kContrast, 0,
+         [&] { return DvCtrlGetRangeContrastForStep(kDual.serial, kDual.model, &high, &low, nullptr); }, DvErrFailed},
+        {"gamma from the next path", Op::GetValue, kGamma, 1,
+         [&] { return DvCtrlGetGamma(kDual.serial, kDual.model, &g); }, DvOk},
+        {"the table's temperature on the next path", Op::SetValue, kColorTemperature, 1,
+         [&] { return DvCtrlSetColorTemperature(kMedical.serial, kMedical.model, 9000); }, DvOk},
+    };
+    for (const auto& c : cases) {
+        Fault(c.op, c.code, DvErrTimeout, 0, c.count);
+        EXPECT_EQ(c.call(), c.expected) << c.what;
+        dvc::sim::ClearFaults();
+    }
+    EXPECT_EQ(Stored(kMedical, kColorTemperature), 12u) << "9000 is nearer 9300 than 6500";
+}
+
 }  // namespace
 }  // namespace dvc::test

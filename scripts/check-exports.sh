@@ -8,8 +8,9 @@ bad=0
 while read -r sym; do
   [ -z "$sym" ] && continue
   name=$sym
-  # The two C++-named exports: the function name inside the mangled name.
-  if [[ $sym =~ ^_Z[0-9]+(DvCtrl[A-Za-z0-9_]+) ]]; then name=${BASH_REMATCH[1]}; fi
+  # The two C++-named exports: the function name inside the mangled name,
+  # whose length the number before it gives.
+  if [[ $sym =~ ^_Z([0-9]+)(DvCtrl.*) ]]; then name=${BASH_REMATCH[2]:0:${BASH_REMATCH[1]}}; fi
   case "$name" in
     DvCtrl*) grep -qx -- "$name" "$list" || { echo "check-exports: $name is not in the export list" >&2; bad=1; } ;;
     *) echo "check-exports: $sym is exported but is not a DvCtrl function" >&2; bad=1 ;;

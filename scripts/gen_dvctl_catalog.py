@@ -29,7 +29,7 @@ OUTPUT = ROOT / "tools" / "dvctl" / "feature_catalog.inc"
 # capitalised word (digits stay with the word before them), an acronym.
 WORD = re.compile(r"\d+(?:nd|st|rd|th)|[A-Z]+\d*(?=[A-Z][a-z]|$)|[A-Z]?[a-z]+\d*|[A-Z]+\d*|\d+[A-Z]*")
 # Words that run into their neighbours without a change of case, longest first.
-GLUED = ("DDCCI", "EDID", "PbyP", "PinP", "DDC", "PUC", "3D", "5V", "DC")
+GLUED = ("DDCCI", "EDID", "PbyP", "PinP", "DDC", "PUC", "2Pt", "3D", "5V", "DC")
 
 VERBS = {"supported": ("Supported",), "get": ("Get",), "set": ("Set",), "range": ("GetRange", "Get")}
 

@@ -40,6 +40,18 @@ DVC_API int DvCtrlSupportedBrightRegOperation(const char *id1, const char *id2);
 DVC_API DvError DvCtrlGetBrightRegulator(const char *id1, const char *id2, int *value);
 /* Nonzero when the monitor has a brightness regulator. */
 DVC_API int DvCtrlSupportedBrightRegulator(const char *id1, const char *id2);
+/* Reads the range (maximum, minimum) of the brightness in raw steps. */
+DVC_API DvError DvCtrlGetRangeBrightnessForStep(const char *id1, const char *id2, int *maximum, int *minimum);
+/* Nonzero when the brightness can be set. */
+DVC_API int DvCtrlSupportedBrightness(const char *id1, const char *id2);
+/* Reads the gradient of the two-point brightness regulation. */
+DVC_API DvError DvCtrlGet2PtBriRegBasisGrad(const char *id1, const char *id2, int *value);
+/* Sets the gradient of the two-point brightness regulation. */
+DVC_API DvError DvCtrlSet2PtBriRegBasisGrad(const char *id1, const char *id2, int value);
+/* Reads the range (maximum, minimum) of the two-point brightness regulation's gradient. */
+DVC_API DvError DvCtrlGetRange2PtBriRegBasisGrad(const char *id1, const char *id2, int *maximum, int *minimum);
+/* Nonzero when the monitor has the two-point brightness regulation. */
+DVC_API int DvCtrlSupported2PtBriRegBasisGrad(const char *id1, const char *id2);
 /* Reads the 6 bytes of the luminance parameters. */
 DVC_API DvError DvCtrlGetCandelaParam(const char *id1, const char *id2, uint8_t *data);
 /* The number of HDR luminance ranges of the on-screen display; 0 when unknown. */
@@ -74,6 +86,10 @@ DVC_API int DvCtrlSupportedClipping(const char *id1, const char *id2);
 DVC_API DvError DvCtrlGetColorDisable(const char *id1, const char *id2, int *value);
 /* Nonzero when colour processing can be switched off. */
 DVC_API int DvCtrlSupportedColorDisable(const char *id1, const char *id2);
+/* Switches colour processing off. */
+DVC_API DvError DvCtrlDisableColor(const char *id1, const char *id2);
+/* Nonzero when colour processing can be switched off for a luminance update. */
+DVC_API int DvCtrlSupportedColorDisabling(const char *id1, const char *id2);
 /* Reads the contrast enhancer setting. */
 DVC_API DvError DvCtrlGetContrastEnhancer(const char *id1, const char *id2, int *value);
 /* Sets the contrast enhancer setting. */
@@ -82,6 +98,10 @@ DVC_API DvError DvCtrlSetContrastEnhancer(const char *id1, const char *id2, int 
 DVC_API int DvCtrlSupportedContrastEnhancer(const char *id1, const char *id2);
 /* Nonzero when the monitor has the screen shot functions. */
 DVC_API int DvCtrlSupportedDshot(const char *id1, const char *id2);
+/* Reads the 12 bytes of the screen shot marker and the RGB value at it. */
+DVC_API DvError DvCtrlGetDshotRGBAsXBitValue(const char *id1, const char *id2, uint8_t *data);
+/* Writes the 12 bytes of the screen shot marker. */
+DVC_API DvError DvCtrlSetDshotMarker(const char *id1, const char *id2, const uint8_t *data);
 /* Reads whether colour settings apply to the whole window. */
 DVC_API DvError DvCtrlGetEnableWholeWindowColorSetting(const char *id1, const char *id2, int *value);
 /* Applies colour settings to the whole window (nonzero) or not (0). */
@@ -100,6 +120,10 @@ DVC_API int DvCtrlSupportedGain(const char *id1, const char *id2);
 DVC_API int DvCtrlSupportedGainDefinition(const char *id1, const char *id2);
 /* Nonzero when the gamma can be set. */
 DVC_API int DvCtrlSupportedGamma(const char *id1, const char *id2);
+/* Nonzero when the gamma can be set by index. */
+DVC_API int DvCtrlSupportedGammaIndex(const char *id1, const char *id2);
+/* Sets the gamma adjustment state. */
+DVC_API DvError DvCtrlSetGammaAdjustmentState(const char *id1, const char *id2, int value);
 /* Reads the tone curve parameter block as the monitor keeps it. */
 DVC_API DvError DvCtrlGetGammaTCParameter(const char *id1, const char *id2, uint8_t *data, int *size);
 /* Writes the tone curve parameter block. */
@@ -162,6 +186,8 @@ DVC_API DvError DvCtrlGetPUCBrightImproveSetting(const char *id1, const char *id
 DVC_API DvError DvCtrlSetPUCBrightImproveSetting(const char *id1, const char *id2, int value);
 /* Nonzero when the monitor has the uniformity brightness improvement. */
 DVC_API int DvCtrlSupportedPUCBrightImproveSetting(const char *id1, const char *id2);
+/* Puts the uniformity brightness improvement back to its default, off. */
+DVC_API DvError DvCtrlSetPUCBrightImproveSettingDefault(const char *id1, const char *id2);
 /* Reads the uniformity correction priority. */
 DVC_API DvError DvCtrlGetPUCPriority(const char *id1, const char *id2, int *value);
 /* Sets the uniformity correction priority. */
@@ -254,7 +280,141 @@ DVC_API DvError DvCtrlRestoreDisableColorForCandelaUpdate(const char *id1, const
 DVC_API DvError DvCtrlGetRGBWChromaticities(const char *id1, const char *id2, colour *red, colour *green,
                                             colour *blue, colour *white);
 
+
+/* Brightness and contrast. "Percentage" carries the ratio of the control's
+ * maximum (0.0 to 1.0; below 0.0 is refused, above 1.0 is sent as the
+ * monitor's maximum times the ratio); "Step" the raw value. Over DDC/CI the
+ * ratio becomes a raw value by truncation, over USB HID by rounding. */
+DVC_API DvError DvCtrlGetBrightnessForPercentage(const char *id1, const char *id2, double *ratio);
+DVC_API DvError DvCtrlGetBrightnessForStep(const char *id1, const char *id2, int *step);
+DVC_API DvError DvCtrlSetBrightnessForPercentage(const char *id1, const char *id2, double ratio);
+DVC_API DvError DvCtrlSetBrightnessForStep(const char *id1, const char *id2, int step);
+DVC_API DvError DvCtrlGetContrastForPercentage(const char *id1, const char *id2, double *ratio);
+DVC_API DvError DvCtrlGetContrastForStep(const char *id1, const char *id2, int *step);
+DVC_API DvError DvCtrlSetContrastForPercentage(const char *id1, const char *id2, double ratio);
+DVC_API DvError DvCtrlSetContrastForStep(const char *id1, const char *id2, int step);
+/* The contrast range in raw steps (maximum, minimum; each may be null) and
+ * a default step: the model's, else 100 for a maximum of 100, 70 for 140,
+ * otherwise half the span. Any failure is DvErrFailed, a monitor without
+ * the control DvErrNotSupported. */
+DVC_API DvError DvCtrlGetRangeContrastForStep(const char *id1, const char *id2, int *maximum, int *minimum,
+                                              int *defaultStep);
+/* Nonzero when the contrast can be set. */
+DVC_API int DvCtrlSupportedContrast(const char *id1, const char *id2);
+/* The raw brightness or contrast stored for colour mode `mode` (0 to the
+ * mode count less one), whichever mode is current. DvErrNotSupported on a
+ * monitor without colour modes, DvErrNullOutput for a null `step`. */
+DVC_API DvError DvCtrlGetBrightnessForStepAtMode(const char *id1, const char *id2, int mode, int *step);
+DVC_API DvError DvCtrlGetContrastForStepAtMode(const char *id1, const char *id2, int mode, int *step);
+
+/* Gamma as a value (2.2; negative values name special tone curves, which
+ * DvCtrlEnumGamma lists): a write selects the model's curve nearest the
+ * value, the lower one on a tie. A read of a curve the library cannot name
+ * gives DvErrRefused. */
+DVC_API DvError DvCtrlGetGamma(const char *id1, const char *id2, double *gamma);
+DVC_API DvError DvCtrlSetGamma(const char *id1, const char *id2, double gamma);
+/* Gamma as an index: the monitor's curve code plus one below 208, the code
+ * itself from 208 up (index 1.. as DvCtrlEnumGammaIndex lists them). */
+DVC_API DvError DvCtrlGetGammaIndex(const char *id1, const char *id2, int *index);
+DVC_API DvError DvCtrlSetGammaIndex(const char *id1, const char *id2, int index);
+
+/* Colour temperature in kelvin. On monitors that keep it as a value it
+ * passes unchanged; on the others a write selects the model's nearest
+ * setting (the lower one on a tie; 0 selects the native setting) and a read
+ * reports the setting's temperature. */
+DVC_API DvError DvCtrlGetColorTemperature(const char *id1, const char *id2, int *kelvin);
+DVC_API DvError DvCtrlSetColorTemperature(const char *id1, const char *id2, int kelvin);
+/* Nonzero when the colour temperature can be set. */
+DVC_API int DvCtrlSupportedColorTemperature(const char *id1, const char *id2);
+/* The colour-temperature index: kelvin below 0xFF00, or a preset marked
+ * with 0x10000000 (0x10000000 alone for the native setting, 0x1000FF01 for
+ * preset 0xFF01). A write of 0 is refused. */
+DVC_API DvError DvCtrlGetColorTemperatureIndex(const char *id1, const char *id2, int *index);
+DVC_API DvError DvCtrlSetColorTemperatureIndex(const char *id1, const char *id2, int index);
+/* The i-th index the model offers; DvErrNoMoreItems past the end. */
+DVC_API DvError DvCtrlEnumColorTemperatureIndex(const char *id1, const char *id2, int position, int *index);
+/* Nonzero when the colour temperature can be set by index. */
+DVC_API int DvCtrlSupportedColorTemperatureIndex(const char *id1, const char *id2);
+
+/* Six colours. Every array of six is in the order red, green, blue, cyan,
+ * magenta, yellow, and `position` numbers them 0 to 5 the same way. Values
+ * are centred on the middle of the control's range. */
+DVC_API DvError DvCtrlGet6ColorsHue(const char *id1, const char *id2, int *value, int position);
+DVC_API DvError DvCtrlSet6ColorsHue(const char *id1, const char *id2, int value, int position);
+/* `all` nonzero: the range of the setting that acts on all colours. */
+DVC_API DvError DvCtrlGetRange6ColorsHue(const char *id1, const char *id2, int *maximum, int *minimum, int all);
+DVC_API int DvCtrlSupported6ColorsHue(const char *id1, const char *id2, int all);
+DVC_API DvError DvCtrlGet6ColorsSaturation(const char *id1, const char *id2, int *value, int position);
+DVC_API DvError DvCtrlSet6ColorsSaturation(const char *id1, const char *id2, int value, int position);
+DVC_API DvError DvCtrlGetRange6ColorsSaturation(const char *id1, const char *id2, int *maximum, int *minimum,
+                                                int all);
+DVC_API int DvCtrlSupported6ColorsSaturation(const char *id1, const char *id2, int all);
+DVC_API DvError DvCtrlGet6ColorsAllLightness(const char *id1, const char *id2, int *values);
+DVC_API DvError DvCtrlSet6ColorsAllLightness(const char *id1, const char *id2, int red, int green, int blue,
+                                             int cyan, int magenta, int yellow);
+DVC_API DvError DvCtrlGetRange6ColorsLightness(const char *id1, const char *id2, int *maximum, int *minimum);
+DVC_API int DvCtrlSupported6ColorsLightness(const char *id1, const char *id2);
+/* The six values stored for colour mode `mode` (see the AtMode reads
+ * above). */
+DVC_API DvError DvCtrlGet6ColorsAllHueAtMode(const char *id1, const char *id2, int mode, int *values);
+DVC_API DvError DvCtrlGet6ColorsAllSaturationAtMode(const char *id1, const char *id2, int mode, int *values);
+DVC_API DvError DvCtrlGet6ColorsAllLightnessAtMode(const char *id1, const char *id2, int mode, int *values);
+/* Hue and saturation in the form of the current models (centred on half
+ * the range's span on older ones); the arrays in the order above. */
+DVC_API DvError DvCtrlGet6ColorsAllHue2(const char *id1, const char *id2, int *values);
+DVC_API DvError DvCtrlSet6ColorsAllHue2(const char *id1, const char *id2, int red, int green, int blue, int cyan,
+                                        int magenta, int yellow);
+DVC_API DvError DvCtrlGet6ColorsAllSaturation2(const char *id1, const char *id2, int *values);
+DVC_API DvError DvCtrlSet6ColorsAllSaturation2(const char *id1, const char *id2, int red, int green, int blue,
+                                               int cyan, int magenta, int yellow);
+DVC_API DvError DvCtrlGetRange6ColorsHue2(const char *id1, const char *id2, int *maximum, int *minimum);
+DVC_API DvError DvCtrlGetRange6ColorsSaturation2(const char *id1, const char *id2, int *maximum, int *minimum);
+/* One colour at a time: hue, saturation and lightness of each colour. */
+#define DVC_DECLARE_SIX_COLOUR(Name) \
+    DVC_API DvError DvCtrlGet##Name##Hue2(const char *id1, const char *id2, int *value); \
+    DVC_API DvError DvCtrlSet##Name##Hue2(const char *id1, const char *id2, int value); \
+    DVC_API DvError DvCtrlGet##Name##Saturation2(const char *id1, const char *id2, int *value); \
+    DVC_API DvError DvCtrlSet##Name##Saturation2(const char *id1, const char *id2, int value); \
+    DVC_API DvError DvCtrlGet##Name##Lightness(const char *id1, const char *id2, int *value); \
+    DVC_API DvError DvCtrlSet##Name##Lightness(const char *id1, const char *id2, int value);
+DVC_DECLARE_SIX_COLOUR(Red)
+DVC_DECLARE_SIX_COLOUR(Yellow)
+DVC_DECLARE_SIX_COLOUR(Green)
+DVC_DECLARE_SIX_COLOUR(Cyan)
+DVC_DECLARE_SIX_COLOUR(Blue)
+DVC_DECLARE_SIX_COLOUR(Magenta)
+#undef DVC_DECLARE_SIX_COLOUR
+
+/* Luminance in cd/m2. `status` (may be null) is written when the monitor
+ * reports it: 0 once the luminance has settled at its target. */
+DVC_API DvError DvCtrlGetCandela(const char *id1, const char *id2, double *candela, int *status);
+DVC_API DvError DvCtrlSetCandela(const char *id1, const char *id2, double candela);
+DVC_API DvError DvCtrlGetRangeCandela(const char *id1, const char *id2, double *maximum, double *minimum);
+/* HDR luminance range `index` (cd/m2) of the on-screen display; the count
+ * is DvCtrlGetCandelaOSDRangeHDRCount. */
+DVC_API DvError DvCtrlGetCandelaOSDRangeHDR(const char *id1, const char *id2, int index, int *maximum,
+                                            int *minimum);
+/* Every set of system primaries: x, y of red, green, blue and white (8
+ * doubles) per set; `sets` must be DvCtrlGetSystemChromaticityAllCount,
+ * else DvErrSizeMismatch. */
+DVC_API DvError DvCtrlGetSystemChromaticityAll(const char *id1, const char *id2, double *xy, int sets);
+DVC_API DvError DvCtrlSetSystemChromaticityAll(const char *id1, const char *id2, const double *xy, int sets);
+/* Gain definition table `table` (0 to 255): its 75 bytes. */
+DVC_API DvError DvCtrlGetGainDefinition(const char *id1, const char *id2, int table, uint8_t *definition);
+/* The brightness regulator on (nonzero) or off; in colour modes of flavour
+ * 2 the value is sent as a level. */
+DVC_API DvError DvCtrlSetBrightRegulator(const char *id1, const char *id2, int value);
+/* The model's D65 reference colour (x and y); DvErrNotSupported when the
+ * model has none. */
+DVC_API DvError DvCtrlGetD65CRTColor(const char *id1, const char *id2, colour *d65);
+
 DVC_EXTERN_C_END
 /* End of operations with an encoding of their own */
+
+#ifdef __cplusplus
+/* The gamma adjustment state. Exported under its C++ name: C hosts cannot
+ * call it. */
+DVC_API DvError DvCtrlGetGammaAdjustmentState(const char *id1, const char *id2, int *state);
+#endif
 
 #endif

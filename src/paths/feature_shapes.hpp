@@ -55,19 +55,15 @@ DvError EachCode(Step&& step) {
     return result;
 }
 
-// A support query through `step(code, flag)` with fallback: a code that
-// answers "not supported" (a usable result with flag 0, or a fallback
-// result) hands over to the next; the last code's answer stands.
+// A support query through `step(code, flag)` with fallback: like any other
+// fallback it moves to the next code only on a fallback result; an answer,
+// even one that reports the feature absent, is the feature's answer.
 template <class C, class Step>
 DvError EachSupportCode(int32_t* flag, Step&& step) {
-    DvError result = DvErrFailed;
-    for (std::size_t i = 0; i < C::kList.size(); ++i) {
+    return EachCode<C>([&](uint32_t code) {
         *flag = 0;
-        result = step(C::kList[i], flag);
-        const bool absent = FallsBack(result) || (Usable(result) && *flag == 0);
-        if (!absent) break;
-    }
-    return result;
+        return step(code, flag);
+    });
 }
 
 // Support by fixed data: the code's support flag. The transport's result is

@@ -138,11 +138,11 @@ DvError ClearTargetSelection(VarnMonitorInterface& path) {
 
 DvError GetSignalInfoFrame(VarnMonitorInterface& path, DvSignalInfoFrame* info) {
     if (info == nullptr) return DvErrInvalidParameter;
-    // A length that cannot be read stays 0 and counts as no support.
+    // A failed length query is the answer; a usable one shorter than the
+    // description says the monitor has none.
     uint32_t length = 0;
-    path.ReadFixedData(codes::kSignalInfoFrame, nullptr, nullptr, nullptr, &length);
-    if (length < infoframe::kBlockBytes) return DvErrNotSupported;
-    if (length > kMaxBlockLength) return DvErrWrongLength;
+    const DvError checked = CheckDataLength(path, codes::kSignalInfoFrame, &length, infoframe::kBlockBytes);
+    if (!Usable(checked)) return checked;
     std::vector<uint8_t> block(length, 0);
     const DvError result = path.ReadData(codes::kSignalInfoFrame, block.data(), length);
     if (!Usable(result)) return result;

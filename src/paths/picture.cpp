@@ -1,4 +1,5 @@
-// Colour processing switched off and back, and the primaries' chromaticity.
+// Colour processing switched off and back, the primaries' chromaticity, the
+// gamma code and the regulator level.
 #include "paths/picture.hpp"
 
 #include <array>
@@ -87,6 +88,27 @@ DvError GetRGBWChromaticities(VarnMonitorInterface& path, colour* red, colour* g
         records[i]->y = point.y;
     }
     return DvOk;
+}
+
+namespace {
+using GammaCodes = Codes<codes::kGamma, codes::kGammaSecond>;
+}  // namespace
+
+DvError ReadGammaCode(VarnMonitorInterface& path, uint32_t* code) {
+    return EachCode<GammaCodes>([&](uint32_t c) {
+        uint32_t value = 0;
+        const DvError result = path.ReadGamma(c, &value);
+        if (Usable(result)) *code = value;
+        return result;
+    });
+}
+
+DvError WriteGammaCode(VarnMonitorInterface& path, uint32_t code) {
+    return EachCode<GammaCodes>([&](uint32_t c) { return path.WriteGamma(c, code); });
+}
+
+DvError WriteBrightRegulatorLevel(VarnMonitorInterface& path, int32_t level) {
+    return path.WriteValue(codes::kBrightRegulator, static_cast<uint32_t>(level), 0);
 }
 
 }  // namespace dvc::paths

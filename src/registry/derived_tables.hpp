@@ -43,7 +43,14 @@ std::vector<uint16_t> ValueListFromTable(const ModelRecord& record);
 // any other count.
 std::vector<uint16_t> GridLevels(uint16_t gridCount);
 
-// The exported gamma index of a gamma code.
-constexpr int GammaIndexOfCode(uint16_t code) { return code < 208 ? code + 1 : code; }
+// The exported gamma index of a gamma code: the code plus one below 208,
+// the code itself from 208 up (the indices of the special curves).
+constexpr int GammaIndexOfCode(uint32_t code) { return static_cast<int>(code < 208 ? code + 1 : code); }
+// The gamma code of an exported index. Index 208 stands for two codes (207
+// and 208); no model has a curve at 207, so it is taken as the code 208.
+// Indices below 1 name no code.
+constexpr uint32_t GammaCodeOfIndex(int index) {
+    return index < 208 ? static_cast<uint32_t>(index - 1) : static_cast<uint32_t>(index);
+}
 
 }  // namespace dvc::registry

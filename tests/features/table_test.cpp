@@ -33,7 +33,7 @@ struct Group {
 const Group kGroups[] = {
     {"OCGM",  // every model: basic controls and the state word
      {kFlags, kScreenSize, kPower, kOSDLanguage, kSave, kDDCCISetting, kAllKeyLock, kSignal, kGainRed, kGainGreen,
-      kGainBlue, kPowerSaveState, kBlackLevel, kPowerResolution}},
+      kGainBlue, kPowerSaveState, kBlackLevel, kPowerResolution, kBrightness}},
     {"CGM",  // the current firmware: power and energy, keys and OSD, inputs, signal description
      {kVirtualKey,
       kBackLight,
@@ -116,27 +116,34 @@ const Group kGroups[] = {
       kLimited109Setting,
       kDshot,
       kSyncSignalEnable,
-      kSystemChromaticityAllCount,
       kSystemChromaticityAll,
+      kSystemChromaticityAllRollback,
       kMaxCandelaKept,
       kColorMatrixEnable,
       kGammaTCStatus,
       kGammaTCParameter,
-      kGainDefinition}},
+      kGainDefinition,
+      kGammaAdjustmentState}},
     {"GM",  // calibrated luminance, uniformity correction, factory luminance, calibration alert
      {kCalibrationAlertTime, kPUCBrightImproveSetting, kCandela, kCandelaParam, kMaxCandela, kPUCPriority,
       kUniformityEnable, kLuminanceType, kPUCEnable, kPUCTCStatus, kFactoryPanelLuminance}},
     {"M",  // reading room: sensors, wall light, dimmer, quality checks, backlight booster, emergency power
      {kDimmerOut, kOutsidePhotoSensorAD, kPowerEmergency, kSubPixelDriveSetting, kPixelErrorAnalyzer,
       kQaSignalSelectSupportMode, kMixedImageCurve, kBlackInsertion, kMonochromeConversion, kLuminanceWarning,
-      kBlackLevelLift, kQuickCheck, kInstantBacklightBooster, kWallLightStatus, kWallLightBrightness}},
+      kBlackLevelLift, kQuickCheck, kInstantBacklightBooster, kWallLightStatus, kWallLightBrightness,
+      k2PtBriRegBasisGrad}},
     {"", {kAutoThriftluxSettingsV2}},  // newer than every built-in model
 };
 
 // Codes outside the table that the models answer, and why.
 const std::pair<std::vector<uint32_t>, const char*> kOutsideTable[] = {
     {{0x0, 0xFF0100DF}, "colour temperature (preset and kelvin: conversions of their own)"},
-    {{0x88, 0x89}, "brightness and contrast (ratio conversions)"},
+    {{kContrast}, "contrast (ratio conversions, a range with a default)"},
+    {{kHueRed, kHueGreen, kHueBlue, kHueCyan, kHueMagenta, kHueYellow, kSaturationRed, kSaturationGreen,
+      kSaturationBlue, kSaturationCyan, kSaturationMagenta, kSaturationYellow, kLightness, kHue2, kSaturation2},
+     "six colours (centred values, two interfaces)"},
+    {{kModeSettingsSelect, kModeSettings, kFlavor, kCandelaStatus},
+     "settings stored per colour mode, the current flavour, the luminance's settling"},
     {{kIdentification, kPropertyTags, kFlavors, 0xFF0000F3}, "identification, tags, flavors, current colour mode"},
     {{kAssetTag, 0x13, 0xFF000047, 0xFF0000E5}, "asset tag, usage time, unique device identifier"},
     {{0x18, 0x19, 0x72, 0x73, 0x1B, 0x1C}, "LUT blocks (two select/data pairs), 10-bit LUT and tone data"},

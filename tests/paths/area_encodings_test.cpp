@@ -80,6 +80,8 @@ TEST_F(AreaEncodings, RecordsAndBlocks) {
                            "drm": null}})");
     EXPECT_EQ(GetSignalInfoFrame(*hid, &i), DvErrNotSupported);
     EXPECT_EQ(Trace(), Strings{"F ff01010a"});
+    Fault(Op::GetFixedData, 0xFF01010A, DvErrTimeout);
+    EXPECT_EQ(GetSignalInfoFrame(*hid, &i), DvErrTimeout) << "a failed length query is the answer";
 }
 
 // The marker is read back until off; a key count is a request and its reply.

@@ -56,10 +56,16 @@ TEST_F(FeatureShapes, WhatEachShapeSendsAndAnswers) {
         {CALL(ValueGet<Codes<0xEE, 0x70>, ReadAs::Raw>(p, &o)), DvOk, 4, {"R ee", "R 70"}, 0},
         {CALL(ValueGet<Codes<0xE1, 0x70>, ReadAs::Bool>(p, &o)), DvErrRefused, 1, {"R e1"}, 0xE1},
         {CALL(ValueSet<Codes<0xEE, 0xE1>, Switch::ExactlyOne>(p, 2)), DvOk, -1, {"W ee=0", "W e1=0"}, 0},
+        // A support answer of "absent" is an answer: only a missing code falls back.
         {CALL(EachSupportCode<Codes<0xE3, 0x70>>(&o, [&](uint32_t c, int32_t* f) { return p.QueryGamma(c, f); })),
          DvOk,
+         0,
+         {"F e3"},
+         0},
+        {CALL(EachSupportCode<Codes<0xEE, 0x70>>(&o, [&](uint32_t c, int32_t* f) { return p.QueryGamma(c, f); })),
+         DvOk,
          1,
-         {"F e3", "F 70"},
+         {"F ee", "F 70"},
          0},
         {CALL(CopyValue(p, 0xE1, 0x70)), DvOk, -1, {"R e1", "W 70=2"}, 0xE1},
     };

@@ -78,6 +78,17 @@ const std::tuple<const char*, int, const char*, const char*> kSession[] = {
     {"--sim info 5", 1, "", "(no monitor is named \"5\"; dvctl list shows them)"},
     {"--sim info OF2210", 1, "", "error: DvErrInvalidParameter: "},
     {"--sim info", 2, "", ""},
+    // Picture settings by name: percent or raw steps, the nearest value printed back, the range of a refusal.
+    {"--sim set CX2740 brightness 40%", 0, "brightness set to 40 (40%)", ""},
+    {"--sim set CX2740 brightness 120", 1, "", "(setting brightness to 120; it takes 0 to 100, or 0% to 100%)"},
+    {"--sim get CX2740 contrast --range", 0, "min 0 max 100", ""},
+    {"--sim set MX2420 gamma 2.0", 0, "gamma set to 1.5", ""},
+    {"--sim set MX2420 color-temperature 6000", 0, "color-temperature set to 6500 K", ""},
+    {"--sim set CX2740 gain g 200", 0, "gain set to 200", ""},
+    {"--sim set CX2740 six-colors blue hue 3", 0, "six-colors set to blue hue 3", ""},
+    {"--sim get CX2740 six-colors", 0, "hue              0       0       3       0       0       0", ""},
+    {"--sim set CX2740 six-colors blue tint 3", 2, "", "\"tint\" is not a property: hue, saturation, lightness"},
+    {"--sim picture CX2740", 0, "  brightness                         40 (40%)   (0 to 100)", ""},
 };
 
 TEST_F(Dvctl, ASessionOnTheDefaultWorld) {
@@ -109,6 +120,7 @@ const std::tuple<const char*, const char*, const char*> kJson[] = {
      R"({"serial": "21409001", "model": "CX2740", "feature": "gain", "channel": 1, "value": 255})"},
     {"--sim get CX2740 auto-thriftlux-settings --json", "/bytes", "[0, 0, 160, 15, 44, 1, 1, 0]"},
     {"--sim get CG3180 iis-area --index 0 --json", "/geometry", "[0, 0, 3840, 2160]"},
+    {"--sim picture CX2740 --json", "/settings/2", R"({"name": "gamma", "value": 2.2})"},
 };
 
 TEST_F(Dvctl, JsonOutputHoldsItsFields) {

@@ -29,8 +29,10 @@ void RunSet(const GlobalOptions& global, const SetOptions& options) {
         return;
     }
     const Feature& feature = Resolve(options.feature);
-    const Selection selection = options.selection.Given();
-    Reading reading = WriteFeature(feature, monitor, selection, options.values);
+    Selection selection = options.selection.Given();
+    const auto values = TakeChannelWord(feature, SelectorOf(feature.set), options.values,
+                                        static_cast<std::size_t>(ValueCount(feature.set)), selection);
+    Reading reading = WriteFeature(feature, monitor, selection, values);
     reading.text = fmt::format("{} set to {}", feature.name, reading.text);
     PrintReading(monitor, feature, selection, reading, options.json);
 }
@@ -42,7 +44,8 @@ void AddSetCommand(CLI::App& app, const GlobalOptions& global) {
     auto* cmd = app.add_subcommand("set", "change a feature of a monitor; without a feature, list the settable ones");
     cmd->add_option("monitor", options->monitor, "index, serial number or model name")->required();
     cmd->add_option("feature", options->feature, "the feature's name, e.g. osd-language");
-    cmd->add_option("value", options->values, "the value: a number (0x.. hex, on/off), hex bytes, or x y numbers");
+    cmd->add_option("value", options->values,
+                    "the value: a number (0x.. hex, on/off), hex bytes, x y numbers; r, g or b before a channel's");
     options->selection.AddTo(*cmd);
     cmd->add_flag("--json", options->json, "print JSON");
     cmd->callback([&global, options] { RunSet(global, *options); });

@@ -2,6 +2,10 @@
 
 #include <fmt/core.h>
 
+#include <algorithm>
+
+#include "failure.hpp"
+
 namespace dvc::cli {
 
 void SelectionOptions::AddTo(CLI::App& command) {
@@ -15,6 +19,22 @@ Selection SelectionOptions::Given() const {
     if (channelOption != nullptr && channelOption->count() > 0) s.channel = channel;
     if (indexOption != nullptr && indexOption->count() > 0) s.index = index;
     return s;
+}
+
+std::vector<std::string> TakeChannelWord(const Feature& feature, Selector wanted, std::vector<std::string> words,
+                                         std::size_t values, Selection& selection) {
+    if (wanted != Selector::Channel || words.size() != values + 1) return words;
+    static const std::vector<std::vector<std::string>> kNames{{"r", "red"}, {"g", "green"}, {"b", "blue"}};
+    for (std::size_t channel = 0; channel < kNames.size(); ++channel) {
+        const auto& names = kNames[channel];
+        if (std::find(names.begin(), names.end(), words.front()) == names.end()) continue;
+        if (selection.channel)
+            throw UsageError(fmt::format("{} takes its channel once: {} or --channel N", feature.name, words.front()));
+        selection.channel = static_cast<int>(channel);
+        words.erase(words.begin());
+        return words;
+    }
+    throw UsageError(fmt::format("\"{}\" is not a channel of {}: r, g or b", words.front(), feature.name));
 }
 
 void PrintReading(const Monitor& monitor, const Feature& feature, const Selection& selection, const Reading& reading,

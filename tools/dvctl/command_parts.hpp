@@ -18,6 +18,12 @@ struct SelectionOptions {
     Selection Given() const;
 };
 
+// A colour channel named before the value (r, g, b, or red, green, blue)
+// instead of --channel, for a feature that takes a channel and `values`
+// value words: moved into the selection; the other words are returned.
+std::vector<std::string> TakeChannelWord(const Feature& feature, Selector wanted, std::vector<std::string> words,
+                                         std::size_t values, Selection& selection);
+
 // The reading's text, or a JSON object of the monitor, the feature, the
 // channel or index when given, and the reading's fields.
 void PrintReading(const Monitor& monitor, const Feature& feature, const Selection& selection, const Reading& reading,

@@ -164,6 +164,15 @@ Reading ReadValue(const Feature& feature, Id id1, Id id2, int selected) {
                       feature.get);
 }
 
+// What a refused write adds to its message: the range the feature takes,
+// when it has one that can be read.
+std::string Accepted(const Feature& feature, Id id1, Id id2) {
+    const auto* range = std::get_if<IntRange>(&feature.range);
+    int maximum = 0, minimum = 0;
+    if (range == nullptr || range->fn(id1, id2, &maximum, &minimum) < 0) return "";
+    return fmt::format("; it takes {} to {}", minimum, maximum);
+}
+
 // A value as an error message quotes it: long blocks cut short.
 std::string Shortened(const std::string& text) {
     constexpr std::size_t kShown = 48;
@@ -211,6 +220,12 @@ Reading WriteFeature(const Feature& feature, const Monitor& monitor, const Selec
     if (std::holds_alternative<std::monostate>(feature.set))
         throw UsageError(fmt::format("{} cannot be set", feature.name));
     const int selected = Selected(feature, SelectorOf(feature.set), selection);
+    if (const auto* own = std::get_if<WordsSet>(&feature.set)) {
+        if (static_cast<int>(words.size()) < own->fewest || static_cast<int>(words.size()) > own->most)
+            throw UsageError(fmt::format("{} takes {} as its value, not {} word{}", feature.name, own->shape,
+                                         words.size(), words.size() == 1 ? "" : "s"));
+        return own->fn(id1, id2, words);
+    }
     const int wanted = ValueCount(feature.set);
     if (static_cast<int>(words.size()) != wanted)
         throw UsageError(fmt::format("{} takes {} as its value, not {} word{}", feature.name, ValueShape(feature.set),
@@ -254,9 +269,14 @@ Reading WriteFeature(const Feature& feature, const Monitor& monitor, const Selec
                 done = Doubles(v.data(), v.size());
                 return [=] { return s.fn(id1, id2, v.data()); };
             },
+            // Free-form values were handled above.
+            [&](const WordsSet&) -> std::function<DvError()> { return [] { return DvErrInvalidParameter; }; },
             [&](const std::monostate&) -> std::function<DvError()> { return [] { return DvErrInvalidParameter; }; }},
         feature.set);
-    Check(Call(feature, call), fmt::format("setting {} to {}", feature.name, Shortened(done.text)));
+    const std::string what = fmt::format("setting {} to {}", feature.name, Shortened(done.text));
+    const DvError result = Call(feature, call);
+    if (result == DvErrRefused) throw Failure(result, what + Accepted(feature, id1, id2));
+    Check(result, what);
     return done;
 }
 

@@ -43,6 +43,8 @@ std::vector<std::string> ClosestNames(std::string_view unknown, std::size_t limi
 // The hand-written entries, and whatever merging them into the generated
 // ones could not place (an operation both define): empty when all is well.
 const std::vector<Feature>& HandWrittenFeatures();
+// Among them, the picture settings (picture_features.cpp).
+const std::vector<Feature>& PictureFeatures();
 std::vector<std::string> MergeConflicts();
 
 // The alias table: {alias, name}.

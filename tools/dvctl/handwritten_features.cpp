@@ -103,10 +103,15 @@ DvError Reset(Id id1, Id id2, const std::vector<int>& a) { return DvCtrlReset(id
 DvError EachReset(Id id1, Id id2, const std::vector<int>& a) { return DvCtrlEachReset(id1, id2, a.at(0)); }
 DvError CurrentSave(Id id1, Id id2, const std::vector<int>& a) { return DvCtrlCurrentSave(id1, id2, a.at(0), a.at(1)); }
 
+std::vector<Feature> WithPictureFeatures(std::vector<Feature> features) {
+    features.insert(features.end(), PictureFeatures().begin(), PictureFeatures().end());
+    return features;
+}
+
 }  // namespace
 
 const std::vector<Feature>& HandWrittenFeatures() {
-    static const std::vector<Feature> features{
+    static const std::vector<Feature> features = WithPictureFeatures({
         {"auto-adjust",
          "AutoAdjust",
          "automatic adjustment (set KIND 1 to 4 runs it and waits)",
@@ -239,7 +244,7 @@ const std::vector<Feature>& HandWrittenFeatures() {
          {},
          {},
          ArgsCommand{CurrentSave, 2, "KIND VALUE"}},
-    };
+    });
     return features;
 }
 

@@ -29,18 +29,20 @@ Selector SelectorOf(const Setter& set) {
 
 int ValueCount(const Setter& set) {
     return std::visit(Overload{[](const std::monostate&) { return 0; }, [](const XySet&) { return 2; },
-                               [](const PairsSet& s) { return 2 * s.pairs; }, [](const auto&) { return 1; }},
+                               [](const PairsSet& s) { return 2 * s.pairs; }, [](const WordsSet& s) { return s.most; },
+                               [](const auto&) { return 1; }},
                       set);
 }
 
 std::string ValueShape(const Setter& set) {
-    return std::visit(Overload{[](const std::monostate&) { return std::string(); },
-                               [](const BlockSet&) { return std::string("HEX"); },
-                               [](const FixedSet& s) { return "HEX (" + std::to_string(s.length) + " bytes)"; },
-                               [](const XySet&) { return std::string("X Y"); },
-                               [](const PairsSet& s) { return std::to_string(2 * s.pairs) + " numbers (x y of each)"; },
-                               [](const auto&) { return std::string("N"); }},
-                      set);
+    return std::visit(
+        Overload{[](const std::monostate&) { return std::string(); },
+                 [](const BlockSet&) { return std::string("HEX"); },
+                 [](const FixedSet& s) { return "HEX (" + std::to_string(s.length) + " bytes)"; },
+                 [](const XySet&) { return std::string("X Y"); },
+                 [](const PairsSet& s) { return std::to_string(2 * s.pairs) + " numbers (x y of each)"; },
+                 [](const WordsSet& s) { return std::string(s.shape); }, [](const auto&) { return std::string("N"); }},
+        set);
 }
 
 }  // namespace dvc::cli

@@ -92,7 +92,18 @@ struct PairsSet {
     int pairs;
 };
 
-using Setter = std::variant<std::monostate, ValueSet, ChannelSet, ItemSet, BlockSet, FixedSet, XySet, PairsSet>;
+// A write of a shape of its own, from `fewest` to `most` words of the
+// command line (`shape` names them for help): it parses them, calls the
+// library, says what it set, and throws a UsageError or a Failure.
+struct WordsSet {
+    Reading (*fn)(Id, Id, const std::vector<std::string>& words);
+    int fewest;
+    int most;
+    const char* shape;
+};
+
+using Setter =
+    std::variant<std::monostate, ValueSet, ChannelSet, ItemSet, BlockSet, FixedSet, XySet, PairsSet, WordsSet>;
 
 struct IntRange {
     DvError (*fn)(Id, Id, int* maximum, int* minimum);

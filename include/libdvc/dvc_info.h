@@ -16,6 +16,8 @@ DVC_API DvError DvCtrlSetScreenSize(const char *id1, const char *id2, int value)
 DVC_API int DvCtrlSupportedScreenSize(const char *id1, const char *id2);
 /* Saves the current settings into the monitor's memory `value`. */
 DVC_API DvError DvCtrlSaveAtIndex(const char *id1, const char *id2, int value);
+/* Resets the monitor's memory `value` to its factory settings. */
+DVC_API DvError DvCtrlResetAtIndex(const char *id1, const char *id2, int value);
 /* Nonzero when the monitor reports its firmware version. */
 DVC_API int DvCtrlSupportedFirmwareVersion(const char *id1, const char *id2);
 

@@ -36,6 +36,10 @@ DVC_API DvError DvCtrlSetFrontKeyShortcut(const char *id1, const char *id2, int 
 DVC_API int DvCtrlSupportedFrontKeyShortcut(const char *id1, const char *id2);
 /* Nonzero when the monitor counts front key presses. */
 DVC_API int DvCtrlSupportedKeyPushCount(const char *id1, const char *id2);
+/* Reads the 6 bytes of the custom key lock: bit k set when key id k is locked. */
+DVC_API DvError DvCtrlGetDsCustomKeyLock(const char *id1, const char *id2, uint8_t *data);
+/* Writes the 6 bytes of the custom key lock: bit k set locks key id k. */
+DVC_API DvError DvCtrlSetDsCustomKeyLock(const char *id1, const char *id2, const uint8_t *data);
 /* Reads the audio mute setting. */
 DVC_API DvError DvCtrlGetAudioMuteSetting(const char *id1, const char *id2, int *value);
 /* Sets the audio mute setting. */

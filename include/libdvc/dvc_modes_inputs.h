@@ -194,6 +194,38 @@ DVC_API DvError DvCtrlSetVisiblePinP(const char *id1, const char *id2, int value
 DVC_API int DvCtrlSupportedVisiblePinP(const char *id1, const char *id2);
 /* Nonzero when the monitor can write its EDID to the DDC. */
 DVC_API int DvCtrlSupportedEDIDDDCWrite(const char *id1, const char *id2);
+/* Reads the index of the current colour mode. */
+DVC_API DvError DvCtrlGetMode(const char *id1, const char *id2, int *value);
+/* Switches to the colour mode of index `value`. */
+DVC_API DvError DvCtrlSetMode(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has colour modes. */
+DVC_API int DvCtrlSupportedMode(const char *id1, const char *id2);
+/* Reads the flavour of the current colour mode. */
+DVC_API DvError DvCtrlGetFlavor(const char *id1, const char *id2, int *value);
+/* Sets the flavour of the current colour mode. */
+DVC_API DvError DvCtrlSetFlavor(const char *id1, const char *id2, int value);
+/* Nonzero when the colour modes have flavours. */
+DVC_API int DvCtrlSupportedFlavor(const char *id1, const char *id2);
+/* Reads where colour mode `index` is skipped: bit p for the p-th supported input port. */
+DVC_API DvError DvCtrlGetModeSkip(const char *id1, const char *id2, int index, int *value);
+/* Sets where colour mode `index` is skipped: bit p for the p-th supported input port. */
+DVC_API DvError DvCtrlSetModeSkip(const char *id1, const char *id2, int index, int value);
+/* Nonzero when colour modes can be skipped one by one. */
+DVC_API int DvCtrlSupportedModeSkip(const char *id1, const char *id2);
+/* Reads the colour mode of custom image-in-image route `index`. */
+DVC_API DvError DvCtrlGetModeForCustomIIS(const char *id1, const char *id2, int index, int *value);
+/* Sets the colour mode (0 to 255) of custom image-in-image route `index`. */
+DVC_API DvError DvCtrlSetModeForCustomIIS(const char *id1, const char *id2, int index, int value);
+/* Nonzero when custom image-in-image routes have colour modes. */
+DVC_API int DvCtrlSupportedModeForCustomIIS(const char *id1, const char *id2);
+/* Nonzero when output segments have colour modes. */
+DVC_API int DvCtrlSupportedModeOfOutputSegment(const char *id1, const char *id2);
+/* Nonzero when the monitor reports its input ports. */
+DVC_API int DvCtrlSupportedInputPort(const char *id1, const char *id2);
+/* Nonzero when the monitor reports the resolution of its signal. */
+DVC_API int DvCtrlSupportedSignalResolution(const char *id1, const char *id2);
+/* Reads the USB upstream port in use (byte 1 of the selection block). */
+DVC_API DvError DvCtrlGetUSBSelectionActive(const char *id1, const char *id2, int *value);
 
 DVC_EXTERN_C_END
 /* End of feature table exports */
@@ -225,6 +257,15 @@ typedef struct DvSignalInfoFrame {
     int32_t colorimetry;       /* the monitor's colorimetry number (0..15) */
     int32_t transferFunction;  /* 0 SDR, 1 HDR, 2 SMPTE ST 2084, 3 HLG (CTA-861 EOTF) */
 } DvSignalInfoFrame;
+
+/* The incoming signal as the monitor measures it. */
+typedef struct DvSignalInformation {
+    int32_t width;       /* active pixels per line */
+    int32_t height;      /* active lines */
+    int32_t refreshRate; /* in 0.01 Hz */
+    int32_t pixelClock;  /* in 10 kHz */
+    int32_t inputPort;   /* exported number of the port it arrives on; 0 when not known */
+} DvSignalInformation;
 
 /* Writes the EDID to the monitor's DDC and waits (up to five minutes) until
  * the monitor reports it done; DvErrFailed when it reports failure. */

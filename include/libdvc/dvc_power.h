@@ -38,6 +38,10 @@ DVC_API DvError DvCtrlGetBackLightState(const char *id1, const char *id2, int *v
 DVC_API DvError DvCtrlSetBackLightState(const char *id1, const char *id2, int value);
 /* Nonzero when the backlight state can be read and set. */
 DVC_API int DvCtrlSupportedBackLight(const char *id1, const char *id2);
+/* Reads the backlight replacement record as the monitor keeps it. */
+DVC_API DvError DvCtrlGetBacklightReplaceInfo(const char *id1, const char *id2, uint8_t *data, int *size);
+/* Nonzero when the monitor keeps a backlight replacement record. */
+DVC_API int DvCtrlSupportedBacklightReplaceInfo(const char *id1, const char *id2);
 /* Reads the dimmer output level. */
 DVC_API DvError DvCtrlGetDimmerOut(const char *id1, const char *id2, int *value);
 /* Nonzero when the monitor reports its dimmer output. */

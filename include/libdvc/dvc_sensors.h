@@ -18,6 +18,8 @@ DVC_API DvError DvCtrlGetCalibrationAlertTime(const char *id1, const char *id2, 
 DVC_API DvError DvCtrlSetCalibrationAlertTime(const char *id1, const char *id2, int value);
 /* Nonzero when the monitor has a calibration alert time. */
 DVC_API int DvCtrlSupportedCalibrationAlertTime(const char *id1, const char *id2);
+/* Nonzero when the monitor keeps the time a calibration takes. */
+DVC_API int DvCtrlSupportedCalibrationExecutionTime(const char *id1, const char *id2);
 /* Reads the calibration state. */
 DVC_API DvError DvCtrlGetCalibrationState(const char *id1, const char *id2, int *value);
 /* Sets the calibration state on (nonzero) or off (0). */

@@ -130,22 +130,30 @@ const Group kGroups[] = {
      {kDimmerOut, kOutsidePhotoSensorAD, kPowerEmergency, kSubPixelDriveSetting, kPixelErrorAnalyzer,
       kQaSignalSelectSupportMode, kMixedImageCurve, kBlackInsertion, kMonochromeConversion, kLuminanceWarning,
       kBlackLevelLift, kQuickCheck, kInstantBacklightBooster, kWallLightStatus, kWallLightBrightness}},
-    {"", {kAutoThriftluxSettingsV2}},  // newer than every built-in model
+    {"", {kAutoThriftluxSettingsV2}},                                            // newer than every built-in model
+    {"CGM", {kColorMode, kFlavor, kResetAtIndex, kSignalWidth, kSignalHeight}},  // colour modes, memories, resolution
+    {"C", {kDsCustomKeyLock}},
+    {"G", {kModeSkip, kModeOfOutputSegment, kCalibrationExecutionTime}},  // older skip flags, segment modes
+    {"M", {kBacklightReplaceInfo}},
+    {"", {kBacklightReplaceInfoOld, kCalibrationExecutionTimeLong, kCalibrationExecutionTimeShort}},  // other firmware
 };
 
 // Codes outside the table that the models answer, and why.
 const std::pair<std::vector<uint32_t>, const char*> kOutsideTable[] = {
     {{0x0, 0xFF0100DF}, "colour temperature (preset and kelvin: conversions of their own)"},
     {{0x88, 0x89}, "brightness and contrast (ratio conversions)"},
-    {{kIdentification, kPropertyTags, kFlavors, 0xFF0000F3}, "identification, tags, flavors, current colour mode"},
+    {{kIdentification, kPropertyTags, kFlavors}, "identification, tags, flavors"},
     {{kAssetTag, 0x13, 0xFF000047, 0xFF0000E5}, "asset tag, usage time, unique device identifier"},
     {{0x18, 0x19, 0x72, 0x73, 0x1B, 0x1C}, "LUT blocks (two select/data pairs), 10-bit LUT and tone data"},
     {{kChromaticityWhite, kEdidPage, kEdidData}, "white chromaticity and EDID pages (read with the primaries)"},
     {{kCenterCrossMarker, kSaveSecond, kReset, kSaveThird, 0x9A, kMonitorMutex}, "marker, save, reset, mutex"},
-    {{0x57, 0x5A}, "calibration execution time, self-calibration record"},
+    {{0x5A}, "self-calibration record"},
     {{0xFF00004E, 0xFF00004F, 0xFF000077, 0xFF000078, 0xFF01009B, 0xFF01009C, 0xFF1000F0}, "self-QC and sensors"},
     {{kColorAdjustmentReset, kOutputSegmentConstant, kOutputSegmentProperty, 0xFF010108, 0xFF0200DC},
      "colour reset pulse, output segment records, generic reports, gain definition request"},
+    {{kModeNameSelect, kModeName, kModeSkipAll, kTonality, kTonalityNameSelect, kTonalityName, kTonalitySkipMask},
+     "colour mode and Tonality names, skip tables, Tonality"},
+    {{kNativeResolutionOld}, "native resolution (older form)"},
     {{kTagHeader, kTagDescription, kTagBlock128, kTagBlock512, kTagCombinedRead, kTagCombinedWrite}, "tagged storage"},
 };
 

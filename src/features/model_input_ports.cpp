@@ -23,4 +23,16 @@ int GetSupportedInputPortCount(VarnMonitor& monitor) {
     return monitor.Record() != nullptr ? static_cast<int>(monitor.Record()->inputPorts.size()) : 0;
 }
 
+DvError GetUSBCAltModePort(VarnMonitor& monitor, int* ports, int capacity) {
+    if (ports == nullptr || capacity < 0) return DvErrInvalidParameter;
+    if (monitor.Record() == nullptr) return DvErrFailed;
+    const auto& list = monitor.Record()->usbcAltModePorts;
+    std::copy_n(list.begin(), std::min<std::size_t>(list.size(), static_cast<std::size_t>(capacity)), ports);
+    return DvOk;
+}
+
+int GetUSBCAltModePortCount(VarnMonitor& monitor) {
+    return monitor.Record() != nullptr ? static_cast<int>(monitor.Record()->usbcAltModePorts.size()) : 0;
+}
+
 }  // namespace dvc::features

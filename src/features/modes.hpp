@@ -22,8 +22,6 @@ int SupportedModeSkipAll(VarnMonitor& monitor);
 DvError GetModeSkipAtPort(VarnMonitor& monitor, int port, int* skips, int count);
 DvError SetModeSkipAtPort(VarnMonitor& monitor, int port, const int* skips, int count);
 
-DvError GetFlavorAtMode(VarnMonitor& monitor, int mode, int* flavor);
-
 DvError EnumEnabledOutputSegmentID(VarnMonitor& monitor, int index, int* segment);
 DvError GetModeOfOutputSegment(VarnMonitor& monitor, int segment, int* mode);
 DvError SetModeOfOutputSegment(VarnMonitor& monitor, int segment, int mode);

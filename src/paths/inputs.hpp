@@ -41,10 +41,8 @@ DvError WriteCompatibilityMode(VarnMonitorInterface& path, bool sharedSwitch, in
 
 DvError ReadSignalInformation(VarnMonitorInterface& path, DvSignalInformation* information);
 
-// The signal type selection block: the selected type, then the selectable
-// ones (as many as the code's maximum).
-DvError ReadSignalTypes(VarnMonitorInterface& path, int* current, std::vector<int>* selectable);
-// Selects one of the selectable types; any other is DvErrInvalidParameter.
-DvError WriteSignalType(VarnMonitorInterface& path, int type);
+// The signal types the monitor can select, one byte each (as many as the
+// code's maximum).
+DvError ReadSelectableSignalTypes(VarnMonitorInterface& path, std::vector<int>& types);
 
 }  // namespace dvc::paths

@@ -7,6 +7,7 @@
 #include "command.hpp"
 #include "command_parts.hpp"
 #include "feature_listing.hpp"
+#include "monitor_words.hpp"
 #include "session.hpp"
 
 namespace dvc::cli {
@@ -30,7 +31,7 @@ void RunSet(const GlobalOptions& global, const SetOptions& options) {
     }
     const Feature& feature = Resolve(options.feature);
     const Selection selection = options.selection.Given();
-    Reading reading = WriteFeature(feature, monitor, selection, options.values);
+    Reading reading = WriteFeature(feature, monitor, selection, MonitorWords(feature, monitor, options.values));
     reading.text = fmt::format("{} set to {}", feature.name, reading.text);
     PrintReading(monitor, feature, selection, reading, options.json);
 }

@@ -19,5 +19,6 @@ void AddFeaturesCommand(CLI::App& app, const GlobalOptions& global);
 void AddGetCommand(CLI::App& app, const GlobalOptions& global);
 void AddSetCommand(CLI::App& app, const GlobalOptions& global);
 void AddRunCommand(CLI::App& app, const GlobalOptions& global);
+void AddModesCommand(CLI::App& app, const GlobalOptions& global);
 
 }  // namespace dvc::cli

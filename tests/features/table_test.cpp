@@ -134,8 +134,8 @@ const Group kGroups[] = {
     {"CGM", {kColorMode, kFlavor, kResetAtIndex, kSignalWidth, kSignalHeight}},  // colour modes, memories, resolution
     {"C", {kDsCustomKeyLock}},
     {"G", {kModeSkip, kModeOfOutputSegment, kCalibrationExecutionTime}},  // older skip flags, segment modes
-    {"M", {kBacklightReplaceInfo}},
-    {"", {kBacklightReplaceInfoOld, kCalibrationExecutionTimeLong, kCalibrationExecutionTimeShort}},  // other firmware
+    {"M", {kBacklightReplaceInfo, kCalibrationExecutionTimeLong}},
+    {"", {kBacklightReplaceInfoOld, kCalibrationExecutionTimeShort}},  // other firmware
 };
 
 // Codes outside the table that the models answer, and why.
@@ -154,6 +154,10 @@ const std::pair<std::vector<uint32_t>, const char*> kOutsideTable[] = {
     {{kModeNameSelect, kModeName, kModeSkipAll, kTonality, kTonalityNameSelect, kTonalityName, kTonalitySkipMask},
      "colour mode and Tonality names, skip tables, Tonality"},
     {{kNativeResolutionOld}, "native resolution (older form)"},
+    {{kThriftluxSenseLevel, kThriftluxSenseSensitivity, kThriftluxSenseV2, kThriftluxSenseTime},
+     "Thriftlux sense settings and their markers"},
+    {{kDsCustomKeyLockRequest, kDsCustomKeyLockAvailable}, "keys the custom key lock can lock"},
+    {{kTemperature, kTemperatureTenths, kTemperatureBlock, kAmbientLight}, "temperature and ambient light"},
     {{kTagHeader, kTagDescription, kTagBlock128, kTagBlock512, kTagCombinedRead, kTagCombinedWrite}, "tagged storage"},
 };
 

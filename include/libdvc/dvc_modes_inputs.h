@@ -305,6 +305,8 @@ DVC_API int DvCtrlSupportedModeSkipAll(const char *id1, const char *id2);
 /* The row of the port with exported number `port` (10, 30, 2560, ...). */
 DVC_API DvError DvCtrlGetModeSkipAtPort(const char *id1, const char *id2, int port, int *skips, int count);
 DVC_API DvError DvCtrlSetModeSkipAtPort(const char *id1, const char *id2, int port, const int *skips, int count);
+/* The flavour that colour mode `mode` keeps, current or not. */
+DVC_API DvError DvCtrlGetFlavorAtMode(const char *id1, const char *id2, int mode, int *flavor);
 /* The `index`-th enabled output segment; DvErrNoMoreItems past the last. */
 DVC_API DvError DvCtrlEnumEnabledOutputSegmentID(const char *id1, const char *id2, int index, int *segment);
 /* The colour mode (0 to 255) of an enabled output segment. */
@@ -363,6 +365,9 @@ DVC_API int DvCtrlSupportedDPVersion(const char *id1, const char *id2);
 DVC_API DvError DvCtrlGetCompatibilityMode(const char *id1, const char *id2, int *on);
 DVC_API DvError DvCtrlSetCompatibilityMode(const char *id1, const char *id2, int on);
 DVC_API int DvCtrlSupportedCompatibilityMode(const char *id1, const char *id2);
+/* The selected signal type; a set refuses a type the monitor cannot select. */
+DVC_API DvError DvCtrlGetSignalTypeSelection(const char *id1, const char *id2, int *type);
+DVC_API DvError DvCtrlSetSignalTypeSelection(const char *id1, const char *id2, int type);
 /* The signal types the monitor can select (see
  * DvCtrlGetSupportedSignalTypeSelectionsCount). */
 DVC_API DvError DvCtrlGetSupportedSignalTypeSelections(const char *id1, const char *id2, int *types, int capacity);

@@ -45,6 +45,10 @@ DvError DvCtrlSetModeSkipAtPort(const char* id1, const char* id2, int port, cons
     return CallMonitor<ErrorResult>(id1, id2, features::SetModeSkipAtPort, port, skips, count);
 }
 
+DvError DvCtrlGetFlavorAtMode(const char* id1, const char* id2, int mode, int* flavor) {
+    return CallMonitor<ErrorResult>(id1, id2, features::GetFlavorAtMode, mode, flavor);
+}
+
 DvError DvCtrlEnumEnabledOutputSegmentID(const char* id1, const char* id2, int index, int* segment) {
     return CallMonitor<ErrorResult>(id1, id2, features::EnumEnabledOutputSegmentID, index, segment);
 }

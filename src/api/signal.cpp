@@ -90,6 +90,14 @@ int DvCtrlSupportedCompatibilityMode(const char* id1, const char* id2) {
     return CallMonitor<YesNoResult>(id1, id2, features::SupportedCompatibilityMode);
 }
 
+DvError DvCtrlGetSignalTypeSelection(const char* id1, const char* id2, int* type) {
+    return CallMonitor<ErrorResult>(id1, id2, features::GetSignalTypeSelection, type);
+}
+
+DvError DvCtrlSetSignalTypeSelection(const char* id1, const char* id2, int type) {
+    return CallMonitor<ErrorResult>(id1, id2, features::SetSignalTypeSelection, type);
+}
+
 DvError DvCtrlGetSupportedSignalTypeSelections(const char* id1, const char* id2, int* types, int capacity) {
     return CallMonitor<ErrorResult>(id1, id2, features::GetSupportedSignalTypeSelections, types, capacity);
 }

@@ -147,11 +147,21 @@ int SupportedCompatibilityMode(VarnMonitor& monitor) {
                    [&](VarnMonitorInterface& path) { return paths::SupportsCompatibilityMode(path, shared); });
 }
 
+DvError GetSignalTypeSelection(VarnMonitor& monitor, int* type) {
+    if (type == nullptr) return DvErrInvalidParameter;
+    return FirstAnswer(monitor.Paths(),
+                       [&](VarnMonitorInterface& path) { return paths::ReadSignalTypes(path, type, nullptr); });
+}
+
+DvError SetSignalTypeSelection(VarnMonitor& monitor, int type) {
+    return FirstAnswer(monitor.Paths(), [&](VarnMonitorInterface& path) { return paths::WriteSignalType(path, type); });
+}
+
 DvError GetSupportedSignalTypeSelections(VarnMonitor& monitor, int* types, int capacity) {
     if (types == nullptr || capacity <= 0) return DvErrInvalidParameter;
     return FirstAnswer(monitor.Paths(), [&](VarnMonitorInterface& path) {
         std::vector<int> selectable;
-        const DvError result = paths::ReadSelectableSignalTypes(path, selectable);
+        const DvError result = paths::ReadSignalTypes(path, nullptr, &selectable);
         if (!paths::Usable(result)) return result;
         if (selectable.size() > static_cast<std::size_t>(capacity)) return DvErrSizeMismatch;
         std::copy(selectable.begin(), selectable.end(), types);

@@ -22,6 +22,9 @@ int SupportedModeSkipAll(VarnMonitor& monitor);
 DvError GetModeSkipAtPort(VarnMonitor& monitor, int port, int* skips, int count);
 DvError SetModeSkipAtPort(VarnMonitor& monitor, int port, const int* skips, int count);
 
+// The flavour that colour mode `mode` keeps.
+DvError GetFlavorAtMode(VarnMonitor& monitor, int mode, int* flavor);
+
 DvError EnumEnabledOutputSegmentID(VarnMonitor& monitor, int index, int* segment);
 DvError GetModeOfOutputSegment(VarnMonitor& monitor, int segment, int* mode);
 DvError SetModeOfOutputSegment(VarnMonitor& monitor, int segment, int mode);

@@ -32,6 +32,9 @@ DvError GetCompatibilityMode(VarnMonitor& monitor, int* on);
 DvError SetCompatibilityMode(VarnMonitor& monitor, int on);
 int SupportedCompatibilityMode(VarnMonitor& monitor);
 
+// The signal type: the selected one, and the ones the monitor can select.
+DvError GetSignalTypeSelection(VarnMonitor& monitor, int* type);
+DvError SetSignalTypeSelection(VarnMonitor& monitor, int type);
 DvError GetSupportedSignalTypeSelections(VarnMonitor& monitor, int* types, int capacity);
 
 }  // namespace dvc::features

@@ -176,15 +176,25 @@ DvError ReadSignalInformation(VarnMonitorInterface& path, DvSignalInformation* i
     return result;
 }
 
-DvError ReadSelectableSignalTypes(VarnMonitorInterface& path, std::vector<int>& types) {
+DvError ReadSignalTypes(VarnMonitorInterface& path, int* current, std::vector<int>* selectable) {
     int32_t count = 0;
     DvError result = path.ReadFixedData(codes::kSignalTypeSelection, &count, nullptr, nullptr, nullptr);
     if (!Usable(result)) return result;
     if (count <= 0) return DvErrNotSupported;
     std::vector<uint8_t> block;
-    result = ReadSizedBlock(path, codes::kSignalTypeSelection, static_cast<uint32_t>(count), block);
-    if (Usable(result)) types.assign(block.begin(), block.begin() + count);
+    result = ReadSizedBlock(path, codes::kSignalTypeSelection, 1 + static_cast<uint32_t>(count), block);
+    if (!Usable(result)) return result;
+    if (current != nullptr) *current = block[0];
+    if (selectable != nullptr) selectable->assign(block.begin() + 1, block.begin() + 1 + count);
     return result;
+}
+
+DvError WriteSignalType(VarnMonitorInterface& path, int type) {
+    std::vector<int> selectable;
+    const DvError read = ReadSignalTypes(path, nullptr, &selectable);
+    if (!Usable(read)) return read;
+    if (std::find(selectable.begin(), selectable.end(), type) == selectable.end()) return DvErrInvalidParameter;
+    return BlockFieldSet(path, codes::kSignalTypeSelection, 0, 1, static_cast<uint32_t>(type));
 }
 
 }  // namespace dvc::paths

@@ -41,8 +41,10 @@ DvError WriteCompatibilityMode(VarnMonitorInterface& path, bool sharedSwitch, in
 
 DvError ReadSignalInformation(VarnMonitorInterface& path, DvSignalInformation* information);
 
-// The signal types the monitor can select, one byte each (as many as the
-// code's maximum).
-DvError ReadSelectableSignalTypes(VarnMonitorInterface& path, std::vector<int>& types);
+// The signal type selection block: the selected type, then the selectable
+// ones (as many as the code's maximum).
+DvError ReadSignalTypes(VarnMonitorInterface& path, int* current, std::vector<int>* selectable);
+// Selects one of the selectable types; any other is DvErrInvalidParameter.
+DvError WriteSignalType(VarnMonitorInterface& path, int type);
 
 }  // namespace dvc::paths

@@ -115,6 +115,13 @@ TEST_F(ModesInputs, SignalIndicesPortNumbersAndResolutions) {
         EXPECT_EQ(DvCtrlGetNativeResolution(p.monitor.serial, p.monitor.model, &w, &h), DvOk) << p.monitor.model;
         EXPECT_EQ(std::make_pair(w, h), std::make_pair(p.width, p.height)) << p.monitor.model;
     }
+    int types[4] = {}, type = -1;
+    EXPECT_EQ(DvCtrlGetSupportedSignalTypeSelections(kGrading.serial, kGrading.model, types, 4), DvOk);
+    EXPECT_EQ(std::vector<int>(types, types + 4), std::vector<int>({0, 1, 2, 3}));
+    EXPECT_EQ(DvCtrlSetSignalTypeSelection(kGrading.serial, kGrading.model, 2), DvOk);
+    EXPECT_EQ(DvCtrlGetSignalTypeSelection(kGrading.serial, kGrading.model, &type), DvOk);
+    EXPECT_EQ(type, 2);
+    EXPECT_EQ(DvCtrlSetSignalTypeSelection(kGrading.serial, kGrading.model, 4), DvErrInvalidParameter);
     ExpectRefusedFirst({
         {"a port without a number", [&] { return DvCtrlSetInputPort(cs, cm, 12); }},
         {"no width", [&] { return DvCtrlGetNativeResolution(cs, cm, nullptr, &value); }},

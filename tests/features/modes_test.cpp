@@ -131,5 +131,24 @@ TEST_F(Modes, SkipRowsAreFoundByPortNumberInEitherEncoding) {
     EXPECT_EQ(skipped, 1);
 }
 
+// Each mode keeps its flavour (CX2740: 1, 2, 2, 3, 4, 4); the current
+// mode's is the plain read and write.
+TEST_F(Modes, FlavoursAreKeptPerMode) {
+    Discover();
+    const auto& [cs, cm] = kDual;
+    int flavor = 0;
+    EXPECT_EQ(DvCtrlSetMode(cs, cm, 3), DvOk);
+    EXPECT_EQ(DvCtrlGetFlavor(cs, cm, &flavor), DvOk);
+    EXPECT_EQ(flavor, 3);
+    EXPECT_EQ(DvCtrlSetFlavor(cs, cm, 1), DvOk);
+    EXPECT_EQ(DvCtrlSetMode(cs, cm, 0), DvOk);
+    EXPECT_EQ(DvCtrlGetFlavorAtMode(cs, cm, 3, &flavor), DvOk);
+    EXPECT_EQ(flavor, 1) << "kept by mode 3 after leaving it";
+    EXPECT_EQ(DvCtrlGetFlavorAtMode(cs, cm, 5, &flavor), DvOk);
+    EXPECT_EQ(flavor, 4);
+    EXPECT_EQ(DvCtrlGetFlavorAtMode(cs, cm, 0, nullptr), DvErrNullOutput);
+    EXPECT_EQ(DvCtrlGetFlavorAtMode(kOffice.serial, kOffice.model, 0, &flavor), DvErrNotSupported);
+}
+
 }  // namespace
 }  // namespace dvc::test

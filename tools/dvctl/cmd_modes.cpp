@@ -51,9 +51,9 @@ void RunModes(const GlobalOptions& global, const ModesOptions& options) {
             skipped.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(skipped[i] != 0);
         if (options.json)
             list.push_back({{"index", m.index}, {"name", m.name}, {"skipped", skip}, {"current", m.index == current}});
-        else
-            fmt::print("{} {:>2}  {:<16} {}\n", m.index == current ? '*' : ' ', m.index, m.name,
-                       skipped.empty() ? "" : (skipped[i] != 0 ? "skipped" : ""));
+        else if (!skipped.empty() && skipped[i] != 0)
+            fmt::print("{} {:>2}  {:<16} skipped\n", m.index == current ? '*' : ' ', m.index, m.name);
+        else fmt::print("{} {:>2}  {}\n", m.index == current ? '*' : ' ', m.index, m.name);
     }
     if (options.json) fmt::print("{}\n", list.dump(2));
 }

@@ -50,6 +50,31 @@ std::string InputWord(const Monitor& monitor, const std::string& word) {
                                  monitor.model, fmt::join(accepted, ", "), ports.empty() ? 0 : ports.size() - 1));
 }
 
+struct SwitchWord {
+    const char* word;
+    int value;
+};
+struct SwitchWords {
+    const char* feature;
+    std::vector<SwitchWord> words;
+};
+// The words of the switches a user names most. The power switch has two
+// states; the monitor keeps its links up while it is off.
+const std::vector<SwitchWords> kSwitchWords{
+    {"power", {{"on", 1}, {"off", 0}}},
+    {"all-key-lock", {{"lock", 1}, {"unlock", 0}, {"on", 1}, {"off", 0}}},
+};
+
+std::string SwitchValue(const SwitchWords& sw, const std::string& word) {
+    std::vector<std::string> accepted;
+    for (const SwitchWord& w : sw.words) {
+        if (SameText(w.word, word)) return std::to_string(w.value);
+        accepted.push_back(w.word);
+    }
+    throw UsageError(fmt::format("{}: \"{}\" is not a state of this switch; accepted: {}", sw.feature, word,
+                                 fmt::join(accepted, ", ")));
+}
+
 }  // namespace
 
 std::vector<ModeEntry> ColourModes(const Monitor& monitor) {
@@ -81,7 +106,10 @@ std::vector<int> InputPorts(const Monitor& monitor) {
 std::vector<std::string> MonitorWords(const Feature& feature, const Monitor& monitor,
                                       const std::vector<std::string>& words) {
     const std::string_view name = feature.name;
-    if ((name != "mode" && name != "input") || words.size() != 1 || IsNumber(words[0])) return words;
+    if (words.size() != 1 || IsNumber(words[0])) return words;
+    for (const SwitchWords& sw : kSwitchWords)
+        if (name == sw.feature) return {SwitchValue(sw, words[0])};
+    if (name != "mode" && name != "input") return words;
     return {name == "mode" ? ModeWord(monitor, words[0]) : InputWord(monitor, words[0])};
 }
 

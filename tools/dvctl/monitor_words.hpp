@@ -1,6 +1,6 @@
-// Values that only one monitor can name: its colour modes by name for
-// `mode`, its input ports by connector name for `input`. Numbers pass
-// through as indices.
+// Values by name: a monitor's colour modes for `mode`, its input ports by
+// connector name for `input`, and the states of the power switch and the
+// key lock. Numbers pass through.
 #pragma once
 
 #include <string>

@@ -47,6 +47,22 @@ TEST_F(ModesInputs, PolledJobsAndSelectedRecordsEndToEnd) {
     EXPECT_EQ(DvCtrlGetOutputSegmentPropertyConstant(kGrading.serial, kGrading.model, 0, &property), DvOk);
     EXPECT_EQ(Log(dvc::sim::Op::GetData).back().code, kOutputSegmentConstant);
 
+    int segment = -1, mode = -1;
+    EXPECT_EQ(DvCtrlEnumEnabledOutputSegmentID(kGrading.serial, kGrading.model, 1, &segment), DvOk);
+    EXPECT_EQ(segment, 1);
+    EXPECT_EQ(DvCtrlEnumEnabledOutputSegmentID(kGrading.serial, kGrading.model, 2, &segment), DvErrNoMoreItems);
+    EXPECT_EQ(DvCtrlSetModeOfOutputSegment(kGrading.serial, kGrading.model, 1, 3), DvOk);
+    EXPECT_EQ(DvCtrlGetModeOfOutputSegment(kGrading.serial, kGrading.model, 1, &mode), DvOk);
+    EXPECT_EQ(mode, 3);
+    EXPECT_EQ(DvCtrlGetModeOfOutputSegment(kGrading.serial, kGrading.model, 2, &mode), DvErrInvalidParameter)
+        << "not an enabled segment";
+    area.setting[0] = 2;
+    EXPECT_EQ(DvCtrlSetIISArea(kGrading.serial, kGrading.model, 1, &area), DvOk);
+    EXPECT_EQ(Writes().back().code, kIISArea);
+    EXPECT_EQ(Writes().back().data.at(0), 2);
+    property.kind = 3;
+    EXPECT_EQ(DvCtrlSetOutputSegmentProperty(kGrading.serial, kGrading.model, 0, &property), DvErrInvalidParameter);
+
     EXPECT_EQ(DvCtrlSetUSBSelection(kDual.serial, kDual.model, 1), DvOk);
     EXPECT_EQ(Log(dvc::sim::Op::SetDataNoCheckResult).size(), 1u) << "sent without waiting for the answer";
     EXPECT_EQ(DvCtrlClearTargetSelection(kDual.serial, kDual.model), DvOk);

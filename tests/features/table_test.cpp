@@ -154,6 +154,7 @@ const std::pair<std::vector<uint32_t>, const char*> kOutsideTable[] = {
     {{kModeNameSelect, kModeName, kModeSkipAll, kTonality, kTonalityNameSelect, kTonalityName, kTonalitySkipMask},
      "colour mode and Tonality names, skip tables, Tonality"},
     {{kNativeResolutionOld}, "native resolution (older form)"},
+    {{kOutputSegmentsEnabled}, "output segments enabled"},
     {{kThriftluxSenseLevel, kThriftluxSenseSensitivity, kThriftluxSenseV2, kThriftluxSenseTime},
      "Thriftlux sense settings and their markers"},
     {{kDsCustomKeyLockRequest, kDsCustomKeyLockAvailable}, "keys the custom key lock can lock"},

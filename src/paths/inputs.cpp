@@ -14,7 +14,6 @@ namespace {
 
 constexpr uint32_t kPortBytes = 2;
 constexpr uint32_t kInputAutoBit = 1u << 2;
-constexpr uint32_t kDisplayPortBytes = 4;
 constexpr uint32_t kDisplayPortVersionByte = 0;
 constexpr uint32_t kCompatibilityByte = 1;
 constexpr const char* kDisplayPortTag = "PRM238";

@@ -46,7 +46,8 @@ TEST_F(Info, ResetKindsAndSaves) {
 
 TEST_F(Info, SaveFirmwareVersionAndPanel) {
     Discover();
-    const auto& [cs, cm] = kDual;
+    const char* cs = kDual.serial;
+    const char* cm = kDual.model;
     EXPECT_EQ(DvCtrlSave(cs, cm), DvOk);
     EXPECT_EQ(Writes().back().code, kSave);
     EXPECT_EQ(Writes().back().value, 0u) << "into the current memory";

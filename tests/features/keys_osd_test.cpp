@@ -18,7 +18,8 @@ protected:
 
 TEST_F(KeysOsd, MarkerAndKeyCountsEndToEnd) {
     Discover();
-    const auto& [s, m] = kGrading;
+    const char* s = kGrading.serial;
+    const char* m = kGrading.model;
     int count = -1;
     ExpectRefusedFirst({
         {"a negative key", [&] { return DvCtrlGetKeyPushCount(s, m, -1, &count); }},
@@ -37,7 +38,8 @@ TEST_F(KeysOsd, MarkerAndKeyCountsEndToEnd) {
 
 TEST_F(KeysOsd, KeysPatchesAnalyzerAndVersionsEndToEnd) {
     Discover();
-    const auto& [cs, cm] = kDual;
+    const char* cs = kDual.serial;
+    const char* cm = kDual.model;
     int key = -1;
     EXPECT_EQ(DvCtrlEnumVirtualKey(cs, cm, 3, &key), DvOk);
     EXPECT_EQ(key, 3);
@@ -50,7 +52,8 @@ TEST_F(KeysOsd, KeysPatchesAnalyzerAndVersionsEndToEnd) {
     EXPECT_EQ(DvCtrlSupportedDsCustomKeyLock(cs, cm), 1);
     EXPECT_EQ(DvCtrlSupportedDsCustomKeyLock(kGrading.serial, kGrading.model), 0);
 
-    const auto& [gs, gm] = kGrading;
+    const char* gs = kGrading.serial;
+    const char* gm = kGrading.model;
     const struct {
         std::function<DvError()> call;
         std::vector<uint8_t> block;
@@ -69,7 +72,8 @@ TEST_F(KeysOsd, KeysPatchesAnalyzerAndVersionsEndToEnd) {
     EXPECT_EQ(DvCtrlGetColorPatchBitDepth(gs, gm, &bits), DvOk);
     EXPECT_EQ(DvCtrlGetColorPatchBitDepth(cs, cm, &bits), DvErrNotSupported);
 
-    const auto& [ms, mm] = kMedical;
+    const char* ms = kMedical.serial;
+    const char* mm = kMedical.model;
     DvPixelErrorAnalyzerInfo info{};
     EXPECT_EQ(DvCtrlStartPixelErrorAnalyzer(ms, mm), DvOk);
     EXPECT_EQ(DvCtrlGetPixelErrorAnalyzerInfo(ms, mm, &info), DvOk);

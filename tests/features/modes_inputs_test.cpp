@@ -17,7 +17,8 @@ protected:
 
 TEST_F(ModesInputs, BadArgumentsAreRefusedFirst) {
     Discover();
-    const auto& [s, m] = kGrading;
+    const char* s = kGrading.serial;
+    const char* m = kGrading.model;
     DvIISArea area{};
     DvOutputSegmentProperty property{};
     ExpectRefusedFirst({
@@ -97,7 +98,8 @@ TEST_F(ModesInputs, SignalDescriptionsDecodeAsTheirInputsSay) {
 // window as exported numbers, and the panel's resolution.
 TEST_F(ModesInputs, SignalIndicesPortNumbersAndResolutions) {
     Discover();
-    const auto& [cs, cm] = kDual;
+    const char* cs = kDual.serial;
+    const char* cm = kDual.model;
     int value = -1;
     EXPECT_EQ(DvCtrlGetSignal(cs, cm, &value), DvOk);
     EXPECT_EQ(value, 0);
@@ -117,7 +119,8 @@ TEST_F(ModesInputs, SignalIndicesPortNumbersAndResolutions) {
     EXPECT_EQ(Writes().front().data, std::vector<uint8_t>({0, 0}));
     EXPECT_EQ(Writes().back().value, 0u);
 
-    const auto& [os, om] = kOffice;
+    const char* os = kOffice.serial;
+    const char* om = kOffice.model;
     EXPECT_EQ(DvCtrlGetSignal(os, om, &value), DvOk);
     EXPECT_EQ(value, 1) << "DVI, the second port";
     EXPECT_EQ(DvCtrlGetSignalCount(os, om), 2);

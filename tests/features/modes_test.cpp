@@ -29,7 +29,8 @@ protected:
 
 TEST_F(Modes, TonalityIsAViewOfTheModesOrItsOwnCode) {
     Discover();
-    const auto& [cs, cm] = kDual;
+    const char* cs = kDual.serial;
+    const char* cm = kDual.model;
     EXPECT_EQ(TonalityList(kDual), std::vector<int>({1, 3, 5, 9, 11, 12}));
     EXPECT_EQ(DvCtrlGetTonalityCount(cs, cm), 6);
     EXPECT_EQ(DvCtrlHasTonality(cs, cm, 9), 1);
@@ -46,7 +47,8 @@ TEST_F(Modes, TonalityIsAViewOfTheModesOrItsOwnCode) {
     EXPECT_TRUE(Writes().empty());
     EXPECT_EQ(DvCtrlSupportedTonality(cs, cm), 1);
 
-    const auto& [os, om] = kOffice;
+    const char* os = kOffice.serial;
+    const char* om = kOffice.model;
     const auto list = TonalityList(kOffice);
     ASSERT_GE(list.size(), 2u);
     EXPECT_EQ(DvCtrlGetTonalityCount(os, om), static_cast<int>(list.size()));
@@ -61,7 +63,8 @@ TEST_F(Modes, TonalityIsAViewOfTheModesOrItsOwnCode) {
 
 TEST_F(Modes, NamesFollowTheModesOrTheTonalityCodes) {
     Discover();
-    const auto& [cs, cm] = kDual;
+    const char* cs = kDual.serial;
+    const char* cm = kDual.model;
     char name[17] = {};
     EXPECT_EQ(DvCtrlGetModeNameSize(cs, cm, 0), 17);
     EXPECT_EQ(DvCtrlGetModeName(cs, cm, 1, name, sizeof name), DvOk);
@@ -74,7 +77,8 @@ TEST_F(Modes, NamesFollowTheModesOrTheTonalityCodes) {
     EXPECT_EQ(DvCtrlSetModeName(cs, cm, 0, "a name longer than 16"), DvErrInvalidParameter);
     EXPECT_TRUE(Writes().empty());
 
-    const auto& [os, om] = kOffice;
+    const char* os = kOffice.serial;
+    const char* om = kOffice.model;
     EXPECT_EQ(DvCtrlGetModeNameSize(os, om, 0), 0);
     EXPECT_EQ(DvCtrlGetModeName(os, om, 0, name, sizeof name), DvErrNotSupported);
     EXPECT_EQ(DvCtrlGetTonalityNameSize(os, om), 7);
@@ -122,7 +126,8 @@ TEST_F(Modes, SkipRowsAreFoundByPortNumberInEitherEncoding) {
     int skipped = -1;
     EXPECT_EQ(DvCtrlGetTonalitySkip(kGrading.serial, kGrading.model, 3, &skipped), DvOk);
     EXPECT_EQ(skipped, 1) << "mode 2's flags";
-    const auto& [os, om] = kOffice;
+    const char* os = kOffice.serial;
+    const char* om = kOffice.model;
     EXPECT_EQ(DvCtrlSupportedTonalitySkip(os, om), 1);
     EXPECT_EQ(DvCtrlSetTonalitySkip(os, om, 3, 1), DvOk);
     EXPECT_EQ(Writes().back().code, kTonalitySkipMask);
@@ -135,7 +140,8 @@ TEST_F(Modes, SkipRowsAreFoundByPortNumberInEitherEncoding) {
 // mode's is the plain read and write.
 TEST_F(Modes, FlavoursAreKeptPerMode) {
     Discover();
-    const auto& [cs, cm] = kDual;
+    const char* cs = kDual.serial;
+    const char* cm = kDual.model;
     int flavor = 0;
     EXPECT_EQ(DvCtrlSetMode(cs, cm, 3), DvOk);
     EXPECT_EQ(DvCtrlGetFlavor(cs, cm, &flavor), DvOk);

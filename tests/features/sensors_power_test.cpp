@@ -49,7 +49,8 @@ TEST_F(SensorsPower, TemperatureSensorAndCalibrationTimeOnEachForm) {
 
 TEST_F(SensorsPower, MeasurementPositionFromTheModel) {
     Discover();
-    const auto& [gs, gm] = kGrading;
+    const char* gs = kGrading.serial;
+    const char* gm = kGrading.model;
     int x = 0, y = 0, w = 0, h = 0;
     EXPECT_EQ(DvCtrlGetSensorMeasurementPosition(gs, gm, &x, &y), DvOk);
     double px = 0, py = 0;
@@ -66,7 +67,8 @@ TEST_F(SensorsPower, MeasurementPositionFromTheModel) {
 
 TEST_F(SensorsPower, ThriftluxSenseSettings) {
     Discover();
-    const auto& [cs, cm] = kDual;
+    const char* cs = kDual.serial;
+    const char* cm = kDual.model;
     int value = -1;
     const struct {
         DvError (*get)(const char*, const char*, int*);

@@ -34,7 +34,8 @@ DvError GetOSDDisplayFirmwareVersions(VarnMonitor& monitor, int* versions, int c
 
 // `buffer` holds 6 * `count` characters (DvCtrlGetOSDDisplayFirmwareVersionsStringSize).
 DvError GetOSDDisplayFirmwareVersionsString(VarnMonitor& monitor, char* buffer, int count) {
-    if (buffer == nullptr || count <= 0) return DvErrInvalidParameter;
+    if (buffer == nullptr || count <= 0 || count > GetOSDDisplayFirmwareVersionsCount(monitor))
+        return DvErrInvalidParameter;
     std::vector<int> versions(static_cast<std::size_t>(count));
     const DvError result = GetOSDDisplayFirmwareVersions(monitor, versions.data(), count);
     if (!paths::Usable(result)) return result;

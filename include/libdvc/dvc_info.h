@@ -16,6 +16,8 @@ DVC_API DvError DvCtrlSetScreenSize(const char *id1, const char *id2, int value)
 DVC_API int DvCtrlSupportedScreenSize(const char *id1, const char *id2);
 /* Saves the current settings into the monitor's memory `value`. */
 DVC_API DvError DvCtrlSaveAtIndex(const char *id1, const char *id2, int value);
+/* Resets the monitor's memory `value` to its factory settings. */
+DVC_API DvError DvCtrlResetAtIndex(const char *id1, const char *id2, int value);
 /* Nonzero when the monitor reports its firmware version. */
 DVC_API int DvCtrlSupportedFirmwareVersion(const char *id1, const char *id2);
 
@@ -34,6 +36,10 @@ DVC_API DvError DvCtrlEachReset(const char *id1, const char *id2, int value);
 /* Saves the current settings: kind 0, 1 or 2 selects what is saved, `value`
  * (16 bits) where. */
 DVC_API DvError DvCtrlCurrentSave(const char *id1, const char *id2, int kind, int value);
+/* Stores the current settings in the monitor. */
+DVC_API DvError DvCtrlSave(const char *id1, const char *id2);
+/* The firmware version text; DvErrSizeMismatch when it does not fit. */
+DVC_API DvError DvCtrlGetFirmwareVersion(const char *id1, const char *id2, char *buffer, int capacity);
 
 DVC_EXTERN_C_END
 /* End of operations with an encoding of their own */

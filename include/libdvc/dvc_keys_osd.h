@@ -34,8 +34,14 @@ DVC_API DvError DvCtrlGetFrontKeyShortcut(const char *id1, const char *id2, int 
 DVC_API DvError DvCtrlSetFrontKeyShortcut(const char *id1, const char *id2, int index, int value);
 /* Nonzero when front key shortcuts can be assigned. */
 DVC_API int DvCtrlSupportedFrontKeyShortcut(const char *id1, const char *id2);
+/* Nonzero when a function can be assigned to a front key. */
+DVC_API int DvCtrlSupportedFrontKeyShortcutFunction(const char *id1, const char *id2);
 /* Nonzero when the monitor counts front key presses. */
 DVC_API int DvCtrlSupportedKeyPushCount(const char *id1, const char *id2);
+/* Reads the 6 bytes of the custom key lock: bit k set when key id k is locked. */
+DVC_API DvError DvCtrlGetDsCustomKeyLock(const char *id1, const char *id2, uint8_t *data);
+/* Writes the 6 bytes of the custom key lock: bit k set locks key id k. */
+DVC_API DvError DvCtrlSetDsCustomKeyLock(const char *id1, const char *id2, const uint8_t *data);
 /* Reads the audio mute setting. */
 DVC_API DvError DvCtrlGetAudioMuteSetting(const char *id1, const char *id2, int *value);
 /* Sets the audio mute setting. */
@@ -107,12 +113,47 @@ DVC_EXTERN_C_END
 /* Operations with an encoding of their own */
 DVC_EXTERN_C_BEGIN
 
+/* The pixel error analyzer's record. */
+typedef struct DvPixelErrorAnalyzerInfo {
+    int32_t running; /* 1 while the analyzer holds the target selection */
+    int32_t state;   /* the analyzer's state byte */
+    int32_t errors;  /* pixel errors found */
+} DvPixelErrorAnalyzerInfo;
+
 /* Shows the centre cross marker (the call takes 200 ms). */
 DVC_API DvError DvCtrlShowCenterCrossMarker(const char *id1, const char *id2);
 /* Hides the centre cross marker and checks that it went (three tries). */
 DVC_API DvError DvCtrlHideCenterCrossMarker(const char *id1, const char *id2);
 /* How often the front key `key` (0 to 255) has been pressed. */
 DVC_API DvError DvCtrlGetKeyPushCount(const char *id1, const char *id2, int key, int *count);
+
+/* Key number `index` among the virtual keys the monitor takes;
+ * DvErrNoMoreItems past the last. */
+DVC_API DvError DvCtrlEnumVirtualKey(const char *id1, const char *id2, int index, int *key);
+/* Shows and hides the indicator screen of the on-screen display. */
+DVC_API DvError DvCtrlShowIndicatorOSD(const char *id1, const char *id2);
+DVC_API DvError DvCtrlHideIndicatorOSD(const char *id1, const char *id2);
+/* The key ids that the custom key lock can lock: the first `capacity` into
+ * `keys`, their number into `count`. */
+DVC_API DvError DvCtrlGetAvailableDsCustomKeyLock(const char *id1, const char *id2, int *keys, int capacity, int *count);
+DVC_API int DvCtrlSupportedDsCustomKeyLock(const char *id1, const char *id2);
+/* Colour patches drawn by the monitor: a built-in patch (0 to 255), a
+ * colour (0 to 255 each), or none. */
+DVC_API DvError DvCtrlShowColorPatchFixed(const char *id1, const char *id2, int patch);
+DVC_API DvError DvCtrlShowColorPatch(const char *id1, const char *id2, int red, int green, int blue);
+DVC_API DvError DvCtrlHideColorPatch(const char *id1, const char *id2);
+/* Bits per component of the colour patches. */
+DVC_API DvError DvCtrlGetColorPatchBitDepth(const char *id1, const char *id2, int *bits);
+DVC_API DvError DvCtrlGetPixelErrorAnalyzerInfo(const char *id1, const char *id2, DvPixelErrorAnalyzerInfo *info);
+/* Hands the picture to the pixel error analyzer, and takes it back. */
+DVC_API DvError DvCtrlStartPixelErrorAnalyzer(const char *id1, const char *id2);
+DVC_API DvError DvCtrlStopPixelErrorAnalyzer(const char *id1, const char *id2);
+/* The firmware versions the on-screen display shows, five digits each; as
+ * text into a buffer of DvCtrlGetOSDDisplayFirmwareVersionsStringSize(count)
+ * characters, separated by spaces. */
+DVC_API int DvCtrlGetOSDDisplayFirmwareVersionsCount(const char *id1, const char *id2);
+DVC_API DvError DvCtrlGetOSDDisplayFirmwareVersions(const char *id1, const char *id2, int *versions, int count);
+DVC_API DvError DvCtrlGetOSDDisplayFirmwareVersionsString(const char *id1, const char *id2, char *buffer, int count);
 
 DVC_EXTERN_C_END
 /* End of operations with an encoding of their own */

@@ -39,6 +39,18 @@ DVC_API DvError DvCtrlGetPresetFlavor(const char *id1, const char *id2, int entr
 DVC_API DvError DvCtrlGetSupportedInputPort(const char *id1, const char *id2, int *ports, int capacity);
 /* Number of the model's input ports. */
 DVC_API int DvCtrlGetSupportedInputPortCount(const char *id1, const char *id2);
+/* The model's USB-C ports with an alternate mode (first `capacity`). */
+DVC_API DvError DvCtrlGetUSBCAltModePort(const char *id1, const char *id2, int *ports, int capacity);
+DVC_API int DvCtrlGetUSBCAltModePortCount(const char *id1, const char *id2);
+/* 1 for a panel of the current generation, else 0. */
+DVC_API DvError DvCtrlGetPanelType(const char *id1, const char *id2, int *type);
+/* The model's picture-by-picture type (0: none). */
+DVC_API DvError DvCtrlGetMonitorPbyPType(const char *id1, const char *id2, int *type);
+/* Calibration modes: pair `index` of (Tonality value, calibration slot),
+ * DvErrNoMoreItems past the last; the current Tonality when it is one. */
+DVC_API int DvCtrlSupportedTNFunction(const char *id1, const char *id2);
+DVC_API DvError DvCtrlGetTNInformation(const char *id1, const char *id2, int index, int *tonality, int *slot);
+DVC_API DvError DvCtrlGetCurrentCalibrationTN(const char *id1, const char *id2, int *tonality);
 
 DVC_EXTERN_C_END
 

@@ -194,6 +194,38 @@ DVC_API DvError DvCtrlSetVisiblePinP(const char *id1, const char *id2, int value
 DVC_API int DvCtrlSupportedVisiblePinP(const char *id1, const char *id2);
 /* Nonzero when the monitor can write its EDID to the DDC. */
 DVC_API int DvCtrlSupportedEDIDDDCWrite(const char *id1, const char *id2);
+/* Reads the index of the current colour mode. */
+DVC_API DvError DvCtrlGetMode(const char *id1, const char *id2, int *value);
+/* Switches to the colour mode of index `value`. */
+DVC_API DvError DvCtrlSetMode(const char *id1, const char *id2, int value);
+/* Nonzero when the monitor has colour modes. */
+DVC_API int DvCtrlSupportedMode(const char *id1, const char *id2);
+/* Reads the flavour of the current colour mode. */
+DVC_API DvError DvCtrlGetFlavor(const char *id1, const char *id2, int *value);
+/* Sets the flavour of the current colour mode. */
+DVC_API DvError DvCtrlSetFlavor(const char *id1, const char *id2, int value);
+/* Nonzero when the colour modes have flavours. */
+DVC_API int DvCtrlSupportedFlavor(const char *id1, const char *id2);
+/* Reads where colour mode `index` is skipped: bit p for the p-th supported input port. */
+DVC_API DvError DvCtrlGetModeSkip(const char *id1, const char *id2, int index, int *value);
+/* Sets where colour mode `index` is skipped: bit p for the p-th supported input port. */
+DVC_API DvError DvCtrlSetModeSkip(const char *id1, const char *id2, int index, int value);
+/* Nonzero when colour modes can be skipped one by one. */
+DVC_API int DvCtrlSupportedModeSkip(const char *id1, const char *id2);
+/* Reads the colour mode of custom image-in-image route `index`. */
+DVC_API DvError DvCtrlGetModeForCustomIIS(const char *id1, const char *id2, int index, int *value);
+/* Sets the colour mode (0 to 255) of custom image-in-image route `index`. */
+DVC_API DvError DvCtrlSetModeForCustomIIS(const char *id1, const char *id2, int index, int value);
+/* Nonzero when custom image-in-image routes have colour modes. */
+DVC_API int DvCtrlSupportedModeForCustomIIS(const char *id1, const char *id2);
+/* Nonzero when output segments have colour modes. */
+DVC_API int DvCtrlSupportedModeOfOutputSegment(const char *id1, const char *id2);
+/* Nonzero when the monitor reports its input ports. */
+DVC_API int DvCtrlSupportedInputPort(const char *id1, const char *id2);
+/* Nonzero when the monitor reports the resolution of its signal. */
+DVC_API int DvCtrlSupportedSignalResolution(const char *id1, const char *id2);
+/* Reads the USB upstream port in use (byte 1 of the selection block). */
+DVC_API DvError DvCtrlGetUSBSelectionActive(const char *id1, const char *id2, int *value);
 
 DVC_EXTERN_C_END
 /* End of feature table exports */
@@ -226,6 +258,15 @@ typedef struct DvSignalInfoFrame {
     int32_t transferFunction;  /* 0 SDR, 1 HDR, 2 SMPTE ST 2084, 3 HLG (CTA-861 EOTF) */
 } DvSignalInfoFrame;
 
+/* The incoming signal as the monitor measures it. */
+typedef struct DvSignalInformation {
+    int32_t width;       /* active pixels per line */
+    int32_t height;      /* active lines */
+    int32_t refreshRate; /* in 0.01 Hz */
+    int32_t pixelClock;  /* in 10 kHz */
+    int32_t inputPort;   /* exported number of the port it arrives on; 0 when not known */
+} DvSignalInformation;
+
 /* Writes the EDID to the monitor's DDC and waits (up to five minutes) until
  * the monitor reports it done; DvErrFailed when it reports failure. */
 DVC_API DvError DvCtrlExecuteEDIDDDCWrite(const char *id1, const char *id2);
@@ -248,6 +289,88 @@ DVC_API DvError DvCtrlClearTargetSelection(const char *id1, const char *id2);
 /* Port type, range, bit depth, colour format, colorimetry and transfer
  * function of the incoming signal. */
 DVC_API DvError DvCtrlGetSignalInfoFrame(const char *id1, const char *id2, DvSignalInfoFrame *info);
+
+/* Colour mode names. The size counts the NUL; it is the same for every mode
+ * and 0 on a monitor without colour modes (the name reads then give
+ * DvErrNotSupported). A name longer than the monitor keeps is refused. */
+DVC_API DvError DvCtrlGetModeName(const char *id1, const char *id2, int index, char *buffer, int capacity);
+DVC_API int DvCtrlGetModeNameSize(const char *id1, const char *id2, int index);
+DVC_API DvError DvCtrlSetModeName(const char *id1, const char *id2, int index, const char *name);
+/* The table of skipped colour modes: one row per supported input port (in
+ * the order of DvCtrlGetSupportedInputPort), `columns` entries per row, 1
+ * where the mode is skipped at that port. */
+DVC_API DvError DvCtrlGetModeSkipAll(const char *id1, const char *id2, int *table, int columns);
+DVC_API DvError DvCtrlSetModeSkipAll(const char *id1, const char *id2, const int *table, int columns);
+DVC_API int DvCtrlSupportedModeSkipAll(const char *id1, const char *id2);
+/* The row of the port with exported number `port` (10, 30, 2560, ...). */
+DVC_API DvError DvCtrlGetModeSkipAtPort(const char *id1, const char *id2, int port, int *skips, int count);
+DVC_API DvError DvCtrlSetModeSkipAtPort(const char *id1, const char *id2, int port, const int *skips, int count);
+/* The flavour that colour mode `mode` keeps, current or not. */
+DVC_API DvError DvCtrlGetFlavorAtMode(const char *id1, const char *id2, int mode, int *flavor);
+/* The `index`-th enabled output segment; DvErrNoMoreItems past the last. */
+DVC_API DvError DvCtrlEnumEnabledOutputSegmentID(const char *id1, const char *id2, int index, int *segment);
+/* The colour mode (0 to 255) of an enabled output segment. */
+DVC_API DvError DvCtrlGetModeOfOutputSegment(const char *id1, const char *id2, int segment, int *mode);
+DVC_API DvError DvCtrlSetModeOfOutputSegment(const char *id1, const char *id2, int segment, int mode);
+/* Writes area `index` of the image-in-image layout. */
+DVC_API DvError DvCtrlSetIISArea(const char *id1, const char *id2, int index, const DvIISArea *area);
+/* Writes the properties of output segment `segment` (kind 1 or 2). */
+DVC_API DvError DvCtrlSetOutputSegmentProperty(const char *id1, const char *id2, int segment,
+                                               const DvOutputSegmentProperty *property);
+
+/* The Tonality setting (the picture-mode menu). On a monitor with colour
+ * modes each Tonality value stands for a colour mode. */
+DVC_API DvError DvCtrlEnumTonality(const char *id1, const char *id2, int index, int *value);
+DVC_API int DvCtrlHasTonality(const char *id1, const char *id2, int value);
+DVC_API int DvCtrlGetTonalityCount(const char *id1, const char *id2);
+DVC_API DvError DvCtrlGetTonality(const char *id1, const char *id2, int *value);
+DVC_API DvError DvCtrlSetTonality(const char *id1, const char *id2, int value);
+DVC_API int DvCtrlSupportedTonality(const char *id1, const char *id2);
+/* The menu entry's name; the size (with its NUL) is that of the longest. */
+DVC_API DvError DvCtrlGetTonalityName(const char *id1, const char *id2, int value, char *buffer, int capacity);
+DVC_API int DvCtrlGetTonalityNameSize(const char *id1, const char *id2);
+DVC_API DvError DvCtrlSetTonalityName(const char *id1, const char *id2, int value, const char *name);
+/* Whether the menu skips `value`. */
+DVC_API DvError DvCtrlGetTonalitySkip(const char *id1, const char *id2, int value, int *skipped);
+DVC_API DvError DvCtrlSetTonalitySkip(const char *id1, const char *id2, int value, int skipped);
+DVC_API int DvCtrlSupportedTonalitySkip(const char *id1, const char *id2);
+
+/* The shown input as an index of the model's input-port list (0 when the
+ * monitor reports a port the list lacks); an index past the list writes
+ * port code 0. */
+DVC_API DvError DvCtrlGetSignal(const char *id1, const char *id2, int *index);
+DVC_API DvError DvCtrlSetSignal(const char *id1, const char *id2, int index);
+DVC_API int DvCtrlGetSignalCount(const char *id1, const char *id2);
+/* The input port of each window, as exported numbers; DvErrSizeMismatch
+ * when `capacity` is short. A set names one port per window. */
+DVC_API DvError DvCtrlGetInputPorts(const char *id1, const char *id2, int *ports, int capacity);
+DVC_API DvError DvCtrlSetInputPorts(const char *id1, const char *id2, const int *ports, int count);
+DVC_API int DvCtrlGetInputPortCount(const char *id1, const char *id2);
+/* The input port of the first window, as an exported number. */
+DVC_API DvError DvCtrlGetInputPort(const char *id1, const char *id2, int *port);
+DVC_API DvError DvCtrlSetInputPort(const char *id1, const char *id2, int port);
+/* The automatic input switch: 1 on, 0 off. */
+DVC_API DvError DvCtrlGetInputAuto(const char *id1, const char *id2, int *on);
+DVC_API DvError DvCtrlSetInputAuto(const char *id1, const char *id2, int on);
+DVC_API int DvCtrlSupportedInputAuto(const char *id1, const char *id2);
+/* The panel's native width and height in pixels. */
+DVC_API DvError DvCtrlGetNativeResolution(const char *id1, const char *id2, int *width, int *height);
+/* The incoming signal's width and height in pixels. */
+DVC_API DvError DvCtrlGetSignalResolution(const char *id1, const char *id2, int *width, int *height);
+DVC_API DvError DvCtrlGetSignalInformation(const char *id1, const char *id2, DvSignalInformation *information);
+/* The DisplayPort version in tenths (12 is 1.2). */
+DVC_API DvError DvCtrlGetDPVersion(const char *id1, const char *id2, int *version);
+DVC_API int DvCtrlSupportedDPVersion(const char *id1, const char *id2);
+/* The compatibility switch: 1 on, 0 off. */
+DVC_API DvError DvCtrlGetCompatibilityMode(const char *id1, const char *id2, int *on);
+DVC_API DvError DvCtrlSetCompatibilityMode(const char *id1, const char *id2, int on);
+DVC_API int DvCtrlSupportedCompatibilityMode(const char *id1, const char *id2);
+/* The selected signal type; a set refuses a type the monitor cannot select. */
+DVC_API DvError DvCtrlGetSignalTypeSelection(const char *id1, const char *id2, int *type);
+DVC_API DvError DvCtrlSetSignalTypeSelection(const char *id1, const char *id2, int type);
+/* The signal types the monitor can select (see
+ * DvCtrlGetSupportedSignalTypeSelectionsCount). */
+DVC_API DvError DvCtrlGetSupportedSignalTypeSelections(const char *id1, const char *id2, int *types, int capacity);
 
 DVC_EXTERN_C_END
 /* End of operations with an encoding of their own */

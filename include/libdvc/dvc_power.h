@@ -38,6 +38,10 @@ DVC_API DvError DvCtrlGetBackLightState(const char *id1, const char *id2, int *v
 DVC_API DvError DvCtrlSetBackLightState(const char *id1, const char *id2, int value);
 /* Nonzero when the backlight state can be read and set. */
 DVC_API int DvCtrlSupportedBackLight(const char *id1, const char *id2);
+/* Reads the backlight replacement record as the monitor keeps it. */
+DVC_API DvError DvCtrlGetBacklightReplaceInfo(const char *id1, const char *id2, uint8_t *data, int *size);
+/* Nonzero when the monitor keeps a backlight replacement record. */
+DVC_API int DvCtrlSupportedBacklightReplaceInfo(const char *id1, const char *id2);
 /* Reads the dimmer output level. */
 DVC_API DvError DvCtrlGetDimmerOut(const char *id1, const char *id2, int *value);
 /* Nonzero when the monitor reports its dimmer output. */
@@ -100,6 +104,8 @@ DVC_API DvError DvCtrlSetPower(const char *id1, const char *id2, int value);
 DVC_API int DvCtrlSupportedPower(const char *id1, const char *id2);
 /* Reads the power emergency block as the monitor keeps it. */
 DVC_API DvError DvCtrlGetPowerEmergencyDirectData(const char *id1, const char *id2, uint8_t *data, int *size);
+/* Reads the first 4 bytes of the power emergency block, {enable, 0, 0, 0}, as the monitor keeps them. */
+DVC_API DvError DvCtrlGetPowerEmergencyDirect(const char *id1, const char *id2, uint8_t *data);
 /* Reads the length in bytes of the power emergency block. */
 DVC_API DvError DvCtrlGetPowerEmergencyDirectSize(const char *id1, const char *id2, int *size);
 /* Enables (nonzero) or disables (0) the power emergency mode. */
@@ -161,5 +167,30 @@ DVC_API int DvCtrlSupportedWallLightStatus(const char *id1, const char *id2);
 
 DVC_EXTERN_C_END
 /* End of feature table exports */
+
+/* Operations with an encoding of their own */
+DVC_EXTERN_C_BEGIN
+
+/* Thriftlux sense settings, each 0 to 255: the level, its sensitivity, the
+ * second-generation setting, and which of the sense times is used. Each
+ * answers DvErrNotSupported where its Supported export gives 0. */
+DVC_API DvError DvCtrlGetThriftluxSenseLevel(const char *id1, const char *id2, int *value);
+DVC_API DvError DvCtrlSetThriftluxSenseLevel(const char *id1, const char *id2, int value);
+DVC_API int DvCtrlSupportedThriftluxSenseLevel(const char *id1, const char *id2);
+DVC_API DvError DvCtrlGetThriftluxSenseSensitivity(const char *id1, const char *id2, int *value);
+DVC_API DvError DvCtrlSetThriftluxSenseSensitivity(const char *id1, const char *id2, int value);
+DVC_API int DvCtrlSupportedThriftluxSenseSensitivity(const char *id1, const char *id2);
+DVC_API DvError DvCtrlGetThriftluxSenseV2(const char *id1, const char *id2, int *value);
+DVC_API DvError DvCtrlSetThriftluxSenseV2(const char *id1, const char *id2, int value);
+DVC_API int DvCtrlSupportedThriftluxSenseV2(const char *id1, const char *id2);
+DVC_API DvError DvCtrlGetThriftluxSenseTimeIndex(const char *id1, const char *id2, int *value);
+DVC_API DvError DvCtrlSetThriftluxSenseTimeIndex(const char *id1, const char *id2, int value);
+DVC_API int DvCtrlSupportedThriftluxSenseTimeIndex(const char *id1, const char *id2);
+/* The sense time in use, in seconds. */
+DVC_API DvError DvCtrlGetThriftluxSenseTime(const char *id1, const char *id2, int *seconds);
+DVC_API int DvCtrlSupportedThriftluxSenseTime(const char *id1, const char *id2);
+
+DVC_EXTERN_C_END
+/* End of operations with an encoding of their own */
 
 #endif

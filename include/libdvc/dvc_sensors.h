@@ -18,6 +18,8 @@ DVC_API DvError DvCtrlGetCalibrationAlertTime(const char *id1, const char *id2, 
 DVC_API DvError DvCtrlSetCalibrationAlertTime(const char *id1, const char *id2, int value);
 /* Nonzero when the monitor has a calibration alert time. */
 DVC_API int DvCtrlSupportedCalibrationAlertTime(const char *id1, const char *id2);
+/* Nonzero when the monitor keeps the time a calibration takes. */
+DVC_API int DvCtrlSupportedCalibrationExecutionTime(const char *id1, const char *id2);
 /* Reads the calibration state. */
 DVC_API DvError DvCtrlGetCalibrationState(const char *id1, const char *id2, int *value);
 /* Sets the calibration state on (nonzero) or off (0). */
@@ -45,5 +47,35 @@ DVC_API int DvCtrlSupportedPhotoSensorAD(const char *id1, const char *id2);
 
 DVC_EXTERN_C_END
 /* End of feature table exports */
+
+/* Operations with an encoding of their own */
+DVC_EXTERN_C_BEGIN
+
+/* The monitor's temperature in degrees Celsius. */
+DVC_API DvError DvCtrlGetTemperature(const char *id1, const char *id2, double *celsius);
+DVC_API int DvCtrlSupportedTemperature(const char *id1, const char *id2);
+/* Nonzero when the monitor has a calibration sensor. */
+DVC_API int DvCtrlHasSensor(const char *id1, const char *id2);
+/* The time a calibration takes, in hours; the ForR9 pair uses the 4-byte
+ * form of revision-9 firmware alone. */
+DVC_API DvError DvCtrlGetCalibrationExecutionTime(const char *id1, const char *id2, int *hours);
+DVC_API DvError DvCtrlSetCalibrationExecutionTime(const char *id1, const char *id2, int hours);
+DVC_API DvError DvCtrlGetCalibrationExecutionTimeForR9(const char *id1, const char *id2, int *hours);
+DVC_API DvError DvCtrlSetCalibrationExecutionTimeForR9(const char *id1, const char *id2, int hours);
+/* Measures the ambient light (lux); waits up to 5 s for the result. */
+DVC_API DvError DvCtrlMeasureAmbientLight(const char *id1, const char *id2, double *lux);
+/* Where the model measures on the screen: pixels, and percent of the
+ * native resolution. */
+DVC_API DvError DvCtrlGetSensorMeasurementPosition(const char *id1, const char *id2, int *x, int *y);
+DVC_API DvError DvCtrlGetSensorMeasurementPositionPercent(const char *id1, const char *id2, double *x, double *y);
+/* The measured rectangle; DvErrFailed when the model gives none. */
+DVC_API DvError DvCtrlGetSensorMeasurementRect(const char *id1, const char *id2, int *x, int *y, int *width,
+                                               int *height);
+DVC_API int DvCtrlSupportedSensorMeasurementRect(const char *id1, const char *id2);
+/* Nonzero when the model shows a centre cross marker. */
+DVC_API int DvCtrlSupportedCenterCrossMarker(const char *id1, const char *id2);
+
+DVC_EXTERN_C_END
+/* End of operations with an encoding of their own */
 
 #endif

@@ -1,4 +1,4 @@
-// Exports of reset and save.
+// Exports of reset, save and the firmware version.
 #include "features/info.hpp"
 #include "api/call_frame.hpp"
 #include "libdvc/dvc_info.h"
@@ -19,6 +19,12 @@ DvError DvCtrlEachReset(const char* id1, const char* id2, int value) {
 
 DvError DvCtrlCurrentSave(const char* id1, const char* id2, int kind, int value) {
     return CallMonitor<ErrorResult>(id1, id2, features::CurrentSave, kind, value);
+}
+
+DvError DvCtrlSave(const char* id1, const char* id2) { return CallMonitor<ErrorResult>(id1, id2, features::Save); }
+
+DvError DvCtrlGetFirmwareVersion(const char* id1, const char* id2, char* buffer, int capacity) {
+    return CallMonitor<ErrorResult>(id1, id2, features::GetFirmwareVersion, buffer, capacity);
 }
 
 }  // extern "C"

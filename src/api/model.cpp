@@ -58,4 +58,32 @@ int DvCtrlGetSupportedInputPortCount(const char* id1, const char* id2) {
     return CallMonitor<CountResult>(id1, id2, features::GetSupportedInputPortCount);
 }
 
+DvError DvCtrlGetUSBCAltModePort(const char* id1, const char* id2, int* ports, int capacity) {
+    return CallMonitor<ErrorResult>(id1, id2, features::GetUSBCAltModePort, ports, capacity);
+}
+
+int DvCtrlGetUSBCAltModePortCount(const char* id1, const char* id2) {
+    return CallMonitor<CountResult>(id1, id2, features::GetUSBCAltModePortCount);
+}
+
+DvError DvCtrlGetPanelType(const char* id1, const char* id2, int* type) {
+    return CallMonitor<ErrorResult>(id1, id2, features::GetPanelType, type);
+}
+
+DvError DvCtrlGetMonitorPbyPType(const char* id1, const char* id2, int* type) {
+    return CallMonitor<ErrorResult>(id1, id2, features::GetMonitorPbyPType, type);
+}
+
+int DvCtrlSupportedTNFunction(const char* id1, const char* id2) {
+    return CallMonitor<dvc::api::YesNoResult>(id1, id2, features::SupportedTNFunction);
+}
+
+DvError DvCtrlGetTNInformation(const char* id1, const char* id2, int index, int* tonality, int* slot) {
+    return CallMonitor<ErrorResult>(id1, id2, features::GetTNInformation, index, tonality, slot);
+}
+
+DvError DvCtrlGetCurrentCalibrationTN(const char* id1, const char* id2, int* tonality) {
+    return CallMonitor<ErrorResult>(id1, id2, features::GetCurrentCalibrationTN, tonality);
+}
+
 }  // extern "C"

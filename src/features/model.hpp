@@ -30,6 +30,16 @@ DvError GetPresetFlavor(VarnMonitor& monitor, int entry, int* flavor);
 // The exported numbers of the model's input ports.
 DvError GetSupportedInputPort(VarnMonitor& monitor, int* ports, int capacity);
 int GetSupportedInputPortCount(VarnMonitor& monitor);
+// The USB-C ports that carry an alternate mode, as the model lists them.
+DvError GetUSBCAltModePort(VarnMonitor& monitor, int* ports, int capacity);
+int GetUSBCAltModePortCount(VarnMonitor& monitor);
+DvError GetPanelType(VarnMonitor& monitor, int* type);
+DvError GetMonitorPbyPType(VarnMonitor& monitor, int* type);
+// Calibration modes: pair `index` of (Tonality, slot); the current
+// Tonality when it is one of them.
+int SupportedTNFunction(VarnMonitor& monitor);
+DvError GetTNInformation(VarnMonitor& monitor, int index, int* tonality, int* slot);
+DvError GetCurrentCalibrationTN(VarnMonitor& monitor, int* tonality);
 
 // Record queries: each fails with DvErrFailed before identification.
 DvError LoadGammaTable(const VarnMonitor& monitor, std::vector<registry::GammaEntry>& table);

@@ -29,6 +29,22 @@ DvError GetPanelRevision(VarnMonitor& monitor, int* revision) {
     return DvOk;
 }
 
+// 1 for the panels of the current generation (the record's panel word 0),
+// else 0.
+DvError GetPanelType(VarnMonitor& monitor, int* type) {
+    if (type == nullptr) return DvErrInvalidParameter;
+    if (monitor.Record() == nullptr) return DvErrFailed;
+    *type = monitor.Record()->Word(registry::word::kPanelGeneration) == 0 ? 1 : 0;
+    return DvOk;
+}
+
+DvError GetMonitorPbyPType(VarnMonitor& monitor, int* type) {
+    if (type == nullptr) return DvErrInvalidParameter;
+    if (monitor.Record() == nullptr) return DvErrFailed;
+    *type = static_cast<int>(monitor.Record()->Word(registry::word::kPbyPType));
+    return DvOk;
+}
+
 int GetMediaEmuCount(VarnMonitor& monitor) {
     return monitor.Record() != nullptr ? static_cast<int>(monitor.Record()->mediaEmulationCount) : 0;
 }

@@ -28,6 +28,20 @@ DvError GetIISArea(VarnMonitor& monitor, int index, DvIISArea* area) {
     });
 }
 
+DvError SetIISArea(VarnMonitor& monitor, int index, const DvIISArea* area) {
+    if (index < 0 || area == nullptr) return DvErrInvalidParameter;
+    return FirstAnswer(monitor.Paths(), [&](VarnMonitorInterface& path) {
+        return paths::SetIISArea(path, static_cast<uint32_t>(index), *area);
+    });
+}
+
+DvError SetOutputSegmentProperty(VarnMonitor& monitor, int segment, const DvOutputSegmentProperty* property) {
+    if (segment < 0 || property == nullptr) return DvErrInvalidParameter;
+    return FirstAnswer(monitor.Paths(), [&](VarnMonitorInterface& path) {
+        return paths::SetOutputSegmentProperty(path, static_cast<uint32_t>(segment), *property);
+    });
+}
+
 DvError GetOutputSegmentProperty(VarnMonitor& monitor, int segment, DvOutputSegmentProperty* property) {
     if (segment < 0 || property == nullptr) return DvErrInvalidParameter;
     return FirstAnswer(monitor.Paths(), [&](VarnMonitorInterface& path) {

@@ -10,6 +10,8 @@ namespace dvc::features {
 DvError ExecuteEDIDDDCWrite(VarnMonitor& monitor);
 DvError SetAutoAdjust(VarnMonitor& monitor, int kind, int wait);
 DvError GetIISArea(VarnMonitor& monitor, int index, DvIISArea* area);
+DvError SetIISArea(VarnMonitor& monitor, int index, const DvIISArea* area);
+DvError SetOutputSegmentProperty(VarnMonitor& monitor, int segment, const DvOutputSegmentProperty* property);
 DvError GetOutputSegmentProperty(VarnMonitor& monitor, int segment, DvOutputSegmentProperty* property);
 DvError GetOutputSegmentPropertyConstant(VarnMonitor& monitor, int segment, DvOutputSegmentProperty* property);
 DvError SetUSBSelection(VarnMonitor& monitor, int port);

@@ -491,7 +491,8 @@ struct BlockItemSet {
 
 // The block as the monitor keeps it. `size` is the caller's capacity on the
 // way in and the block's length on the way out; a null buffer with a
-// capacity of 0 asks for the length alone.
+// capacity of 0 asks for the length alone. Further codes are older forms,
+// asked when a code falls back.
 struct BlockRawGet {
     using Signature = DvError(uint8_t* data, int* size);
     static constexpr Fold kFold = Fold::Plain;
@@ -499,7 +500,8 @@ struct BlockRawGet {
     static constexpr const char* kDvctl = "get BlockGet";
     template <class R>
     static DvError Path(VMI& path, uint8_t* data, int32_t* size) {
-        return paths::BlockRawGet(path, R::kCode, data, size);
+        return paths::EachCode<typename R::Codes>(
+            [&](uint32_t code) { return paths::BlockRawGet(path, code, data, size); });
     }
     template <class R>
     static DvError Check(const uint8_t* data, const int* size) {

@@ -56,6 +56,11 @@ DvError Reset(VarnMonitorInterface& path, int kind) {
 
 DvError EachReset(VarnMonitorInterface& path, uint32_t value) { return path.WriteResetValue(codes::kReset, value); }
 
+DvError Save(VarnMonitorInterface& path) {
+    if (SupportedByFixedData(path, codes::kSaveAll)) return path.WriteValue(codes::kSaveAll, 1, 0);
+    return path.WriteValue(codes::kSave, 0, 0);
+}
+
 DvError CurrentSave(VarnMonitorInterface& path, int kind, uint32_t value) {
     if (kind < 0 || kind >= static_cast<int>(kSaveCodes.size())) return DvErrFailed;
     return path.WriteSaveValue(kSaveCodes[static_cast<size_t>(kind)], value);

@@ -107,6 +107,24 @@ DvError GetIISArea(VarnMonitorInterface& path, uint32_t index, DvIISArea* area) 
     return result;
 }
 
+DvError SetIISArea(VarnMonitorInterface& path, uint32_t index, const DvIISArea& area) {
+    Record block{};
+    for (int i = 0; i < 3; ++i) {
+        if (area.setting[i] > 0xFF) return DvErrInvalidParameter;
+        block[i] = static_cast<uint8_t>(area.setting[i]);
+    }
+    for (int i = 0; i < 4; ++i) {
+        if (area.geometry[i] > 0xFFFF) return DvErrInvalidParameter;
+        PutField16(block.data() + 4 + 2 * i, static_cast<uint16_t>(area.geometry[i]));
+    }
+    int32_t count = 0;
+    DvError result = path.ReadFixedData(codes::kIISAreaSelect, &count, nullptr, nullptr, nullptr);
+    if (Usable(result) && static_cast<int64_t>(index) >= count) return DvErrInvalidParameter;
+    result = path.WriteValue(codes::kIISAreaSelect, index, 0);
+    if (!Usable(result)) return result;
+    return path.WriteData(codes::kIISArea, block.data(), kRecordBytes, 0);
+}
+
 DvError GetOutputSegmentProperty(VarnMonitorInterface& path, uint32_t segment, DvOutputSegmentProperty* property) {
     return ReadSegment(path, segment, codes::kOutputSegmentProperty, property);
 }
@@ -114,6 +132,24 @@ DvError GetOutputSegmentProperty(VarnMonitorInterface& path, uint32_t segment, D
 DvError GetOutputSegmentPropertyConstant(VarnMonitorInterface& path, uint32_t segment,
                                          DvOutputSegmentProperty* property) {
     return ReadSegment(path, segment, codes::kOutputSegmentConstant, property);
+}
+
+DvError SetOutputSegmentProperty(VarnMonitorInterface& path, uint32_t segment,
+                                 const DvOutputSegmentProperty& property) {
+    if (property.kind != 1 && property.kind != 2) return DvErrInvalidParameter;
+    Record block{};
+    for (int i = 0; i < 4; ++i) PutField16(block.data() + 2 * i, property.values[i]);
+    block[8] = property.flag != 0 ? 1 : 0;
+    block[9] = property.bytes[0];
+    block[10] = property.bytes[1];
+    block[11] = static_cast<uint8_t>(property.kind - 1);
+    const DvError result = path.WriteValue(codes::kOutputSegmentSelect, segment, 0);
+    if (!Usable(result)) return result;
+    return path.WriteData(codes::kOutputSegmentProperty, block.data(), kRecordBytes, 0);
+}
+
+DvError ReadEnabledSegments(VarnMonitorInterface& path, std::vector<uint8_t>& enabled) {
+    return ReadSizedBlock(path, codes::kOutputSegmentsEnabled, 1, enabled);
 }
 
 // Written without waiting for the monitor's answer: the switch may drop

@@ -1,4 +1,5 @@
-// Reset and save through their exports.
+// Reset, save, the firmware version and the panel type through their
+// exports.
 #include "features/handwritten.hpp"
 #include "libdvc/libdvc.h"
 #include "paths/feature_codes.hpp"
@@ -41,6 +42,24 @@ TEST_F(Info, ResetKindsAndSaves) {
     EXPECT_EQ(DvCtrlCurrentSave(kGrading.serial, kGrading.model, 3, 2), DvErrFailed);
     EXPECT_EQ(DvCtrlEachReset(kGrading.serial, kGrading.model, 7), DvOk);
     EXPECT_EQ(Writes().back().value, 7u);
+}
+
+TEST_F(Info, SaveFirmwareVersionAndPanel) {
+    Discover();
+    const char* cs = kDual.serial;
+    const char* cm = kDual.model;
+    EXPECT_EQ(DvCtrlSave(cs, cm), DvOk);
+    EXPECT_EQ(Writes().back().code, kSave);
+    EXPECT_EQ(Writes().back().value, 0u) << "into the current memory";
+    EXPECT_EQ(DvCtrlResetAtIndex(cs, cm, 2), DvOk);
+    EXPECT_EQ(Writes().back().code, kResetAtIndex);
+    char text[32] = {};
+    EXPECT_EQ(DvCtrlGetFirmwareVersion(cs, cm, text, sizeof text), DvOk);
+    EXPECT_STREQ(text, "FW 1.04.2 B017") << "the extended text where the monitor has it";
+    EXPECT_EQ(DvCtrlGetFirmwareVersion(cs, cm, text, 8), DvErrSizeMismatch);
+    int type = -1;
+    EXPECT_EQ(DvCtrlGetPanelType(kOffice.serial, kOffice.model, &type), DvOk);
+    EXPECT_EQ(type, 0) << "an older panel generation";
 }
 
 }  // namespace

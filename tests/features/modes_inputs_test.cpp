@@ -48,6 +48,22 @@ TEST_F(ModesInputs, PolledJobsAndSelectedRecordsEndToEnd) {
     EXPECT_EQ(DvCtrlGetOutputSegmentPropertyConstant(kGrading.serial, kGrading.model, 0, &property), DvOk);
     EXPECT_EQ(Log(dvc::sim::Op::GetData).back().code, kOutputSegmentConstant);
 
+    int segment = -1, mode = -1;
+    EXPECT_EQ(DvCtrlEnumEnabledOutputSegmentID(kGrading.serial, kGrading.model, 1, &segment), DvOk);
+    EXPECT_EQ(segment, 1);
+    EXPECT_EQ(DvCtrlEnumEnabledOutputSegmentID(kGrading.serial, kGrading.model, 2, &segment), DvErrNoMoreItems);
+    EXPECT_EQ(DvCtrlSetModeOfOutputSegment(kGrading.serial, kGrading.model, 1, 3), DvOk);
+    EXPECT_EQ(DvCtrlGetModeOfOutputSegment(kGrading.serial, kGrading.model, 1, &mode), DvOk);
+    EXPECT_EQ(mode, 3);
+    EXPECT_EQ(DvCtrlGetModeOfOutputSegment(kGrading.serial, kGrading.model, 2, &mode), DvErrInvalidParameter)
+        << "not an enabled segment";
+    area.setting[0] = 2;
+    EXPECT_EQ(DvCtrlSetIISArea(kGrading.serial, kGrading.model, 1, &area), DvOk);
+    EXPECT_EQ(Writes().back().code, kIISArea);
+    EXPECT_EQ(Writes().back().data.at(0), 2);
+    property.kind = 3;
+    EXPECT_EQ(DvCtrlSetOutputSegmentProperty(kGrading.serial, kGrading.model, 0, &property), DvErrInvalidParameter);
+
     EXPECT_EQ(DvCtrlSetUSBSelection(kDual.serial, kDual.model, 1), DvOk);
     EXPECT_EQ(Log(dvc::sim::Op::SetDataNoCheckResult).size(), 1u) << "sent without waiting for the answer";
     EXPECT_EQ(DvCtrlClearTargetSelection(kDual.serial, kDual.model), DvOk);
@@ -75,6 +91,61 @@ TEST_F(ModesInputs, SignalDescriptionsDecodeAsTheirInputsSay) {
     }
     DvSignalInfoFrame info{};
     EXPECT_EQ(DvCtrlGetSignalInfoFrame(kOffice.serial, kOffice.model, &info), DvErrNotSupported);
+}
+
+// The shown input as an index of the model's port list (CX2740: 0x300,
+// 0x400, 0x401, 0xA00, 0xA01, 0xA10; OF2210: 0x100, 0x200), the ports per
+// window as exported numbers, and the panel's resolution.
+TEST_F(ModesInputs, SignalIndicesPortNumbersAndResolutions) {
+    Discover();
+    const char* cs = kDual.serial;
+    const char* cm = kDual.model;
+    int value = -1;
+    EXPECT_EQ(DvCtrlGetSignal(cs, cm, &value), DvOk);
+    EXPECT_EQ(value, 0);
+    EXPECT_EQ(DvCtrlGetSignalCount(cs, cm), 6);
+    EXPECT_EQ(DvCtrlSetSignal(cs, cm, 3), DvOk);
+    EXPECT_EQ(Writes().back().code, kSignal);
+    EXPECT_EQ(Writes().back().data, std::vector<uint8_t>({0x00, 0x0A})) << "the fourth port's code, over HID";
+    EXPECT_EQ(DvCtrlGetInputPort(cs, cm, &value), DvOk);
+    EXPECT_EQ(value, 2560);
+    EXPECT_EQ(DvCtrlSetInputPort(cs, cm, 40), DvOk);
+    EXPECT_EQ(Writes().back().data, std::vector<uint8_t>({0x00, 0x04}));
+    EXPECT_EQ(DvCtrlGetSignal(cs, cm, &value), DvOk);
+    EXPECT_EQ(value, 1);
+    dvc::sim::ClearTransactions();
+    EXPECT_EQ(DvCtrlSetSignal(cs, cm, -1), DvErrRefused) << "code 0 is not one of the monitor's";
+    ASSERT_EQ(Writes().size(), 2u) << "refused on one path, the next one is asked";
+    EXPECT_EQ(Writes().front().data, std::vector<uint8_t>({0, 0}));
+    EXPECT_EQ(Writes().back().value, 0u);
+
+    const char* os = kOffice.serial;
+    const char* om = kOffice.model;
+    EXPECT_EQ(DvCtrlGetSignal(os, om, &value), DvOk);
+    EXPECT_EQ(value, 1) << "DVI, the second port";
+    EXPECT_EQ(DvCtrlGetSignalCount(os, om), 2);
+
+    const struct {
+        WorldMonitor monitor;
+        int width, height;
+    } panels[] = {{kDual, 2560, 1440}, {kOffice, 1920, 1080}, {kMedical, 1920, 1200}};
+    for (const auto& p : panels) {
+        int w = 0, h = 0;
+        EXPECT_EQ(DvCtrlGetNativeResolution(p.monitor.serial, p.monitor.model, &w, &h), DvOk) << p.monitor.model;
+        EXPECT_EQ(std::make_pair(w, h), std::make_pair(p.width, p.height)) << p.monitor.model;
+    }
+    int types[4] = {}, type = -1;
+    EXPECT_EQ(DvCtrlGetSupportedSignalTypeSelections(kGrading.serial, kGrading.model, types, 4), DvOk);
+    EXPECT_EQ(std::vector<int>(types, types + 4), std::vector<int>({0, 1, 2, 3}));
+    EXPECT_EQ(DvCtrlSetSignalTypeSelection(kGrading.serial, kGrading.model, 2), DvOk);
+    EXPECT_EQ(DvCtrlGetSignalTypeSelection(kGrading.serial, kGrading.model, &type), DvOk);
+    EXPECT_EQ(type, 2);
+    EXPECT_EQ(DvCtrlSetSignalTypeSelection(kGrading.serial, kGrading.model, 4), DvErrInvalidParameter);
+    ExpectRefusedFirst({
+        {"a port without a number", [&] { return DvCtrlSetInputPort(cs, cm, 12); }},
+        {"no width", [&] { return DvCtrlGetNativeResolution(cs, cm, nullptr, &value); }},
+        {"no ports", [&] { return DvCtrlGetInputPorts(cs, cm, nullptr, 2); }},
+    });
 }
 
 }  // namespace

@@ -286,7 +286,7 @@ const ValueCase kValueCases[] = {
       "F ff010079", "D ff010079#12", "S ff010079:01000600020004000500e0ff", "F ff010079", "D ff010079#12",
       "S ff010079:01000600020004000300e0ff", "F ff010079", "D ff010079#12", "S ff010079:010006000200040003000500"}},
     // The regulator as a level in modes of flavour 2, else on or off.
-    {"regulator as a level", "CG3180", R"({"0xFF0000F2": {"value": 2}})", WRITE(DvCtrlSetBrightRegulator(s, m, 3)),
+    {"regulator as a level", "CG3180", R"({"0xFF0000F2": {"values": [2, 2, 2, 2, 2, 2, 2, 2]}})", WRITE(DvCtrlSetBrightRegulator(s, m, 3)),
      DvOk, "", {"?ff0000f2", "F ff0000f2", "R ff0000f2", "W 4b=3"}},
     {"regulator on or off", "CG3180", "{}", WRITE(DvCtrlSetBrightRegulator(s, m, 3)), DvOk, "",
      {"?ff0000f2", "F ff0000f2", "R ff0000f2", "W 4b=1"}},

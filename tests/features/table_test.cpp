@@ -133,6 +133,11 @@ const Group kGroups[] = {
       kBlackLevelLift, kQuickCheck, kInstantBacklightBooster, kWallLightStatus, kWallLightBrightness,
       k2PtBriRegBasisGrad}},
     {"", {kAutoThriftluxSettingsV2}},  // newer than every built-in model
+    {"CGM", {kColorMode, kFlavor, kResetAtIndex, kSignalWidth, kSignalHeight}},  // colour modes, memories, resolution
+    {"C", {kDsCustomKeyLock}},
+    {"G", {kModeSkip, kModeOfOutputSegment, kCalibrationExecutionTime}},  // older skip flags, segment modes
+    {"M", {kBacklightReplaceInfo, kCalibrationExecutionTimeLong}},
+    {"", {kBacklightReplaceInfoOld, kCalibrationExecutionTimeShort}},  // other firmware
 };
 
 // Codes outside the table that the models answer, and why.
@@ -142,17 +147,25 @@ const std::pair<std::vector<uint32_t>, const char*> kOutsideTable[] = {
     {{kHueRed, kHueGreen, kHueBlue, kHueCyan, kHueMagenta, kHueYellow, kSaturationRed, kSaturationGreen,
       kSaturationBlue, kSaturationCyan, kSaturationMagenta, kSaturationYellow, kLightness, kHue2, kSaturation2},
      "six colours (centred values, two interfaces)"},
-    {{kModeSettingsSelect, kModeSettings, kFlavor, kCandelaStatus},
-     "settings stored per colour mode, the current flavour, the luminance's settling"},
-    {{kIdentification, kPropertyTags, kFlavors, 0xFF0000F3}, "identification, tags, flavors, current colour mode"},
+    {{kModeSettingsSelect, kModeSettings, kCandelaStatus},
+     "settings stored per colour mode, the luminance's settling"},
+    {{kIdentification, kPropertyTags, kFlavors}, "identification, tags, flavors"},
     {{kAssetTag, 0x13, 0xFF000047, 0xFF0000E5}, "asset tag, usage time, unique device identifier"},
     {{0x18, 0x19, 0x72, 0x73, 0x1B, 0x1C}, "LUT blocks (two select/data pairs), 10-bit LUT and tone data"},
     {{kChromaticityWhite, kEdidPage, kEdidData}, "white chromaticity and EDID pages (read with the primaries)"},
     {{kCenterCrossMarker, kSaveSecond, kReset, kSaveThird, 0x9A, kMonitorMutex}, "marker, save, reset, mutex"},
-    {{0x57, 0x5A}, "calibration execution time, self-calibration record"},
+    {{0x5A}, "self-calibration record"},
     {{0xFF00004E, 0xFF00004F, 0xFF000077, 0xFF000078, 0xFF01009B, 0xFF01009C, 0xFF1000F0}, "self-QC and sensors"},
     {{kColorAdjustmentReset, kOutputSegmentConstant, kOutputSegmentProperty, 0xFF010108, 0xFF0200DC},
      "colour reset pulse, output segment records, generic reports, gain definition request"},
+    {{kModeNameSelect, kModeName, kModeSkipAll, kTonality, kTonalityNameSelect, kTonalityName, kTonalitySkipMask},
+     "colour mode and Tonality names, skip tables, Tonality"},
+    {{kNativeResolutionOld}, "native resolution (older form)"},
+    {{kOutputSegmentsEnabled}, "output segments enabled"},
+    {{kThriftluxSenseLevel, kThriftluxSenseSensitivity, kThriftluxSenseV2, kThriftluxSenseTime},
+     "Thriftlux sense settings and their markers"},
+    {{kDsCustomKeyLockRequest, kDsCustomKeyLockAvailable}, "keys the custom key lock can lock"},
+    {{kTemperature, kTemperatureTenths, kTemperatureBlock, kAmbientLight}, "temperature and ambient light"},
     {{kTagHeader, kTagDescription, kTagBlock128, kTagBlock512, kTagCombinedRead, kTagCombinedWrite}, "tagged storage"},
 };
 

@@ -2,9 +2,9 @@
 // the transports' C ABI. Tagged storage: descriptions, the block arithmetic
 // of 128-byte, 512-byte and combined transfers, headers that carry on over
 // several blocks, records and unknown tags. Output segments behind a select
-// code, the colour reset pulse and its direction, and the signal
-// description block. (The library reads each model's tags in its own block
-// mode in library_items_test.cpp.)
+// code, the colour reset pulse and its direction, the signal description
+// block, and settings kept per colour mode. (The library reads each model's
+// tags in its own block mode in library_items_test.cpp.)
 #include "sim_fixture.hpp"
 
 namespace dvc::test {
@@ -165,6 +165,19 @@ TEST_F(Items, OutputSegmentsSelectTheirRecords) {
     ASSERT_EQ(cg.SetValue(kSegmentSelect, 1), 0);
     EXPECT_EQ(cg.Read(kSegmentProperty, 12), Bytes(12, 9));
     EXPECT_EQ(cg.SetValue(kSegmentSelect, 2), DvErrRefused);
+}
+
+// A per-mode setting follows the mode code; its block holds every mode's.
+TEST_F(Items, PerModeSettingsFollowTheCurrentMode) {
+    constexpr uint32_t kMode = 0xFF0000F3, kFlavor = 0xFF0000F2;
+    EXPECT_EQ(cx.Length(kFlavor), 6u) << "one byte per mode";
+    ASSERT_EQ(cx.SetValue(kMode, 2), 0);
+    EXPECT_EQ(cx.Value(kFlavor), 2u);
+    ASSERT_EQ(cx.SetValue(kFlavor, 4), 0);
+    EXPECT_EQ(cx.SetValue(kFlavor, 5), DvErrRefused) << "beyond the maximum";
+    ASSERT_EQ(cx.SetValue(kMode, 0), 0);
+    EXPECT_EQ(cx.Value(kFlavor), 1u);
+    EXPECT_EQ(cx.Read(kFlavor, 6), (Bytes{1, 2, 4, 3, 4, 4}));
 }
 
 TEST_F(Items, ColourResetRunsOnlyOnAPulseInItsDirection) {

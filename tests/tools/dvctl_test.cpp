@@ -89,6 +89,16 @@ const std::tuple<const char*, int, const char*, const char*> kSession[] = {
     {"--sim get CX2740 six-colors", 0, "hue              0       0       3       0       0       0", ""},
     {"--sim set CX2740 six-colors blue tint 3", 2, "", "\"tint\" is not a property: hue, saturation, lightness"},
     {"--sim picture CX2740", 0, "  brightness                         40 (40%)   (0 to 100)", ""},
+    // Colour modes and inputs by the names the monitor gives them.
+    {"--sim info CX2740", 0, "  native resolution:  2560 x 1440", ""},
+    {"--sim set CX2740 mode paper", 0, "mode set to 1", ""},
+    {"--sim modes CX2740", 0, "*  1  Paper", ""},
+    {"--sim set CX2740 mode vivid", 2, "", "accepted: Standard, Paper, sRGB, Movie, User1, User2 or an index 0 to 5"},
+    {"--sim modes 17200455", 1, "", "OF2210 has no colour modes"},
+    {"--sim set CX2740 input hdmi2", 0, "input set to 2", ""},
+    {"--sim get CX2740 input", 0, "hdmi2 (port 41, index 2)", ""},
+    {"--sim set CX2740 input dvi1", 2, "", "accepted: dp1, hdmi1, hdmi2, usb-c1, usb-c2, thunderbolt1 or an index"},
+    {"--sim set CX2740 power standby", 2, "", "accepted: on, off"},
 };
 
 TEST_F(Dvctl, ASessionOnTheDefaultWorld) {

@@ -7,6 +7,7 @@
 #include "command.hpp"
 #include "command_parts.hpp"
 #include "feature_listing.hpp"
+#include "monitor_words.hpp"
 #include "session.hpp"
 
 namespace dvc::cli {
@@ -32,7 +33,7 @@ void RunSet(const GlobalOptions& global, const SetOptions& options) {
     Selection selection = options.selection.Given();
     const auto values = TakeChannelWord(feature, SelectorOf(feature.set), options.values,
                                         static_cast<std::size_t>(ValueCount(feature.set)), selection);
-    Reading reading = WriteFeature(feature, monitor, selection, values);
+    Reading reading = WriteFeature(feature, monitor, selection, MonitorWords(feature, monitor, values));
     reading.text = fmt::format("{} set to {}", feature.name, reading.text);
     PrintReading(monitor, feature, selection, reading, options.json);
 }

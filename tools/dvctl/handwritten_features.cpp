@@ -10,6 +10,7 @@
 
 #include "failure.hpp"
 #include "feature_catalog.hpp"
+#include "port_names.hpp"
 
 namespace dvc::cli {
 
@@ -95,6 +96,20 @@ Reading RGBWChromaticities(Id id1, Id id2, int) {
     return Fields({{"red", xy(red)}, {"green", xy(green)}, {"blue", xy(blue)}, {"white", xy(white)}});
 }
 
+// The shown input: its index in the model's port list, its number and name.
+Reading Input(Id id1, Id id2, int) {
+    int index = 0;
+    Check(DvCtrlGetSignal(id1, id2, &index), "reading input");
+    std::vector<int> ports(static_cast<std::size_t>(DvCtrlGetSupportedInputPortCount(id1, id2)));
+    if (!ports.empty())
+        Check(DvCtrlGetSupportedInputPort(id1, id2, ports.data(), static_cast<int>(ports.size())),
+              "reading input ports");
+    const int number = static_cast<std::size_t>(index) < ports.size() ? ports[static_cast<std::size_t>(index)] : 0;
+    Reading r = Fields({{"port", PortName(number)}, {"number", number}, {"index", index}});
+    r.text = fmt::format("{} (port {}, index {})", PortName(number), number, index);
+    return r;
+}
+
 DvError AutoAdjustAndWait(Id id1, Id id2, int kind) { return DvCtrlSetAutoAdjust(id1, id2, kind, 1); }
 
 DvError ColorDisable(Id id1, Id id2, int value) { return DvCtrlSetColorDisable(id1, id2, value, nullptr, 0); }
@@ -172,6 +187,14 @@ const std::vector<Feature>& HandWrittenFeatures() {
          {},
          {}},
         {"iis-area", "IISArea", "image-in-image area N", {}, CustomGet{IISArea, Selector::Index}, {}, {}, {}},
+        {"input",
+         "Signal",
+         "shown input: a port name (dp1, hdmi1, usb-c1, ...) or its index",
+         Ask{DvCtrlSupportedPortSelect, "DvCtrlSupportedPortSelect"},
+         CustomGet{Input, Selector::None},
+         ValueSet{DvCtrlSetSignal},
+         {},
+         {}},
         {"output-segment-property",
          "OutputSegmentProperty",
          "current properties of output segment N",

@@ -78,6 +78,8 @@ ModelFacts GatherModelFacts(const Monitor& monitor) {
         Check(DvCtrlGetSupportedInputPort(id1, id2, facts.inputPorts.data(), ports), "input ports");
     }
     facts.flavors = Flavors(id1, id2);
+    int width = 0, height = 0;
+    if (DvCtrlGetNativeResolution(id1, id2, &width, &height) == DvOk) facts.nativeResolution = {width, height};
     return facts;
 }
 
@@ -114,6 +116,10 @@ nlohmann::ordered_json ToJson(const Monitor& monitor, const ModelFacts& facts) {
         {"gamma", gamma},
         {"colourTemperatures", facts.colourTemperatures},
         {"inputPorts", facts.inputPorts},
+        {"nativeResolution", facts.nativeResolution
+                                 ? nlohmann::ordered_json({{"width", facts.nativeResolution->first},
+                                                           {"height", facts.nativeResolution->second}})
+                                 : nlohmann::ordered_json(nullptr)},
         {"flavors", flavors},
     };
 }
@@ -146,6 +152,10 @@ std::string ToText(const Monitor& monitor, const ModelFacts& facts) {
     for (const int t : facts.colourTemperatures) temps.push_back(ColourTemperatureText(t));
     out +=
         fmt::format("  colour temperature: {}\n", temps.empty() ? "none" : fmt::format("{}", fmt::join(temps, ", ")));
+    out += fmt::format("  native resolution:  {}\n",
+                       facts.nativeResolution
+                           ? fmt::format("{} x {}", facts.nativeResolution->first, facts.nativeResolution->second)
+                           : "not known");
     out += fmt::format("  input ports:        {}\n",
                        facts.inputPorts.empty() ? "none" : fmt::format("{}", fmt::join(facts.inputPorts, ", ")));
     if (facts.flavors.empty()) {

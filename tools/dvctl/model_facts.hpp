@@ -1,5 +1,6 @@
-// What the library tells about one monitor's model without asking the
-// monitor: gathered through the model exports, shown as text or JSON.
+// What the library tells about one monitor's model, gathered through the
+// model exports (only the native resolution asks the monitor first), shown
+// as text or JSON.
 #pragma once
 
 #include <nlohmann/json.hpp>
@@ -30,7 +31,8 @@ struct ModelFacts {
     int mediaEmulationCount = 0;
     std::vector<GammaEntry> gamma;
     std::vector<int> colourTemperatures;
-    std::vector<int> inputPorts;  // exported port numbers
+    std::vector<int> inputPorts;                          // exported port numbers
+    std::optional<std::pair<int, int>> nativeResolution;  // width, height; none when not known
     std::vector<FlavorEntry> flavors;
 };
 

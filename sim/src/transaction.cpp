@@ -122,7 +122,7 @@ void Sim::Deliver(std::unique_lock<std::mutex>& lock, const VirtualMonitor& m, s
     const bool sleep = timing_.enabled;
     if (m.has_hid && m.reports_on && !reports.empty()) {
         SendReports(lock, m.hid_handle, std::move(reports));
-    } else if (m.has_hid && state_file_) {
+    } else if (m.has_hid && state_file_ && !in_process_) {
         // Processes that share a state file share the monitor: one of them
         // may be watching its reports.
         for (const auto& r : reports) ReportMailbox::Post(m.serial, r.code, r.data);

@@ -175,7 +175,8 @@ int32_t Sim::HidReport(uint32_t handle, bool on) {
     int32_t r = m ? DvOk : DvErrFailed;
     if (m) {
         m->reports_on = on;
-        Mailbox().Watch(m->serial, on);
+        // A world a test activated in its own process is private to it.
+        if (!in_process_) Mailbox().Watch(m->serial, on);
     }
     Log(Transaction{Link::HID, handle, on ? Op::ReportON : Op::ReportOFF, 0, 0, {}, 0, 0, r, m ? m->serial : ""});
     return r;

@@ -113,7 +113,12 @@ TEST_F(Reports, CallbackDuringPendingReleaseFailsBusyInsteadOfDeadlocking) {
     const auto mode = [](const char* s, const char* m, uint32_t, void* c) {
         auto& p = *static_cast<Probe*>(c);
         p.inside = true;
-        while (dvc::api::FrameState::Instance().exclusiveRequests.Read() == 0) std::this_thread::yield();
+        // Until the release holds the global lock and waits for this report.
+        for (auto& st = dvc::api::FrameState::Instance();; std::this_thread::yield()) {
+            if (st.exclusiveRequests.Read() == 0) continue;
+            if (!st.global.TryEnter()) break;
+            st.global.Leave();
+        }
         uint32_t handle = 0;
         p.handleResult = DvCtrlGetHIDHandle(s, m, &handle);
         p.monitors = DvCtrlGetNumMonitors();

@@ -50,7 +50,6 @@ TEST(ReportCallbacks, DecodeEachKindAndRefuseShortData) {
         {std::make_shared<report::USBSelectionReportCallback>(Usb, nullptr), {}, DvOk, "usb 255,255"},
         {std::make_shared<report::USBSelectionReportCallback>(Usb, nullptr), {2, 1, 7}, DvOk, "usb 2,1"},
         {std::make_shared<report::USBSelectionReportCallback>(nullptr, nullptr), {2, 1}, DvErrFailed, ""},
-        {std::make_shared<report::ModeReportCallback>(nullptr, nullptr), {1}, DvErrFailed, ""},
     };
     for (const auto& c : cases) {
         g_calls.clear();

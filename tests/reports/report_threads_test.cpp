@@ -1,6 +1,5 @@
-// Reports end to end: the virtual monitors send them over hidlink's thread
-// into the host's callbacks, which may call the library back; stops and
-// exclusive operations wait for reports in flight and tear down once.
+// Reports end to end on hidlink's thread, callbacks that call back, and stops
+// and exclusive operations that wait for reports in flight and tear down once.
 #include <atomic>
 #include <chrono>
 #include <condition_variable>

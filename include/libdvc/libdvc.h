@@ -16,5 +16,6 @@
 #include "libdvc/dvc_luts.h"
 #include "libdvc/dvc_storage.h"
 #include "libdvc/dvc_model.h"
+#include "libdvc/dvc_reports.h"
 
 #endif

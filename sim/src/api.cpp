@@ -71,6 +71,9 @@ bool InjectReport(std::string_view serial, uint32_t code, const std::vector<uint
     return Sim::Get().Inject(serial, code, data);
 }
 uint64_t ReportsSent() { return Sim::Get().ReportsSent(); }
+bool PostReport(std::string_view serial, uint32_t code, const std::vector<uint8_t>& data) {
+    return ReportMailbox::Post(serial, code, data);
+}
 
 Timing GetTiming() { return Sim::Get().GetTiming(); }
 void SetTiming(const Timing& timing) { Sim::Get().SetTiming(timing); }

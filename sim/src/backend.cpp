@@ -1,6 +1,9 @@
 // The C table that ddclink's and hidlink's sim backends call. No exception
 // leaves it: a failure inside the simulator becomes DvErrFailed.
+#include <vector>
+
 #include "dvcsim/backend.h"
+#include "dvcsim/reports.hpp"
 #include "sim.hpp"
 #include "transport_guard.hpp"
 
@@ -58,3 +61,12 @@ const DvSimBackend kTable = {
 }  // namespace dvc::sim
 
 extern "C" const DvSimBackend* dvcsim_backend(void) { return &dvc::sim::kTable; }
+
+extern "C" int32_t dvcsim_post_report(const char* serial, uint32_t code, const uint8_t* data, uint32_t size) {
+    if (serial == nullptr || (data == nullptr && size != 0)) return -1;
+    try {
+        return dvc::sim::PostReport(serial, code, std::vector<uint8_t>(data, data + size)) ? 0 : -1;
+    } catch (...) {
+        return -1;
+    }
+}

@@ -73,6 +73,9 @@ Status Sim::Install(std::unique_ptr<World> world, bool in_process) {
 
 void Sim::Deactivate() {
     std::lock_guard lock(mutex_);
+    if (mailbox_) {
+        for (VirtualMonitor* m : hid_list_) mailbox_->Watch(m->serial, false);
+    }
     world_.reset();
     state_file_.reset();
     in_process_ = false;

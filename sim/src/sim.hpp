@@ -19,6 +19,7 @@
 #include "fault_script.hpp"
 #include "libdvc/dvc_types.h"
 #include "monitor.hpp"
+#include "report_mailbox.hpp"
 #include "state_file.hpp"
 #include "tx_log.hpp"
 
@@ -127,6 +128,8 @@ private:
     void Log(Transaction t, std::chrono::nanoseconds link_time = {}, bool fault = false);
     void SendReports(std::unique_lock<std::mutex>& lock, uint32_t handle, std::vector<Context::Report> reports);
     void LoadEnvWorld();
+    // The posts of other processes; created with the first report stream.
+    ReportMailbox& Mailbox();
     // Runs `f` under the simulator's lock.
     template <typename F>
     auto Locked(F&& f) {
@@ -150,6 +153,7 @@ private:
     DvSimReportSink sink_ = nullptr;
     void* sink_context_ = nullptr;
     uint64_t reports_sent_ = 0;
+    std::unique_ptr<ReportMailbox> mailbox_;
 };
 
 }  // namespace dvc::sim

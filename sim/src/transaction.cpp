@@ -120,7 +120,13 @@ std::chrono::microseconds Sim::LinkTime(Link link, Op op) const {
 void Sim::Deliver(std::unique_lock<std::mutex>& lock, const VirtualMonitor& m, std::vector<Context::Report> reports,
                   std::chrono::milliseconds delay, std::chrono::microseconds link_time) {
     const bool sleep = timing_.enabled;
-    if (m.has_hid && m.reports_on && !reports.empty()) SendReports(lock, m.hid_handle, std::move(reports));
+    if (m.has_hid && m.reports_on && !reports.empty()) {
+        SendReports(lock, m.hid_handle, std::move(reports));
+    } else if (m.has_hid && state_file_ && !in_process_) {
+        // Processes that share a state file share the monitor: one of them
+        // may be watching its reports.
+        for (const auto& r : reports) ReportMailbox::Post(m.serial, r.code, r.data);
+    }
     if (lock.owns_lock()) lock.unlock();
     if (delay.count() > 0) std::this_thread::sleep_for(delay);
     if (sleep && link_time.count() > 0) std::this_thread::sleep_for(link_time);

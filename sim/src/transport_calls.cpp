@@ -173,9 +173,21 @@ int32_t Sim::HidReport(uint32_t handle, bool on) {
     std::lock_guard lock(mutex_);
     VirtualMonitor* m = Resolve(Link::HID, handle);
     int32_t r = m ? DvOk : DvErrFailed;
-    if (m) m->reports_on = on;
+    if (m) {
+        m->reports_on = on;
+        // A world a test activated in its own process is private to it.
+        if (!in_process_) Mailbox().Watch(m->serial, on);
+    }
     Log(Transaction{Link::HID, handle, on ? Op::ReportON : Op::ReportOFF, 0, 0, {}, 0, 0, r, m ? m->serial : ""});
     return r;
+}
+
+ReportMailbox& Sim::Mailbox() {
+    if (!mailbox_) {
+        mailbox_ = std::make_unique<ReportMailbox>([this](const std::string& serial, uint32_t code,
+                                                          std::vector<uint8_t> data) { Inject(serial, code, data); });
+    }
+    return *mailbox_;
 }
 
 void Sim::SetReportSink(DvSimReportSink sink, void* context) {
@@ -216,7 +228,10 @@ int32_t Sim::HidLock(uint32_t handle, bool enter) {
 
 int32_t Sim::HidRelease() {
     std::lock_guard lock(mutex_);
-    for (VirtualMonitor* m : hid_list_) m->reports_on = false;
+    for (VirtualMonitor* m : hid_list_) {
+        m->reports_on = false;
+        if (mailbox_) mailbox_->Watch(m->serial, false);
+    }
     hid_list_.clear();
     hid_found_ = false;
     Log(Transaction{Link::HID, 0, Op::Release, 0, 0, {}, 0, 0, 0, {}});

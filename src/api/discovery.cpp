@@ -7,6 +7,7 @@
 #include "api/fixed_text.hpp"
 #include "api/frame_state.hpp"
 #include "api/reader_share.hpp"
+#include "features/reports.hpp"
 #include "libdvc/dvc_discovery.h"
 #include "paths/varn_hid_monitor.hpp"
 #include "registry/discovery.hpp"
@@ -111,12 +112,15 @@ DvError DvCtrlRemoveMonitorInstance(const char* id1, const char* id2) {
     try {
         const std::string serial(id1);
         const std::string model(id2);
+        // The transport would otherwise go on reporting to a monitor that
+        // is gone; the host's teardown callback runs here instead.
+        auto& registry = Registry::Instance();
+        if (VarnMonitor* monitor = registry.Find(serial, model)) dvc::features::EndReports(*monitor);
         // A monitor reached only over DDC/CI has no HID path to remove and
         // stays registered. Otherwise its HID path is gone and the monitor,
         // which nothing can reach during the exclusive section, goes too.
         const DvError result = VarnHIDMonitor::RemoveMonitor(serial, model);
         if (result < 0) return result;
-        auto& registry = Registry::Instance();
         registry.Destroy(serial, model);
         registry.Publish();
         return result;

@@ -12,6 +12,7 @@
 #include "registry/derived_tables.hpp"
 #include "registry/flavor_table.hpp"
 #include "registry/model_record.hpp"
+#include "reports/callback_manager.hpp"
 
 class VarnMonitorInterface;
 
@@ -32,6 +33,8 @@ public:
     void AddPath(VarnMonitorInterface* path) { paths_.push_back(path); }
 
     varn_dvc::CriticalSection& MonitorLock() { return lock_; }
+    // The host's report callbacks; they go with the monitor.
+    VarnMonitorReport::CallbackManager& Callbacks() { return callbacks_; }
 
     // Identification, run by discovery in this order. ReadModelRecord gives
     // 0 when the record came from tag data or the monitor has none, and
@@ -55,4 +58,5 @@ private:
     std::unique_ptr<dvc::registry::ModelRecord> record_;
     std::unique_ptr<dvc::registry::FlavorTable> flavors_;
     varn_dvc::CriticalSection lock_;
+    VarnMonitorReport::CallbackManager callbacks_;
 };

@@ -156,7 +156,7 @@ const std::pair<std::vector<uint32_t>, const char*> kOutsideTable[] = {
     {{kCenterCrossMarker, kSaveSecond, kReset, kSaveThird, 0x9A, kMonitorMutex}, "marker, save, reset, mutex"},
     {{0x5A}, "self-calibration record"},
     {{0xFF00004E, 0xFF00004F, 0xFF000077, 0xFF000078, 0xFF01009B, 0xFF01009C, 0xFF1000F0}, "self-QC and sensors"},
-    {{kColorAdjustmentReset, kOutputSegmentConstant, kOutputSegmentProperty, 0xFF010108, 0xFF0200DC},
+    {{kColorAdjustmentReset, kOutputSegmentConstant, kOutputSegmentProperty, kGenericReport, kGainDefinitionRequest},
      "colour reset pulse, output segment records, generic reports, gain definition request"},
     {{kModeNameSelect, kModeName, kModeSkipAll, kTonality, kTonalityNameSelect, kTonalityName, kTonalitySkipMask},
      "colour mode and Tonality names, skip tables, Tonality"},

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include <sstream>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -99,6 +101,10 @@ const std::tuple<const char*, int, const char*, const char*> kSession[] = {
     {"--sim get CX2740 input", 0, "hdmi2 (port 41, index 2)", ""},
     {"--sim set CX2740 input dvi1", 2, "", "accepted: dp1, hdmi1, hdmi2, usb-c1, usb-c2, thunderbolt1 or an index"},
     {"--sim set CX2740 power standby", 2, "", "accepted: on, off"},
+    // Reports travel over HID only; a report kind and its value are checked before anything is sent.
+    {"--sim watch 17200455", 1, "", "17200455 sends no reports (they travel over USB HID only)"},
+    {"--sim sim report CX2740 beep", 2, "", "beep: no such report kind (kinds: key, key-mf,"},
+    {"--sim sim report CX2740 mode 256", 2, "", "256: not a one-byte value (0 to 255)"},
 };
 
 TEST_F(Dvctl, ASessionOnTheDefaultWorld) {
@@ -112,6 +118,38 @@ TEST_F(Dvctl, ASessionOnTheDefaultWorld) {
         for (std::string line; std::getline(lines, line);)
             EXPECT_NE(("\n" + run.out).find("\n" + line + "\n"), std::string::npos) << line << " in:\n" << run.out;
     }
+}
+
+// A watch in one process sees the reports that `sim report` sends from others, and stops cleanly on SIGINT.
+TEST_F(Dvctl, WatchPrintsReportsSentFromAnotherProcessUntilInterrupted) {
+    const std::string box = "DVC_SIM_REPORTS=" + state_ + ".box ";
+    const std::string watch = "exec env " + box + DVCTL_PATH " --sim watch CX2740 --json >" + state_ + ".watch 2>&1";
+    const pid_t pid = fork();
+    if (pid == 0) execl("/bin/sh", "sh", "-c", watch.c_str(), static_cast<char*>(nullptr));
+    // Generic events until the watch prints one: its reports are on.
+    const std::string post = box + DVCTL_PATH " sim report ";
+    for (int i = 0; i < 100 && std::system(("grep -q generic " + state_ + ".watch").c_str()) != 0; ++i) {
+        std::system((post + "CX2740 generic >/dev/null").c_str());
+        usleep(100000);
+    }
+    for (const char* args : {"CX2740 key 0,2", "21409001 usb 1", "CX2740 tonality 300"})
+        EXPECT_EQ(std::system((post + args + " >/dev/null").c_str()), 0) << args;
+    usleep(300000);
+    kill(pid, SIGINT);
+    int raw = 0;
+    waitpid(pid, &raw, 0);
+    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0);
+    std::system(("rm -rf " + state_ + ".box").c_str());
+    std::istringstream lines(Slurp(state_ + ".watch"));
+    std::vector<std::string> seen;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find("generic") != std::string::npos) continue;
+        const auto j = nlohmann::json::parse(line);
+        seen.push_back(j["kind"].get<std::string>() + (j.contains("keys") ? j["keys"].dump() : "") +
+                       (j.contains("value") ? j["value"].dump() : "") +
+                       (j.contains("second") ? j["second"].dump() : ""));
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"key[0,2]", "usb255", "tonality300", "end"}));
 }
 
 // A field of JSON output by pointer ("byStem": the "features" keyed by stem); a null field: absent.

@@ -21,5 +21,7 @@ void AddSetCommand(CLI::App& app, const GlobalOptions& global);
 void AddRunCommand(CLI::App& app, const GlobalOptions& global);
 void AddPictureCommand(CLI::App& app, const GlobalOptions& global);
 void AddModesCommand(CLI::App& app, const GlobalOptions& global);
+void AddWatchCommand(CLI::App& app, const GlobalOptions& global);
+void AddSimCommand(CLI::App& app, const GlobalOptions& global);
 
 }  // namespace dvc::cli

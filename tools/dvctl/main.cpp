@@ -23,6 +23,8 @@ int main(int argc, char** argv) {
     dvc::cli::AddRunCommand(app, global);
     dvc::cli::AddPictureCommand(app, global);
     dvc::cli::AddModesCommand(app, global);
+    dvc::cli::AddWatchCommand(app, global);
+    dvc::cli::AddSimCommand(app, global);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

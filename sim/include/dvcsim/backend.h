@@ -17,6 +17,11 @@ extern "C" {
  * thread, hidlink delivers them on its own. */
 typedef void (*DvSimReportSink)(uint32_t handle, uint32_t code, const void* data, uint32_t size, void* sink_context);
 
+/* For tools that post a report to a virtual monitor watched by another
+ * process (dvcsim::PostReport): 0 when posted, -1 otherwise. */
+#define DVCSIM_POST_REPORT_SYMBOL "dvcsim_post_report"
+typedef int32_t (*DvSimPostReport)(const char* serial, uint32_t code, const uint8_t* data, uint32_t size);
+
 typedef struct DvSimBackend {
     uint32_t abi;  /* DVCSIM_BACKEND_ABI */
     uint32_t size; /* sizeof(DvSimBackend) */

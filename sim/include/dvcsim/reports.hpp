@@ -13,6 +13,10 @@ namespace dvc::sim {
 // reports are off, as a real monitor would stay silent.
 bool InjectReport(std::string_view serial, uint32_t code, const std::vector<uint8_t>& data);
 
+// Posts the report for whichever process watches the monitor's reports
+// (its reports on); false when the post cannot be written.
+bool PostReport(std::string_view serial, uint32_t code, const std::vector<uint8_t>& data);
+
 // Number of reports handed to hidlink so far (delivered or queued).
 uint64_t ReportsSent();
 

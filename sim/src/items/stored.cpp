@@ -30,7 +30,7 @@ public:
         const std::string& w = c.where;
         json::OnlyKeys(c.entry,
                        {"kind", "links", "ddcci", "hid", "min", "max", "value", "values", "check", "readonly",
-                        "writeonly", "length", "flag", "separate", "comment"},
+                        "writeonly", "length", "flag", "separate", "report", "comment"},
                        w);
         min_ = json::BoundOr(c.entry, "min", 0, w);
         max_ = json::BoundOr(c.entry, "max", any_value ? 0x7FFFFFFF : 0, w);
@@ -40,6 +40,8 @@ public:
         writeonly_ = json::BoolOr(c.entry, "writeonly", false, w);
         length_ = json::ValueOr(c.entry, "length", 0, w);
         if (length_ > 4) throw ConfigError(w + ".length: a value's data view holds at most 4 bytes");
+        report_ = json::ValueOr(c.entry, "report", 0, w);
+        if (report_ > 4) throw ConfigError(w + ".report: a value's report holds at most 4 bytes");
         check_ = any_value ? Check::None : ParseCheck(c.entry, w);
         if (const Json* v = json::Find(c.entry, "values")) {
             if (!v->is_array()) throw ConfigError(w + ".values: expected an array");
@@ -67,6 +69,12 @@ public:
         if (readonly_) return DvErrRefused;
         if (!Accept(value)) return DvErrRefused;
         ctx.state().SetValue(ctx.Key(code), value);
+        // The monitor tells its HID host about the change, whichever link made it.
+        if (report_ != 0) {
+            std::vector<uint8_t> bytes(report_);
+            for (uint32_t i = 0; i < report_; ++i) bytes[i] = static_cast<uint8_t>(value >> (8 * i));
+            ctx.SendReport(code, std::move(bytes));
+        }
         return DvOk;
     }
 
@@ -108,7 +116,7 @@ private:
     }
 
     int32_t min_ = 0, max_ = 0, flag_ = 1;
-    uint32_t initial_ = 0, length_ = 0;
+    uint32_t initial_ = 0, length_ = 0, report_ = 0;
     bool readonly_ = false, writeonly_ = false;
     Check check_ = Check::Refuse;
     std::vector<uint32_t> values_;

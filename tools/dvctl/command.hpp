@@ -20,5 +20,6 @@ void AddGetCommand(CLI::App& app, const GlobalOptions& global);
 void AddSetCommand(CLI::App& app, const GlobalOptions& global);
 void AddRunCommand(CLI::App& app, const GlobalOptions& global);
 void AddPictureCommand(CLI::App& app, const GlobalOptions& global);
+void AddCapabilitiesCommand(CLI::App& app, const GlobalOptions& global);
 
 }  // namespace dvc::cli

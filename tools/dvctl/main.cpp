@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     dvc::cli::AddSetCommand(app, global);
     dvc::cli::AddRunCommand(app, global);
     dvc::cli::AddPictureCommand(app, global);
+    dvc::cli::AddCapabilitiesCommand(app, global);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

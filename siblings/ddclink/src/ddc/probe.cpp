@@ -15,7 +15,7 @@ struct Outcome {
     int openErrno = 0;
 };
 
-Outcome ProbeOne(const DisplayBus& where, BusOpener open, const Timing& timing, bool withCapabilities) {
+Outcome ProbeOne(const DisplayBus& where, BusOpener open, const Timing& timing, ProbeDepth depth) {
     Outcome out;
     errno = 0;
     std::unique_ptr<I2cBus> bus = open(where.bus);
@@ -34,9 +34,11 @@ Outcome ProbeOne(const DisplayBus& where, BusOpener open, const Timing& timing, 
     d->identity = IdentityFromEdid(d->edid, block);
     // A display that NAKs or garbles every DDC/CI frame cannot be driven;
     // one that answers "unsupported" or the null message can.
-    const int32_t alive = d->channel->GetVcp(kVcpVersion, nullptr);
-    if (alive < 0 && alive != DvErrNotSupported) return out;
-    if (withCapabilities && d->channel->Capabilities(&d->capabilitiesText) >= 0)
+    if (depth != ProbeDepth::kEdid) {
+        const int32_t alive = d->channel->GetVcp(kVcpVersion, nullptr);
+        if (alive < 0 && alive != DvErrNotSupported) return out;
+    }
+    if (depth == ProbeDepth::kCapabilities && d->channel->Capabilities(&d->capabilitiesText) >= 0)
         d->capabilities = ParseCapabilities(d->capabilitiesText);
     out.display = std::move(d);
     return out;
@@ -44,13 +46,12 @@ Outcome ProbeOne(const DisplayBus& where, BusOpener open, const Timing& timing, 
 
 }  // namespace
 
-ProbeResult ProbeBuses(const std::vector<DisplayBus>& buses, BusOpener open, const Timing& timing,
-                       bool withCapabilities) {
+ProbeResult ProbeBuses(const std::vector<DisplayBus>& buses, BusOpener open, const Timing& timing, ProbeDepth depth) {
     std::vector<Outcome> outcomes(buses.size());
     std::vector<std::thread> threads;
     threads.reserve(buses.size());
     for (size_t i = 0; i < buses.size(); ++i) {
-        auto probe = [&, i] { outcomes[i] = ProbeOne(buses[i], open, timing, withCapabilities); };
+        auto probe = [&, i] { outcomes[i] = ProbeOne(buses[i], open, timing, depth); };
         try {
             threads.emplace_back(probe);
         } catch (...) {

@@ -32,9 +32,11 @@ struct ProbeResult {
     int missing = 0;  // buses without a device node (i2c-dev not loaded)
 };
 
-// `withCapabilities` false skips the capabilities read (a quick look at who
-// is attached, for tools).
+// How far a probe goes: the EDID only (who is attached, for tools), the
+// DDC/CI probe as well, or also the capabilities (discovery).
+enum class ProbeDepth { kEdid, kDdc, kCapabilities };
+
 ProbeResult ProbeBuses(const std::vector<DisplayBus>& buses, BusOpener open, const Timing& timing,
-                       bool withCapabilities = true);
+                       ProbeDepth depth = ProbeDepth::kCapabilities);
 
 }  // namespace dvc::ddc

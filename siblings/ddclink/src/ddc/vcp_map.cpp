@@ -26,6 +26,12 @@ std::optional<VcpMapping> MapFeature(uint32_t libraryCode) {
     return std::nullopt;
 }
 
+std::optional<uint32_t> LibraryCodeOf(uint8_t vcp) {
+    for (const VcpMapping& m : kTable)
+        if (m.vcp == vcp) return m.library;
+    return std::nullopt;
+}
+
 uint32_t FromDisplay(const VcpMapping& m, uint16_t value) {
     switch (m.values) {
     case VcpValues::Switch: return value == kPowerOn ? 1 : 0;

@@ -25,3 +25,10 @@ uint16_t MaximumFromDisplay(const VcpMapping& m, uint16_t maximum);
 std::optional<uint16_t> ToDisplay(const VcpMapping& m, uint32_t value, const std::vector<uint8_t>& announced);
 
 }  // namespace dvc::ddc
+
+namespace dvc::ddc {
+
+// The library code whose control this is, when the table has one.
+std::optional<uint32_t> LibraryCodeOf(uint8_t vcp);
+
+}  // namespace dvc::ddc

@@ -17,6 +17,7 @@ constexpr uint8_t kTableRead = 0xE2, kTableReadReply = 0xE4, kTableWrite = 0xE7;
 constexpr size_t kFragment = 32;        // data bytes per table write fragment
 constexpr size_t kMaxFragments = 1024;  // bounds a read from a display that never ends it (32 KiB)
 constexpr size_t kReplyRead = 3 + kMaxPayload;
+constexpr size_t kVcpReplyRead = 3 + 8;  // a Get VCP reply: no longer read, less time on the wire
 constexpr size_t kEdidBlock = 128;
 
 // One attempt's end: a final result, or the reason to try again.
@@ -39,14 +40,16 @@ void Channel::Pause(std::chrono::microseconds d) {
     if (d.count() > 0) std::this_thread::sleep_for(d);
 }
 
-Channel::Outcome Channel::Exchange(std::span<const uint8_t> request, std::chrono::microseconds delay, Reply* reply) {
+Channel::Outcome Channel::Exchange(std::span<const uint8_t> request, std::chrono::microseconds delay, size_t length,
+                                   Reply* reply) {
     const std::vector<uint8_t> frame = EncodeRequest(request);
     if (!bus_->Write(kDdcAddress, frame)) return Outcome::kNak;
     // A display that was not ready gets more time at each further attempt.
     Pause(delay * (attempt_ + 1));
     std::array<uint8_t, kReplyRead> raw{};
-    if (!bus_->Read(kDdcAddress, raw)) return Outcome::kNak;
-    *reply = DecodeReply(raw);
+    const auto read = std::span<uint8_t>(raw).first(std::min(length, raw.size()));
+    if (!bus_->Read(kDdcAddress, read)) return Outcome::kNak;
+    *reply = DecodeReply(read);
     switch (reply->status) {
     case ReplyStatus::kOk: return Outcome::kOk;
     case ReplyStatus::kNull: return Outcome::kNull;
@@ -90,7 +93,7 @@ int32_t Channel::GetVcp(uint8_t code, VcpReading* out) {
     const std::array<uint8_t, 2> request{kGetVcp, code};
     return Transaction([&](std::chrono::microseconds&) -> Try {
         Reply reply;
-        const Outcome o = Exchange(request, timing_.replyDelay, &reply);
+        const Outcome o = Exchange(request, timing_.replyDelay, kVcpReplyRead, &reply);
         if (o != Outcome::kOk) return {false, 0, static_cast<int>(o)};
         const auto& p = reply.payload;
         if (p.size() < 8 || p[0] != kGetVcpReply || p[2] != code) return {false, 0, int(Outcome::kGarbled)};
@@ -128,7 +131,7 @@ int32_t Channel::Fragmented(std::span<const uint8_t> prefix, uint8_t replyOpcode
         std::vector<uint8_t> fragment;
         const int32_t r = Transaction([&](std::chrono::microseconds&) -> Try {
             Reply reply;
-            const Outcome o = Exchange(request, timing_.fragmentDelay, &reply);
+            const Outcome o = Exchange(request, timing_.fragmentDelay, kReplyRead, &reply);
             if (o != Outcome::kOk) return {false, 0, static_cast<int>(o)};
             const auto& p = reply.payload;
             if (p.size() < 3 || p[0] != replyOpcode || (p[1] << 8 | p[2]) != static_cast<int>(offset))

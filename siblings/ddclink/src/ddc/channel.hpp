@@ -41,7 +41,8 @@ public:
 
 private:
     enum class Outcome { kOk, kNak, kNull, kGarbled, kChecksum };
-    Outcome Exchange(std::span<const uint8_t> request, std::chrono::microseconds delay, Reply* reply);
+    // One request and the read of its reply (`length` bytes at most).
+    Outcome Exchange(std::span<const uint8_t> request, std::chrono::microseconds delay, size_t length, Reply* reply);
     template <typename Attempt>
     int32_t Transaction(Attempt&& attempt);
     int32_t Fragmented(std::span<const uint8_t> request, uint8_t replyOpcode, std::vector<uint8_t>* out);

@@ -14,8 +14,10 @@ using Clock = std::chrono::steady_clock;
 constexpr uint8_t kGetVcp = 0x01, kGetVcpReply = 0x02, kSetVcp = 0x03;
 constexpr uint8_t kCapabilities = 0xF3, kCapabilitiesReply = 0xE3;
 constexpr uint8_t kTableRead = 0xE2, kTableReadReply = 0xE4, kTableWrite = 0xE7;
-constexpr size_t kFragment = 32;        // data bytes per table write fragment
-constexpr size_t kMaxFragments = 1024;  // bounds a read from a display that never ends it (32 KiB)
+constexpr size_t kFragment = 32;  // data bytes per table write fragment
+// Bound a read from a display that never ends it: a capabilities string
+// runs to a few hundred bytes, a table to a few KiB.
+constexpr size_t kMaxCapabilities = 4096, kMaxTable = 16384;
 constexpr size_t kReplyRead = 3 + kMaxPayload;
 constexpr size_t kVcpReplyRead = 3 + 8;  // a Get VCP reply: no longer read, less time on the wire
 constexpr size_t kEdidBlock = 128;
@@ -120,11 +122,11 @@ int32_t Channel::SetVcp(uint8_t code, uint16_t value) {
 // A read in fragments: each request names its offset, each reply echoes it;
 // the read ends with an empty fragment. A fragment that keeps failing ends
 // the whole read with its failure.
-int32_t Channel::Fragmented(std::span<const uint8_t> prefix, uint8_t replyOpcode, std::vector<uint8_t>* out) {
+int32_t Channel::Fragmented(std::span<const uint8_t> prefix, uint8_t replyOpcode, size_t limit,
+                            std::vector<uint8_t>* out) {
     std::vector<uint8_t> data;
-    for (size_t n = 0; n < kMaxFragments; ++n) {
+    while (data.size() <= limit) {
         const size_t offset = data.size();
-        if (offset > 0xFFFF) break;
         std::vector<uint8_t> request(prefix.begin(), prefix.end());
         request.push_back(static_cast<uint8_t>(offset >> 8));
         request.push_back(static_cast<uint8_t>(offset & 0xFF));
@@ -152,7 +154,7 @@ int32_t Channel::Fragmented(std::span<const uint8_t> prefix, uint8_t replyOpcode
 int32_t Channel::Capabilities(std::string* out) {
     const std::array<uint8_t, 1> prefix{kCapabilities};
     std::vector<uint8_t> bytes;
-    const int32_t r = Fragmented(prefix, kCapabilitiesReply, &bytes);
+    const int32_t r = Fragmented(prefix, kCapabilitiesReply, kMaxCapabilities, &bytes);
     if (r < 0) return r;
     while (!bytes.empty() && bytes.back() == 0) bytes.pop_back();  // some displays end with a NUL
     if (out != nullptr) out->assign(bytes.begin(), bytes.end());
@@ -161,7 +163,7 @@ int32_t Channel::Capabilities(std::string* out) {
 
 int32_t Channel::TableRead(uint8_t code, std::vector<uint8_t>* out) {
     const std::array<uint8_t, 2> prefix{kTableRead, code};
-    return Fragmented(prefix, kTableReadReply, out);
+    return Fragmented(prefix, kTableReadReply, kMaxTable, out);
 }
 
 int32_t Channel::TableWrite(uint8_t code, std::span<const uint8_t> bytes) {

@@ -45,7 +45,7 @@ private:
     Outcome Exchange(std::span<const uint8_t> request, std::chrono::microseconds delay, size_t length, Reply* reply);
     template <typename Attempt>
     int32_t Transaction(Attempt&& attempt);
-    int32_t Fragmented(std::span<const uint8_t> request, uint8_t replyOpcode, std::vector<uint8_t>* out);
+    int32_t Fragmented(std::span<const uint8_t> request, uint8_t replyOpcode, size_t limit, std::vector<uint8_t>* out);
     void Pause(std::chrono::microseconds d);
 
     std::mutex mutex_;

@@ -60,10 +60,12 @@ bool EmulatedDisplay::Write(uint8_t address, std::span<const uint8_t> bytes) {
 }
 
 std::vector<uint8_t> EmulatedDisplay::Fragment(const std::vector<uint8_t>& all, uint8_t opcode, size_t offset) {
-    std::vector<uint8_t> p{opcode, static_cast<uint8_t>(offset >> 8), static_cast<uint8_t>(offset & 0xFF)};
-    if (offset < all.size())
-        p.insert(p.end(), all.begin() + static_cast<std::ptrdiff_t>(offset),
-                 all.begin() + static_cast<std::ptrdiff_t>(std::min(all.size(), offset + kFragment)));
+    std::vector<uint8_t> p;
+    p.reserve(3 + kFragment);
+    p.push_back(opcode);
+    p.push_back(static_cast<uint8_t>(offset >> 8));
+    p.push_back(static_cast<uint8_t>(offset & 0xFF));
+    for (size_t i = offset; i < std::min(all.size(), offset + kFragment); ++i) p.push_back(all[i]);
     return p;
 }
 

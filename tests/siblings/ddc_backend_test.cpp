@@ -104,10 +104,12 @@ TEST_F(DdcBackend, MapsCodesToAnnouncedControlsOnly) {
     EXPECT_EQ(d->observed().frames, framesBefore);
     EXPECT_EQ(max, 100);
     EXPECT_EQ(min, 0);
-    const uint32_t fifty = 50, tooBig = 101, hdmi1 = 0x11, dvi = 0x03, off = 0, two = 2;
+    const uint32_t fifty = 50, tooBig = 101, hdmi1 = 0x400, dvi = 0x200, off = 0, two = 2;
     EXPECT_EQ(link.SetValue(0, 0x88, &fifty), 0);
     EXPECT_EQ(d->Value(0x10), 50);
     EXPECT_EQ(link.SetValue(0, 0x88, &tooBig), DvErrInvalidParameter);
+    ASSERT_EQ(link.GetValue(0, 0x71, &v), 0);
+    EXPECT_EQ(v, 0x300u);  // input source 0x0F: the library's first DisplayPort
     EXPECT_EQ(link.SetValue(0, 0x71, &hdmi1), 0);
     EXPECT_EQ(d->Value(0x60), 0x11);
     EXPECT_EQ(link.SetValue(0, 0x71, &dvi), DvErrInvalidParameter);  // not among the inputs it lists

@@ -12,6 +12,19 @@ constexpr VcpMapping kTable[] = {
 #undef DVC_VCP
 };
 
+struct InputPort {
+    uint16_t library;
+    uint8_t vcp;
+};
+
+constexpr InputPort kInputs[] = {
+#define DVC_VCP(library, vcp, values)
+#define DVC_VCP_INPUT(library, vcp) {library, vcp},
+#include "ddc/vcp_map.def"
+#undef DVC_VCP_INPUT
+#undef DVC_VCP
+};
+
 constexpr uint16_t kPowerOn = 1, kMuted = 1, kUnmuted = 2;
 
 bool Listed(const std::vector<uint8_t>& announced, uint32_t v) {
@@ -36,6 +49,10 @@ uint32_t FromDisplay(const VcpMapping& m, uint16_t value) {
     switch (m.values) {
     case VcpValues::Switch: return value == kPowerOn ? 1 : 0;
     case VcpValues::Mute: return value == kMuted ? 1 : 0;
+    case VcpValues::Input:
+        for (const InputPort& p : kInputs)
+            if (p.vcp == value) return p.library;
+        return value;
     default: return value;
     }
 }
@@ -54,6 +71,10 @@ std::optional<uint16_t> ToDisplay(const VcpMapping& m, uint32_t value, const std
     case VcpValues::Mute:
         if (value > 1) return std::nullopt;
         return value == 1 ? kMuted : kUnmuted;
+    case VcpValues::Input:
+        for (const InputPort& p : kInputs)
+            if (p.library == value && (announced.empty() || Listed(announced, p.vcp))) return p.vcp;
+        return std::nullopt;
     default:
         if (value > 0xFFFF) return std::nullopt;
         // A control with a value list takes only the values it lists.

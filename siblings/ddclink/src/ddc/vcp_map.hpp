@@ -7,7 +7,7 @@
 
 namespace dvc::ddc {
 
-enum class VcpValues { Raw, Switch, Mute };
+enum class VcpValues { Raw, Switch, Mute, Input };
 
 struct VcpMapping {
     uint32_t library;

@@ -178,6 +178,7 @@ bool EmulatedDisplay::WriteRead(uint8_t address, std::span<const uint8_t> out, s
 
 Observed EmulatedDisplay::observed() {
     std::lock_guard lock(mutex_);
+    seen_.last = lastEnd_;
     return seen_;
 }
 

@@ -49,8 +49,9 @@ struct Observed {
     int earlyReads = 0;   // replies read before they were ready
     int interleaved = 0;  // requests that arrived while a reply was still unread
     int edidReads = 0;
-    int stray = 0;                             // transfers to any address but 0x50 and 0x37
-    microseconds minGap{microseconds::max()};  // shortest pause between two transfers
+    int stray = 0;                                          // transfers to any address but 0x50 and 0x37
+    microseconds minGap{microseconds::max()};               // shortest pause between two transfers
+    std::chrono::steady_clock::time_point first{}, last{};  // the first transfer's start, the last one's end
 };
 
 class EmulatedDisplay {

@@ -3,9 +3,12 @@
 // time per bus with different buses in parallel.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <thread>
 
+#include "ddc/capabilities.hpp"
 #include "ddc/channel.hpp"
+#include "ddc/edid.hpp"
 #include "emulated_display.hpp"
 #include "libdvc/dvc_types.h"
 
@@ -152,6 +155,20 @@ TEST(DdcChannel, OneTransactionAtATimePerBusAndBusesInParallel) {
     const auto x = two.display->observed(), y = three.display->observed();
     const auto overlap = std::min(x.last, y.last) - std::max(x.first, y.first);
     EXPECT_GT(overlap, std::min(x.last - x.first, y.last - y.first) / 2);
+}
+
+// Whatever a display or a bus sends, the parsers stay inside their input.
+TEST(DdcParsers, SurviveGarbage) {
+    std::mt19937 random(14);
+    for (int i = 0; i < 2000; ++i) {
+        std::vector<uint8_t> bytes(random() % 200);
+        for (auto& b : bytes) b = static_cast<uint8_t>(random() % 4 == 0 ? "()0aF v"[random() % 7] : random());
+        if (bytes.size() > 2 && i % 2 == 0) bytes[0] = kDisplaySource;
+        if (bytes.size() >= 8 && i % 3 == 0) bytes[1] = 0x80 | (bytes.size() - 3);
+        DecodeReply(bytes);
+        ParseCapabilities(std::string(bytes.begin(), bytes.end()));
+        ParseEdid(bytes);
+    }
 }
 
 }  // namespace

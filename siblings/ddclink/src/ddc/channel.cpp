@@ -82,7 +82,10 @@ int32_t Channel::Transaction(Attempt&& attempt) {
         t = attempt(after);
         if (t.done) break;
     }
-    ready_ = Clock::now() + after;
+    // A write's recovery time is waited out while the bus is still held, so
+    // that another process's next frame cannot come too soon either.
+    if (after > timing_.busGap) Pause(after - timing_.busGap);
+    ready_ = Clock::now() + timing_.busGap;
     if (t.done) return t.result;
     switch (static_cast<Outcome>(t.why)) {
     case Outcome::kNull: return DvErrNotSupported;

@@ -6,6 +6,7 @@
 
 #include "command.hpp"
 #include "model_facts.hpp"
+#include "real_displays.hpp"
 #include "session.hpp"
 
 namespace dvc::cli {
@@ -21,8 +22,26 @@ void RunInfo(const GlobalOptions& global, const InfoOptions& options) {
     Session session(global, false);
     const Monitor& monitor = session.Find(options.monitor);
     const ModelFacts facts = GatherModelFacts(monitor);
-    if (options.json) fmt::print("{}\n", ToJson(monitor, facts).dump(2));
-    else fmt::print("{}", ToText(monitor, facts));
+    // A real monitor's serial number may be longer than the identifier's
+    // eight characters: the whole of it, and where the monitor is attached.
+    ddc::ProbeResult buses;
+    if (!UsingVirtualMonitors(global)) buses = LookAtDisplayBuses();
+    const ddc::Display* display = DisplayOf(buses, monitor);
+    if (options.json) {
+        auto out = ToJson(monitor, facts);
+        if (display != nullptr) {
+            out["fullSerial"] = display->identity.fullSerial;
+            out["bus"] = display->where.bus;
+            out["connector"] = display->where.connector;
+        }
+        fmt::print("{}\n", out.dump(2));
+        return;
+    }
+    fmt::print("{}", ToText(monitor, facts));
+    if (display != nullptr)
+        fmt::print("serial number: {}\nattached to: {}\n",
+                   display->identity.fullSerial.empty() ? "(none reported)" : display->identity.fullSerial,
+                   Where(*display));
 }
 
 }  // namespace

@@ -5,8 +5,10 @@
 
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <stdexcept>
 
 #include "command.hpp"
+#include "real_displays.hpp"
 #include "session.hpp"
 
 namespace dvc::cli {
@@ -25,15 +27,32 @@ std::vector<std::string> PathNames(const Monitor& m) {
 
 void RunList(const GlobalOptions& global, const ListOptions& options) {
     Session session(global, true);
+    // Real monitors: the bus and connector of each, or why the buses could
+    // not be opened (an empty list would hide it).
+    ddc::ProbeResult buses;
+    if (!UsingVirtualMonitors(global)) {
+        buses = LookAtDisplayBuses();
+        const std::string problem = AccessProblem(buses);
+        if (!problem.empty() && session.Monitors().empty())
+            throw std::runtime_error("cannot reach the monitors: " + problem);
+        if (!problem.empty()) fmt::print(stderr, "warning: some monitors may be missing: {}\n", problem);
+    }
     if (options.json) {
         nlohmann::ordered_json out = nlohmann::ordered_json::array();
-        for (const auto& m : session.Monitors())
-            out.push_back({{"index", m.index},
-                           {"serial", m.serial},
-                           {"model", m.model},
-                           {"pathKind", m.firstKind},
-                           {"pathKindName", KindName(m.firstKind)},
-                           {"paths", PathNames(m)}});
+        for (const auto& m : session.Monitors()) {
+            nlohmann::ordered_json row{{"index", m.index},
+                                       {"serial", m.serial},
+                                       {"model", m.model},
+                                       {"pathKind", m.firstKind},
+                                       {"pathKindName", KindName(m.firstKind)},
+                                       {"paths", PathNames(m)}};
+            if (const ddc::Display* d = DisplayOf(buses, m)) {
+                row["bus"] = d->where.bus;
+                row["connector"] = d->where.connector;
+                row["fullSerial"] = d->identity.fullSerial;
+            }
+            out.push_back(row);
+        }
         fmt::print("{}\n", out.dump(2));
         return;
     }
@@ -41,10 +60,20 @@ void RunList(const GlobalOptions& global, const ListOptions& options) {
         fmt::print("no monitors found\n");
         return;
     }
-    fmt::print("{:<5} {:<9} {:<16} {:<9} {}\n", "index", "serial", "model", "found", "paths");
-    for (const auto& m : session.Monitors())
-        fmt::print("{:<5} {:<9} {:<16} {:<9} {}\n", m.index, m.serial, m.model, KindName(m.firstKind),
-                   fmt::join(PathNames(m), ", "));
+    const bool real = !UsingVirtualMonitors(global);
+    if (!real) {
+        fmt::print("{:<5} {:<9} {:<16} {:<9} {}\n", "index", "serial", "model", "found", "paths");
+        for (const auto& m : session.Monitors())
+            fmt::print("{:<5} {:<9} {:<16} {:<9} {}\n", m.index, m.serial, m.model, KindName(m.firstKind),
+                       fmt::join(PathNames(m), ", "));
+        return;
+    }
+    fmt::print("{:<5} {:<9} {:<16} {:<9} {:<16} {}\n", "index", "serial", "model", "found", "paths", "bus");
+    for (const auto& m : session.Monitors()) {
+        const ddc::Display* d = DisplayOf(buses, m);
+        fmt::print("{:<5} {:<9} {:<16} {:<9} {:<16} {}\n", m.index, m.serial, m.model, KindName(m.firstKind),
+                   fmt::format("{}", fmt::join(PathNames(m), ", ")), d != nullptr ? Where(*d) : "-");
+    }
 }
 
 }  // namespace

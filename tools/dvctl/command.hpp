@@ -23,5 +23,6 @@ void AddPictureCommand(CLI::App& app, const GlobalOptions& global);
 void AddModesCommand(CLI::App& app, const GlobalOptions& global);
 void AddWatchCommand(CLI::App& app, const GlobalOptions& global);
 void AddSimCommand(CLI::App& app, const GlobalOptions& global);
+void AddCapabilitiesCommand(CLI::App& app, const GlobalOptions& global);
 
 }  // namespace dvc::cli

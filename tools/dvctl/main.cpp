@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     dvc::cli::AddModesCommand(app, global);
     dvc::cli::AddWatchCommand(app, global);
     dvc::cli::AddSimCommand(app, global);
+    dvc::cli::AddCapabilitiesCommand(app, global);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

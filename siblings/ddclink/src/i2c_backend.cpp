@@ -1,28 +1,14 @@
-// Monitors on the machine's I2C buses (/dev/i2c-*). Probing a bus for a
-// DDC/CI display is not done yet: discovery finds no monitor, and with an
-// empty list every per-monitor call fails as for an unknown index.
+// Displays on the machine's I2C buses: the DDC buses of the DRM connectors
+// (or the graphics adapters' buses), opened through /dev/i2c-N, with the
+// pauses that real displays need.
 #include "backend.hpp"
+#include "ddc/i2c_link.hpp"
+#include "ddc/linux_i2c_bus.hpp"
 
 namespace dvc::ddclink {
-namespace {
-
-class I2cLink final : public Backend {
-public:
-    int32_t SetCommunicationType(int32_t) override { return 0; }
-    int32_t Find() override { return 0; }
-    int32_t IsSupported(uint32_t, uint32_t) override { return 0; }
-    int32_t GetFixedData(uint32_t, uint32_t, int32_t*, int32_t*, uint32_t*) override { return DvErrFailed; }
-    int32_t GetValue(uint32_t, uint32_t, uint32_t*) override { return DvErrFailed; }
-    int32_t SetValue(uint32_t, uint32_t, const uint32_t*) override { return DvErrFailed; }
-    int32_t GetData(uint32_t, uint32_t, void*, uint32_t) override { return DvErrFailed; }
-    int32_t SetData(uint32_t, uint32_t, const void*, uint32_t) override { return DvErrFailed; }
-    int32_t Release() override { return 0; }
-};
-
-}  // namespace
 
 Backend& HardwareBackend() {
-    static I2cLink link;
+    static ddc::I2cLink link(ddc::Environment{[] { return ddc::FindDisplayBuses(); }, &ddc::OpenLinuxBus, {}});
     return link;
 }
 

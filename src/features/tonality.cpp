@@ -94,17 +94,24 @@ DvError SupportedTonality(VarnMonitor& monitor, int* flag) {
     });
 }
 
+namespace {
+// Newer firmware keeps a byte per Tonality value and says so by the skip
+// code's support flag; older firmware keeps one bit mask.
+paths::TonalitySkipEncoding TonalitySkipEncodingOf(VarnMonitor& monitor) {
+    return AnyPath(monitor.Paths(),
+                   [](VarnMonitorInterface& path) { return paths::SupportFlag(path, codes::kTonalitySkip); }) != 0
+               ? paths::TonalitySkipEncoding::Bytes
+               : paths::TonalitySkipEncoding::Mask;
+}
+}  // namespace
+
 DvError GetTonalitySkip(VarnMonitor& monitor, int value, int* skipped) {
     if (skipped == nullptr) return DvErrInvalidParameter;
     if (Run<rows::SupportedModeSkip>(monitor) != 0) {
         const int mode = ModeOfTonality(monitor, value);
         return mode < 0 ? DvErrNotSupported : Run<rows::GetModeSkip>(monitor, mode, skipped);
     }
-    const auto encoding =
-        AnyPath(monitor.Paths(),
-                [](VarnMonitorInterface& path) { return paths::SupportFlag(path, codes::kTonalitySkip); }) != 0
-            ? paths::TonalitySkipEncoding::Bytes
-            : paths::TonalitySkipEncoding::Mask;
+    const auto encoding = TonalitySkipEncodingOf(monitor);
     return FirstAnswer(monitor.Paths(), [&](VarnMonitorInterface& path) {
         return paths::ReadTonalitySkip(path, encoding, static_cast<uint32_t>(value), skipped);
     });
@@ -115,11 +122,7 @@ DvError SetTonalitySkip(VarnMonitor& monitor, int value, int skipped) {
         const int mode = ModeOfTonality(monitor, value);
         return mode < 0 ? DvErrNotSupported : Run<rows::SetModeSkip>(monitor, mode, skipped);
     }
-    const auto encoding =
-        AnyPath(monitor.Paths(),
-                [](VarnMonitorInterface& path) { return paths::SupportFlag(path, codes::kTonalitySkip); }) != 0
-            ? paths::TonalitySkipEncoding::Bytes
-            : paths::TonalitySkipEncoding::Mask;
+    const auto encoding = TonalitySkipEncodingOf(monitor);
     return FirstAnswer(monitor.Paths(), [&](VarnMonitorInterface& path) {
         return paths::WriteTonalitySkip(path, encoding, static_cast<uint32_t>(value), skipped != 0);
     });

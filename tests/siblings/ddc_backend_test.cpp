@@ -10,6 +10,7 @@
 #include "ddc/i2c_link.hpp"
 #include "emulated_display.hpp"
 #include "libdvc/dvc_types.h"
+#include "proptag/proptag.h"
 
 namespace dvc::ddc {
 namespace {
@@ -89,11 +90,24 @@ TEST_F(DdcBackend, MapsCodesToAnnouncedControlsOnly) {
         uint32_t code;
         int32_t supported;
     } support[] = {
-        {0x88, 1}, {0x89, 1},       {0x71, 1}, {0x4A, 1}, {0xB2, 1}, {0xB0, 1},  // announced
+        {0x88, 1},       {0x89, 1}, {0x71, 1}, {0x4A, 1}, {0xB2, 1}, {0xB0, 1},  // announced
+        {0x50, 1},                                                               // inputs announced: a self-description
         {0x8A, 0},                                                               // red gain: not announced
-        {0x50, 0}, {0xFF0100B0, 0},                                              // no counterpart
+        {0xFF0100B0, 0},                                                         // no counterpart
     };
     for (const auto& c : support) EXPECT_EQ(link.IsSupported(0, c.code), c.supported) << std::hex << c.code;
+    // The self-description lists the announced inputs (VGA, DisplayPort,
+    // HDMI) as the library's port codes, in a block the tag parser accepts.
+    uint32_t length = 0;
+    ASSERT_EQ(link.GetFixedData(0, 0x50, nullptr, nullptr, &length), 0);
+    std::vector<uint8_t> tags(length);
+    ASSERT_EQ(link.GetData(0, 0x50, tags.data(), length), 0);
+    ASSERT_EQ(DvpTagParse(tags.data(), &length), PROPTAG_OK);
+    const uint16_t inputPorts = 0x53;
+    uint16_t ports[4] = {}, size = sizeof ports;
+    EXPECT_EQ(DvpGetTagData(&inputPorts, ports, &size), 6);
+    EXPECT_EQ(std::vector<uint16_t>(ports, ports + 3), (std::vector<uint16_t>{0x100, 0x300, 0x400}));
+    DvpReleaseTagData();
     uint32_t v = 0;
     EXPECT_EQ(link.GetValue(0, 0x8A, &v), DvErrNotSupported);
     int32_t max = 0, min = -1;

@@ -2,12 +2,14 @@
 
 #include <cstring>
 
+#include "ddc/self_description.hpp"
 #include "libdvc/dvc_types.h"
 
 namespace dvc::ddc {
 namespace {
 
 constexpr uint32_t kIdentification = 0x11;  // serial number and model name, built from the EDID
+constexpr uint32_t kPropertyTags = 0x50;    // the display's self-description, built from its capabilities
 
 }  // namespace
 
@@ -22,6 +24,8 @@ int32_t I2cLink::Find() {
     list_.clear();
     for (auto& d : found.displays) {
         auto e = std::make_unique<Entry>();
+        e->identification = d->identity.Block();
+        e->selfDescription = SelfDescription(d->capabilities);
         e->display = std::move(d);
         list_.push_back(std::move(e));
     }
@@ -35,6 +39,15 @@ int32_t I2cLink::Release() {
 }
 
 I2cLink::Entry* I2cLink::At(uint32_t index) { return index < list_.size() ? list_[index].get() : nullptr; }
+
+// The data-type controls: blocks the backend builds itself rather than
+// reads over the bus, both made at discovery. Null for any other code, or
+// for a self-description with nothing in it.
+const std::vector<uint8_t>* I2cLink::Block(Entry& e, uint32_t code) {
+    if (code == kIdentification) return &e.identification;
+    if (code == kPropertyTags && !e.selfDescription.empty()) return &e.selfDescription;
+    return nullptr;
+}
 
 // The mapping when the display announced the control, else null.
 const VcpMapping* I2cLink::Supported(Entry& e, uint32_t code, VcpMapping* storage) {
@@ -59,7 +72,7 @@ int32_t I2cLink::IsSupported(uint32_t index, uint32_t code) {
     std::shared_lock lock(listLock_);
     Entry* e = At(index);
     if (e == nullptr) return 0;
-    if (code == kIdentification) return 1;
+    if (Block(*e, code) != nullptr) return 1;
     VcpMapping m{};
     return Supported(*e, code, &m) != nullptr ? 1 : 0;
 }
@@ -68,10 +81,10 @@ int32_t I2cLink::GetFixedData(uint32_t index, uint32_t code, int32_t* maximum, i
     std::shared_lock lock(listLock_);
     Entry* e = At(index);
     if (e == nullptr) return DvErrFailed;
-    if (code == kIdentification) {
+    if (const auto* block = Block(*e, code)) {
         if (maximum != nullptr) *maximum = 0;
         if (minimum != nullptr) *minimum = 0;
-        if (length != nullptr) *length = static_cast<uint32_t>(e->display->identity.Block().size());
+        if (length != nullptr) *length = static_cast<uint32_t>(block->size());
         return 0;
     }
     VcpMapping storage{};
@@ -137,11 +150,11 @@ int32_t I2cLink::GetData(uint32_t index, uint32_t code, void* buffer, uint32_t s
     std::shared_lock lock(listLock_);
     Entry* e = At(index);
     if (e == nullptr) return DvErrFailed;
-    if (code != kIdentification) return DvErrNotSupported;  // no data-type control has a VCP counterpart
+    const auto* block = Block(*e, code);
+    if (block == nullptr) return DvErrNotSupported;  // no other data-type control has a VCP counterpart
     if (buffer == nullptr) return DvErrNoData;
-    const std::vector<uint8_t> block = e->display->identity.Block();
-    if (size != block.size()) return DvErrSizeMismatch;
-    std::memcpy(buffer, block.data(), block.size());
+    if (size != block->size()) return DvErrSizeMismatch;
+    std::memcpy(buffer, block->data(), block->size());
     return 0;
 }
 

@@ -40,8 +40,11 @@ private:
         std::unique_ptr<Display> display;
         std::mutex maxima;                              // guards `maximum`
         std::unordered_map<uint8_t, uint16_t> maximum;  // learnt from Get VCP replies
+        std::vector<uint8_t> selfDescription;           // the property-tag block; empty when there is none
+        std::vector<uint8_t> identification;            // built from the EDID
     };
     Entry* At(uint32_t index);
+    static const std::vector<uint8_t>* Block(Entry& e, uint32_t code);
     const VcpMapping* Supported(Entry& e, uint32_t code, VcpMapping* storage);
     int32_t Read(Entry& e, const VcpMapping& m, VcpReading* out);
 

@@ -40,6 +40,19 @@ echo "A colour channel, and a data block shown as hex."
 step --sim get CX2740 gain --channel 1
 step --sim get CX2740 auto-thriftlux-settings
 echo
+echo "The picture as a colour person tunes it: percent or raw steps, the"
+echo "nearest gamma and colour temperature the monitor has, printed back."
+step --sim set CX2740 brightness 40%
+step --sim set CX2740 gamma 2.3
+step --sim set MX2420 color-temperature 6000
+step --sim picture CX2740
+echo
+echo "Colour modes and inputs by the names the monitor gives them."
+step --sim modes CX2740
+step --sim set CX2740 mode srgb
+step --sim set CX2740 input hdmi2
+step --sim get CX2740 input
+echo
 echo "A value the monitor does not take is refused, and dvctl says so."
 step --sim set CX2740 osd-language 99 || true
 echo

@@ -1,26 +1,18 @@
 #include "features/mode_queries.hpp"
 
-#include "features/path_rules.hpp"
-#include "paths/feature_codes.hpp"
+#include "features/table_rows.hpp"
 #include "paths/feature_shapes.hpp"
 
 namespace dvc::features {
 
-namespace {
-bool AnyPathReports(VarnMonitor& monitor, uint32_t code) {
-    return AnyPath(monitor.Paths(), [code](VarnMonitorInterface& path) { return paths::SupportFlag(path, code); }) != 0;
-}
-}  // namespace
-
-bool HasModes(VarnMonitor& monitor) { return AnyPathReports(monitor, codes::kColorMode); }
+// Both ask through the colour-mode rows of the table, so that the picture
+// operations see the modes exactly as SupportedMode and GetFlavor report them.
+bool HasModes(VarnMonitor& monitor) { return Run<rows::SupportedMode>(monitor) != 0; }
 
 std::optional<int> CurrentFlavor(VarnMonitor& monitor) {
-    if (!AnyPathReports(monitor, codes::kFlavor)) return std::nullopt;
-    int32_t flavor = 0;
-    const DvError result = FirstAnswer(monitor.Paths(), [&](VarnMonitorInterface& path) {
-        return paths::ValueGet<paths::Codes<codes::kFlavor>, paths::ReadAs::Raw>(path, &flavor);
-    });
-    if (!paths::Usable(result)) return std::nullopt;
+    if (Run<rows::SupportedFlavor>(monitor) == 0) return std::nullopt;
+    int flavor = 0;
+    if (!paths::Usable(Run<rows::GetFlavor>(monitor, &flavor))) return std::nullopt;
     return flavor;
 }
 

@@ -2,6 +2,8 @@
 // kind to it. Waits are recorded, not slept.
 #pragma once
 
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 #include "paths/varn_ddcci_monitor.hpp"
@@ -27,10 +29,15 @@ inline Bytes Pattern(size_t size) {
 
 class PathWorld : public ::testing::Test {
 protected:
-    void SetUp() override { Use("{}"); }
+    // Every call of the path reaches the log: the transports keep no answers.
+    void SetUp() override {
+        setenv("DVC_LINK_CACHE", "off", 1);
+        Use("{}");
+    }
     void TearDown() override {
         Release();
         dvc::sim::DeactivateWorld();
+        unsetenv("DVC_LINK_CACHE");
     }
     // The world with `patch` merged over the monitor's features, its two paths found, the log empty.
     void Use(const std::string& patch) {

@@ -52,6 +52,10 @@ public:
         known_.clear();
         enabled_ = setting == nullptr || std::strcmp(setting, "off") != 0;
     }
+    bool Enabled() {
+        std::lock_guard lock(mutex_);
+        return enabled_;
+    }
     void Know(uint32_t target) {
         std::lock_guard lock(mutex_);
         if (enabled_) known_.insert(target);

@@ -131,6 +131,8 @@ TEST_F(Discovery, MonitorsAddedAndRemovedByHidHandle) {
     Activate();
     const int ddcciOnly[] = {DvPathDDCCIType0};
     ASSERT_EQ(DvCtrlFind(ddcciOnly, 1), 4);
+    // hidlink reads each device's identification at its discovery.
+    const uint32_t silent = dvc::sim::AddFault(FailingRead(Link::HID, 0x11, kMedical.serial));
     ASSERT_GT(DvHIDFind(), 0);  // a host learns its handles from the HID transport
     char serial[9] = "unset", model[17] = "unset";
     EXPECT_EQ(DvCtrlAddMonitorInstance(0, serial, model), DvErrInvalidParameter);
@@ -142,7 +144,6 @@ TEST_F(Discovery, MonitorsAddedAndRemovedByHidHandle) {
     EXPECT_EQ(Paths(kDual), "DDC HID");
     EXPECT_EQ(FirstKind(kDual), DvPathDDCCIType0);
     EXPECT_EQ(DvCtrlAddMonitorInstance(HandleOf(kDual), nullptr, nullptr), DvErrDeviceNotUsable) << "a duplicate";
-    const uint32_t silent = dvc::sim::AddFault(FailingRead(Link::HID, 0x11, kMedical.serial));
     EXPECT_EQ(DvCtrlAddMonitorInstance(HandleOf(kMedical), nullptr, nullptr), DvErrDeviceNotUsable);
     dvc::sim::RemoveFault(silent);
     ASSERT_EQ(DvCtrlAddMonitorInstance(HandleOf(kMedical), nullptr, nullptr), DvOk);

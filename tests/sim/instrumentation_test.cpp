@@ -1,6 +1,7 @@
 // The transaction log, the per-link counters and scripted faults: which
 // call a fault hits, how often, and what it does to the answer.
 #include <chrono>
+#include <cstdlib>
 
 #include "sim_fixture.hpp"
 
@@ -13,10 +14,16 @@ using sim::Op;
 
 class Instrumentation : public WorldTest {
 protected:
+    // Every call reaches the simulator: the transports keep no answers.
     void SetUp() override {
+        setenv("DVC_LINK_CACHE", "off", 1);
         Open();
         sim::ClearTransactions();
         sim::ResetCounters();
+    }
+    void TearDown() override {
+        WorldTest::TearDown();
+        unsetenv("DVC_LINK_CACHE");
     }
     // A rule for `op` on any link, monitor and code; `count` 0 is every call.
     static sim::FaultRule Rule(Op op, FaultKind kind = FaultKind::Result, uint32_t count = 1) {

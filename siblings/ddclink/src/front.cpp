@@ -1,27 +1,49 @@
 // The C front of ddclink (see transport_front.hpp). A discovery that moves
 // to another backend tells the new one the communication type it has not
 // seen. Support answers and fixed data come from the link cache once a
-// monitor has given them (link_cache.hpp).
+// monitor has given them (link_cache.hpp), and each discovery reads every
+// monitor's identification ahead, all monitors at once (read_ahead.hpp).
+#include <cstring>
+
 #include "backend.hpp"
 #include "ddclink/ddclink.h"
 #include "link_cache.hpp"
+#include "read_ahead.hpp"
 #include "transport_front.hpp"
 
 namespace dvc::ddclink {
 namespace {
 
+using transport::AheadAnswer;
+using transport::AheadOp;
 using transport::FixedAnswer;
 using transport::Guard;
 
+// The identification block, which every discovery reads of every monitor
+// (fixed data, support, then the block); longer blocks are not read ahead,
+// since no caller takes them.
+constexpr uint32_t kIdentification = 0x11;
+constexpr uint32_t kLongestIdentification = 1024;
+
 transport::Front<Backend> g_front(&SimBackend, &HardwareBackend);
 transport::LinkCache g_cache;
+transport::ReadAhead g_ahead;
 int32_t g_type = 0;
 
 // A call on one monitor; a link error drops what the cache knows of it.
 template <typename... Params, typename... Args>
 int32_t OnMonitor(uint32_t index, int32_t (Backend::*method)(Params...), Args... args) {
+    g_ahead.Drop(index);
     const int32_t r = g_front.Forward(DvErrFailed, method, index, args...);
     g_cache.Check(index, r);
+    return r;
+}
+
+int32_t Support(Backend& b, uint32_t index, uint32_t code) {
+    if (auto kept = g_cache.Support(index, code)) return *kept;
+    const int32_t r = b.IsSupported(index, code);
+    g_cache.Check(index, r);
+    if (r >= 0) g_cache.KeepSupport(index, code, r);
     return r;
 }
 
@@ -36,6 +58,26 @@ FixedAnswer Fixed(Backend& b, uint32_t index, uint32_t code, const FixedAnswer& 
     g_cache.Check(index, a.result);
     if (a.result >= 0 || a.result == DvErrNotSupported) g_cache.KeepFixed(index, code, a);
     return a;
+}
+
+// What discovery will ask of monitor `index`, asked now, each step only
+// when the caller would come to it.
+void IdentifyAhead(Backend& b, uint32_t index) {
+    const FixedAnswer fixed = Fixed(b, index, kIdentification, FixedAnswer{});
+    g_ahead.Add(index, AheadAnswer{AheadOp::Fixed, kIdentification, 0, fixed, {}});
+    if (fixed.result < 0) return;
+    const int32_t supported = Support(b, index, kIdentification);
+    g_ahead.Add(index, AheadAnswer{AheadOp::Support, kIdentification, 0, FixedAnswer{supported}, {}});
+    if (supported == 0 || fixed.length > kLongestIdentification) return;
+    AheadAnswer block{AheadOp::Data, kIdentification, fixed.length, {}, std::vector<uint8_t>(fixed.length, 0)};
+    block.answer.result = b.GetData(index, kIdentification, block.data.data(), fixed.length);
+    g_cache.Check(index, block.answer.result);
+    g_ahead.Add(index, std::move(block));
+}
+
+void Forget() {
+    g_cache.Reset();
+    g_ahead.Reset();
 }
 
 Backend& Switch() {
@@ -54,7 +96,7 @@ int32_t DvDDCCISetCommunicationType(int32_t type) {
         if (type != 0 && type != 1) return DvErrInvalidParameter;
         std::lock_guard lock(g_front.select);
         g_type = type;
-        g_cache.Reset();
+        Forget();
         return Switch().SetCommunicationType(type);
     });
 }
@@ -65,20 +107,20 @@ int32_t DvDDCCIFind(void) {
         Backend* before = g_front.Current();
         Backend& b = Switch();
         if (&b != before) b.SetCommunicationType(g_type);
-        g_cache.Reset();
+        Forget();
         const int32_t n = b.Find();
         for (int32_t i = 0; i < n; ++i) g_cache.Know(static_cast<uint32_t>(i));
+        if (n > 0 && g_cache.Enabled())
+            transport::ForEachMonitor(static_cast<uint32_t>(n), [&b](uint32_t i) { IdentifyAhead(b, i); });
         return n;
     });
 }
 
 int32_t DvDDCCIIsSupported(uint32_t index, uint32_t code) {
     return Guard([&]() -> int32_t {
-        if (auto kept = g_cache.Support(index, code)) return *kept;
-        const int32_t r = g_front.Forward(0, &Backend::IsSupported, index, code);
-        g_cache.Check(index, r);
-        if (r >= 0) g_cache.KeepSupport(index, code, r);
-        return r;
+        if (auto ahead = g_ahead.Take(index, AheadOp::Support, code)) return ahead->answer.result;
+        Backend* b = g_front.Current();
+        return b != nullptr ? Support(*b, index, code) : 0;
     });
 }
 
@@ -91,7 +133,8 @@ int32_t DvDDCCIGetFixedData(uint32_t index, uint32_t code, int32_t* maximum, int
         if (maximum != nullptr) seed.maximum = *maximum;
         if (minimum != nullptr) seed.minimum = *minimum;
         if (length != nullptr) seed.length = *length;
-        const FixedAnswer a = Fixed(*b, index, code, seed);
+        auto ahead = g_ahead.Take(index, AheadOp::Fixed, code);
+        const FixedAnswer a = ahead ? ahead->answer : Fixed(*b, index, code, seed);
         if (a.result >= 0 || a.result == DvErrRefused) {
             if (maximum != nullptr) *maximum = a.maximum;
             if (minimum != nullptr) *minimum = a.minimum;
@@ -110,7 +153,14 @@ int32_t DvDDCCISetValue(uint32_t index, uint32_t code, const uint32_t* value) {
 }
 
 int32_t DvDDCCIGetData(uint32_t index, uint32_t code, void* buffer, uint32_t size) {
-    return OnMonitor(index, &Backend::GetData, code, buffer, size);
+    return Guard([&]() -> int32_t {
+        auto ahead = g_ahead.Take(index, AheadOp::Data, code, size);
+        if (!ahead) return OnMonitor(index, &Backend::GetData, code, buffer, size);
+        const int32_t r = ahead->answer.result;
+        if ((r >= 0 || r == DvErrRefused) && buffer != nullptr && size != 0)
+            std::memcpy(buffer, ahead->data.data(), size);
+        return r;
+    });
 }
 
 int32_t DvDDCCISetData(uint32_t index, uint32_t code, const void* buffer, uint32_t size) {
@@ -119,7 +169,7 @@ int32_t DvDDCCISetData(uint32_t index, uint32_t code, const void* buffer, uint32
 
 int32_t DvDDCCIRelease(void) {
     return Guard([]() -> int32_t {
-        g_cache.Reset();
+        Forget();
         return g_front.Forward(0, &Backend::Release);
     });
 }

@@ -2,25 +2,40 @@
 // by the dispatcher's thread whatever the backend; a discovery that moves to
 // another backend tears down the old one's reports first. Fixed data,
 // with the support flag, come from the link cache once a device has given
-// them (link_cache.hpp).
+// them (link_cache.hpp), and each discovery reads every device's
+// identification ahead, all devices at once (read_ahead.hpp).
+#include <cstring>
+
 #include "backend.hpp"
 #include "hidlink/hidlink.h"
 #include "link_cache.hpp"
+#include "read_ahead.hpp"
 #include "report_dispatcher.hpp"
 #include "transport_front.hpp"
 
 namespace dvc::hidlink {
 namespace {
 
+using transport::AheadAnswer;
+using transport::AheadOp;
 using transport::FixedAnswer;
 using transport::Guard;
 
+// The identification block, which every discovery reads of every device
+// (fixed data with the support flag, then the block); longer blocks are not
+// read ahead, since no caller takes them.
+constexpr uint32_t kIdentification = 0x11;
+constexpr uint32_t kLongestIdentification = 1024;
+
 transport::Front<Backend> g_front(&SimBackend, &HardwareBackend);
 transport::LinkCache g_cache;
+transport::ReadAhead g_ahead;    // by handle
+transport::ReadAhead g_handles;  // the Retrieve answers, by index
 
 // A call on one device; a link error drops what the cache knows of it.
 template <typename... Params, typename... Args>
 int32_t OnDevice(uint32_t handle, int32_t (Backend::*method)(Params...), Args... args) {
+    g_ahead.Drop(handle);
     const int32_t r = g_front.Forward(DvErrFailed, method, handle, args...);
     g_cache.Check(handle, r);
     return r;
@@ -36,6 +51,31 @@ FixedAnswer Fixed(Backend& b, uint32_t handle, uint32_t code, const FixedAnswer&
     g_cache.Check(handle, a.result);
     if (a.result >= 0 || a.result == DvErrNotSupported) g_cache.KeepFixed(handle, code, a);
     return a;
+}
+
+// What discovery will ask of device `index`, asked now, each step only
+// when the caller would come to it.
+void IdentifyAhead(Backend& b, uint32_t index) {
+    AheadAnswer retrieved{AheadOp::Retrieve, 0, 0, {}, {}};
+    retrieved.answer.result = b.Retrieve(index, &retrieved.handle);
+    const uint32_t handle = retrieved.handle;
+    const bool usable = retrieved.answer.result >= 0 && handle != 0;
+    g_handles.Add(index, std::move(retrieved));
+    if (!usable) return;
+    g_cache.Know(handle);
+    const FixedAnswer fixed = Fixed(b, handle, kIdentification, FixedAnswer{});
+    g_ahead.Add(handle, AheadAnswer{AheadOp::Fixed, kIdentification, 0, fixed, {}});
+    if (fixed.result < 0 || fixed.flag == 0 || fixed.length > kLongestIdentification) return;
+    AheadAnswer block{AheadOp::Data, kIdentification, fixed.length, {}, std::vector<uint8_t>(fixed.length, 0)};
+    block.answer.result = b.GetData(handle, kIdentification, block.data.data(), fixed.length);
+    g_cache.Check(handle, block.answer.result);
+    g_ahead.Add(handle, std::move(block));
+}
+
+void Forget() {
+    g_cache.Reset();
+    g_ahead.Reset();
+    g_handles.Reset();
 }
 
 Backend& Switch() {
@@ -55,13 +95,21 @@ extern "C" {
 int32_t DvHIDFind(void) {
     return Guard([]() -> int32_t {
         std::lock_guard lock(g_front.select);
-        g_cache.Reset();
-        return Switch().Find();
+        Forget();
+        Backend& b = Switch();
+        const int32_t n = b.Find();
+        if (n > 0 && g_cache.Enabled())
+            transport::ForEachMonitor(static_cast<uint32_t>(n), [&b](uint32_t i) { IdentifyAhead(b, i); });
+        return n;
     });
 }
 
 int32_t DvHIDRetrieve(uint32_t index, uint32_t* handle) {
     return Guard([&]() -> int32_t {
+        if (auto ahead = g_handles.Take(index, AheadOp::Retrieve, 0); ahead && handle != nullptr) {
+            if (ahead->answer.result >= 0) *handle = ahead->handle;
+            return ahead->answer.result;
+        }
         uint32_t h = handle != nullptr ? *handle : 0;
         const int32_t r = g_front.Forward(DvErrFailed, &Backend::Retrieve, index, handle != nullptr ? &h : nullptr);
         if (handle != nullptr) *handle = h;
@@ -81,7 +129,8 @@ int32_t DvHIDGetFixedData(uint32_t handle, uint32_t code, int32_t* maximum, int3
         if (minimum != nullptr) seed.minimum = *minimum;
         if (flag != nullptr) seed.flag = *flag;
         if (length != nullptr) seed.length = *length;
-        const FixedAnswer a = Fixed(*b, handle, code, seed);
+        auto ahead = g_ahead.Take(handle, AheadOp::Fixed, code);
+        const FixedAnswer a = ahead ? ahead->answer : Fixed(*b, handle, code, seed);
         if (a.result >= 0 || a.result == DvErrRefused) {
             if (maximum != nullptr) *maximum = a.maximum;
             if (minimum != nullptr) *minimum = a.minimum;
@@ -101,7 +150,14 @@ int32_t DvHIDSetValue(uint32_t handle, uint32_t code, uint32_t value, uint32_t o
 }
 
 int32_t DvHIDGetData(uint32_t handle, uint32_t code, void* buffer, uint32_t size) {
-    return OnDevice(handle, &Backend::GetData, code, buffer, size);
+    return Guard([&]() -> int32_t {
+        auto ahead = g_ahead.Take(handle, AheadOp::Data, code, size);
+        if (!ahead) return OnDevice(handle, &Backend::GetData, code, buffer, size);
+        const int32_t r = ahead->answer.result;
+        if ((r >= 0 || r == DvErrRefused) && buffer != nullptr && size != 0)
+            std::memcpy(buffer, ahead->data.data(), size);
+        return r;
+    });
 }
 
 int32_t DvHIDSetData(uint32_t handle, uint32_t code, const void* buffer, uint32_t size, uint32_t option) {
@@ -148,7 +204,7 @@ int32_t DvHIDExitCriticalSection(uint32_t handle) {
 
 int32_t DvHIDRelease(void) {
     return Guard([]() -> int32_t {
-        g_cache.Reset();
+        Forget();
         Backend* b = g_front.Current();
         int32_t r = b != nullptr ? b->Release() : 0;
         ReportDispatcher::Get().UnregisterAll();

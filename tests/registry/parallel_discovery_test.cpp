@@ -17,21 +17,24 @@ using ParallelDiscovery = RegistryWorld;
 
 namespace {
 
-FaultRule Rule(Link link, const char* serial, Op op, FaultKind kind, uint32_t skip = 0) {
+FaultRule Rule(Link link, const char* serial, Op op, FaultKind kind, uint32_t skip = 0, uint32_t code = 0x11) {
     FaultRule rule;
-    rule.link = link, rule.serial = serial, rule.op = op, rule.code = 0x11, rule.kind = kind;
+    rule.link = link, rule.serial = serial, rule.op = op, rule.code = code, rule.kind = kind;
     rule.skip = skip, rule.count = skip == 0 ? 0 : 1, rule.keep_bytes = link == Link::HID ? 10 : 4;
     return rule;
 }
 
 // A failing, a refused and two cut identifications (the HID one names
-// another model), and one that fails only the second time it is asked.
+// another model), one that fails only the second time it is asked, a cut
+// property-tag block and a preset-mode table that cannot be sized.
 const std::vector<FaultRule> kFaults{
     Rule(Link::DDCCI, kOffice.serial, Op::GetData, FaultKind::Result),
     Rule(Link::HID, kDual.serial, Op::GetFixedData, FaultKind::RefusedData),
     Rule(Link::HID, kMedical.serial, Op::GetData, FaultKind::ShortData),
     Rule(Link::DDCCI, kOffice2.serial, Op::GetData, FaultKind::ShortData),
     Rule(Link::DDCCI, kGrading.serial, Op::GetFixedData, FaultKind::Result, 1),
+    Rule(Link::DDCCI, kDual.serial, Op::GetData, FaultKind::ShortData, 0, 0x50),
+    Rule(Link::DDCCI, kMedical.serial, Op::GetFixedData, FaultKind::Result, 0, 0xFF0000F1),
 };
 
 }  // namespace

@@ -19,11 +19,18 @@ using transport::AheadOp;
 using transport::FixedAnswer;
 using transport::Guard;
 
-// The identification block, which every discovery reads of every monitor
-// (fixed data, support, then the block); longer blocks are not read ahead,
-// since no caller takes them.
+// What every discovery reads of every monitor: the identification block
+// (fixed data, support, then the block; one shorter than a serial number
+// names nothing, and a longer one than 1 KiB is not taken), and for the
+// monitor's model the property-tag block, the 3D LUT's support and the
+// preset-mode table (blocks past 16-bit lengths are not taken).
 constexpr uint32_t kIdentification = 0x11;
+constexpr uint32_t kShortestIdentification = 8;
 constexpr uint32_t kLongestIdentification = 1024;
+constexpr uint32_t kPropertyTags = 0x50;
+constexpr uint32_t k3DLut = 0xFF0100B0;
+constexpr uint32_t kPresetModes = 0xFF0000F1;
+constexpr uint32_t kLongestTagBlock = 0xFFFF;
 
 transport::Front<Backend> g_front(&SimBackend, &HardwareBackend);
 transport::LinkCache g_cache;
@@ -60,19 +67,48 @@ FixedAnswer Fixed(Backend& b, uint32_t index, uint32_t code, const FixedAnswer& 
     return a;
 }
 
-// What discovery will ask of monitor `index`, asked now, each step only
-// when the caller would come to it.
-void IdentifyAhead(Backend& b, uint32_t index) {
-    const FixedAnswer fixed = Fixed(b, index, kIdentification, FixedAnswer{});
-    g_ahead.Add(index, AheadAnswer{AheadOp::Fixed, kIdentification, 0, fixed, {}});
-    if (fixed.result < 0) return;
-    const int32_t supported = Support(b, index, kIdentification);
-    g_ahead.Add(index, AheadAnswer{AheadOp::Support, kIdentification, 0, FixedAnswer{supported}, {}});
-    if (supported == 0 || fixed.length > kLongestIdentification) return;
-    AheadAnswer block{AheadOp::Data, kIdentification, fixed.length, {}, std::vector<uint8_t>(fixed.length, 0)};
-    block.answer.result = b.GetData(index, kIdentification, block.data.data(), fixed.length);
-    g_cache.Check(index, block.answer.result);
+// One step made ahead: asked now (through the cache), its answer queued.
+int32_t SupportAhead(Backend& b, uint32_t index, uint32_t code) {
+    const int32_t supported = Support(b, index, code);
+    g_ahead.Add(index, AheadAnswer{AheadOp::Support, code, 0, FixedAnswer{supported}, {}});
+    return supported;
+}
+FixedAnswer FixedAhead(Backend& b, uint32_t index, uint32_t code) {
+    const FixedAnswer fixed = Fixed(b, index, code, FixedAnswer{});
+    g_ahead.Add(index, AheadAnswer{AheadOp::Fixed, code, 0, fixed, {}});
+    return fixed;
+}
+int32_t DataAhead(Backend& b, uint32_t index, uint32_t code, uint32_t length) {
+    AheadAnswer block{AheadOp::Data, code, length, {}, std::vector<uint8_t>(length, 0)};
+    const int32_t r = block.answer.result = b.GetData(index, code, block.data.data(), length);
+    g_cache.Check(index, r);
     g_ahead.Add(index, std::move(block));
+    return r;
+}
+bool Answered(int32_t r) { return r >= 0 || r == DvErrRefused; }
+
+// What discovery will ask of monitor `index`, asked now, each step only
+// when the caller would come to it: the identification block, then the
+// blocks that describe the model (when DDC/CI is the monitor's first path;
+// otherwise the caller never takes them and they were asked in vain).
+void IdentifyAhead(Backend& b, uint32_t index) {
+    const FixedAnswer id = FixedAhead(b, index, kIdentification);
+    if (id.result < 0 || SupportAhead(b, index, kIdentification) == 0 || id.length > kLongestIdentification) return;
+    if (DataAhead(b, index, kIdentification, id.length) != 0 || id.length < kShortestIdentification) return;
+    if (SupportAhead(b, index, kPropertyTags) != 0) {
+        const FixedAnswer tags = FixedAhead(b, index, kPropertyTags);
+        if (Answered(tags.result)) {
+            const bool read = tags.length <= kLongestTagBlock;
+            if (!read || DataAhead(b, index, kPropertyTags, tags.length) != DvErrFailed) {
+                SupportAhead(b, index, k3DLut);
+                FixedAhead(b, index, k3DLut);
+            }
+        }
+    }
+    const int32_t modes = SupportAhead(b, index, kPresetModes);
+    const FixedAnswer table = FixedAhead(b, index, kPresetModes);
+    if (Answered(table.result) && modes != 0 && table.length <= kLongestTagBlock)
+        DataAhead(b, index, kPresetModes, table.length);
 }
 
 void Forget() {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <map>
+#include <set>
 #include <utility>
 
 #include "failure.hpp"
@@ -17,6 +17,7 @@ constexpr int kSerialBytes = 9;
 constexpr int kModelBytes = 17;
 
 using Pair = std::pair<std::string, std::string>;
+constexpr int kTypeOne = DvPathDDCCIType1;
 
 std::vector<Pair> RegisteredPairs() {
     std::vector<Pair> pairs;
@@ -50,14 +51,17 @@ const char* KindName(int kind) {
 
 Session::Session(const GlobalOptions& global, bool probePaths) {
     if (!global.simWorld.empty()) setenv("DVC_SIM", global.simWorld.c_str(), 1);
-    std::map<Pair, std::vector<int>> reached;
+    // Which kinds reach which monitor, in two discoveries: DDC/CI type 1
+    // alone (it cannot join type 0), then DDC/CI type 0 before HID, so that
+    // the kind a monitor was first found over tells whether DDC/CI reaches
+    // it, and its HID handle whether HID does.
+    std::set<Pair> typeOne;
     if (probePaths) {
-        for (const auto& k : ProbedKinds()) {
-            DvCtrlFind(&k.kind, 1);
-            for (const auto& pair : RegisteredPairs()) reached[pair].push_back(k.kind);
-        }
+        DvCtrlFind(&kTypeOne, 1);
+        for (auto& pair : RegisteredPairs()) typeOne.insert(std::move(pair));
     }
-    DvCtrlFind(nullptr, 0);
+    const int ddcFirst[] = {DvPathDDCCIType0, DvPathHID};
+    probePaths ? DvCtrlFind(ddcFirst, 2) : DvCtrlFind(nullptr, 0);
     int index = 0;
     for (auto& pair : RegisteredPairs()) {
         Monitor m;
@@ -65,7 +69,16 @@ Session::Session(const GlobalOptions& global, bool probePaths) {
         m.serial = pair.first;
         m.model = pair.second;
         DvCtrlGetCommunicationPath(m.serial.c_str(), m.model.c_str(), &m.firstKind);
-        if (const auto it = reached.find(pair); it != reached.end()) m.pathKinds = it->second;
+        if (probePaths) {
+            uint32_t handle = 0;
+            const bool hid = DvCtrlGetHIDHandle(m.serial.c_str(), m.model.c_str(), &handle) == DvOk;
+            const bool typeZero = m.firstKind == DvPathDDCCIType0;
+            // As the default discovery (HID first) would name it.
+            if (hid) m.firstKind = DvPathHID;
+            if (hid) m.pathKinds.push_back(DvPathHID);
+            if (typeZero) m.pathKinds.push_back(DvPathDDCCIType0);
+            if (typeOne.count(pair) != 0) m.pathKinds.push_back(DvPathDDCCIType1);
+        }
         monitors_.push_back(std::move(m));
     }
 }

@@ -26,7 +26,8 @@ FaultRule Rule(Link link, const char* serial, Op op, FaultKind kind, uint32_t sk
 
 // A failing, a refused and two cut identifications (the HID one names
 // another model), one that fails only the second time it is asked, a cut
-// property-tag block and a preset-mode table that cannot be sized.
+// property-tag block on each link and a preset-mode table that cannot be
+// sized.
 const std::vector<FaultRule> kFaults{
     Rule(Link::DDCCI, kOffice.serial, Op::GetData, FaultKind::Result),
     Rule(Link::HID, kDual.serial, Op::GetFixedData, FaultKind::RefusedData),
@@ -34,6 +35,7 @@ const std::vector<FaultRule> kFaults{
     Rule(Link::DDCCI, kOffice2.serial, Op::GetData, FaultKind::ShortData),
     Rule(Link::DDCCI, kGrading.serial, Op::GetFixedData, FaultKind::Result, 1),
     Rule(Link::DDCCI, kDual.serial, Op::GetData, FaultKind::ShortData, 0, 0x50),
+    Rule(Link::HID, kGrading.serial, Op::GetData, FaultKind::ShortData, 0, 0x50),
     Rule(Link::DDCCI, kMedical.serial, Op::GetFixedData, FaultKind::Result, 0, 0xFF0000F1),
 };
 

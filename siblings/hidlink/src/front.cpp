@@ -21,11 +21,18 @@ using transport::AheadOp;
 using transport::FixedAnswer;
 using transport::Guard;
 
-// The identification block, which every discovery reads of every device
-// (fixed data with the support flag, then the block); longer blocks are not
-// read ahead, since no caller takes them.
+// What every discovery reads of every device: the identification block
+// (fixed data with the support flag, then the block; one shorter than a
+// serial number names nothing, and one longer than 1 KiB is not taken), and
+// for the device's model the property-tag block, the 3D LUT's support and
+// the preset-mode table (blocks past 16-bit lengths are not taken).
 constexpr uint32_t kIdentification = 0x11;
+constexpr uint32_t kShortestIdentification = 8;
 constexpr uint32_t kLongestIdentification = 1024;
+constexpr uint32_t kPropertyTags = 0x50;
+constexpr uint32_t k3DLut = 0xFF0100B0;
+constexpr uint32_t kPresetModes = 0xFF0000F1;
+constexpr uint32_t kLongestTagBlock = 0xFFFF;
 
 transport::Front<Backend> g_front(&SimBackend, &HardwareBackend);
 transport::LinkCache g_cache;
@@ -53,8 +60,26 @@ FixedAnswer Fixed(Backend& b, uint32_t handle, uint32_t code, const FixedAnswer&
     return a;
 }
 
+// One step made ahead: asked now (through the cache), its answer queued.
+FixedAnswer FixedAhead(Backend& b, uint32_t handle, uint32_t code) {
+    const FixedAnswer fixed = Fixed(b, handle, code, FixedAnswer{});
+    g_ahead.Add(handle, AheadAnswer{AheadOp::Fixed, code, 0, fixed, {}});
+    return fixed;
+}
+int32_t DataAhead(Backend& b, uint32_t handle, uint32_t code, uint32_t length) {
+    AheadAnswer block{AheadOp::Data, code, length, {}, std::vector<uint8_t>(length, 0)};
+    const int32_t r = block.answer.result = b.GetData(handle, code, block.data.data(), length);
+    g_cache.Check(handle, r);
+    g_ahead.Add(handle, std::move(block));
+    return r;
+}
+// A block the caller goes on to read: answered, and the device has it.
+bool Present(const FixedAnswer& f) { return (f.result >= 0 || f.result == DvErrRefused) && f.flag != 0; }
+
 // What discovery will ask of device `index`, asked now, each step only
-// when the caller would come to it.
+// when the caller would come to it: its handle, the identification block,
+// then the blocks that describe the model (when HID is the monitor's first
+// path, as it is by default).
 void IdentifyAhead(Backend& b, uint32_t index) {
     AheadAnswer retrieved{AheadOp::Retrieve, 0, 0, {}, {}};
     retrieved.answer.result = b.Retrieve(index, &retrieved.handle);
@@ -63,13 +88,16 @@ void IdentifyAhead(Backend& b, uint32_t index) {
     g_handles.Add(index, std::move(retrieved));
     if (!usable) return;
     g_cache.Know(handle);
-    const FixedAnswer fixed = Fixed(b, handle, kIdentification, FixedAnswer{});
-    g_ahead.Add(handle, AheadAnswer{AheadOp::Fixed, kIdentification, 0, fixed, {}});
-    if (fixed.result < 0 || fixed.flag == 0 || fixed.length > kLongestIdentification) return;
-    AheadAnswer block{AheadOp::Data, kIdentification, fixed.length, {}, std::vector<uint8_t>(fixed.length, 0)};
-    block.answer.result = b.GetData(handle, kIdentification, block.data.data(), fixed.length);
-    g_cache.Check(handle, block.answer.result);
-    g_ahead.Add(handle, std::move(block));
+    const FixedAnswer id = FixedAhead(b, handle, kIdentification);
+    if (id.result < 0 || id.flag == 0 || id.length > kLongestIdentification) return;
+    if (DataAhead(b, handle, kIdentification, id.length) == DvErrFailed || id.length < kShortestIdentification) return;
+    if (const FixedAnswer tags = FixedAhead(b, handle, kPropertyTags); Present(tags)) {
+        if (tags.length > kLongestTagBlock || DataAhead(b, handle, kPropertyTags, tags.length) != DvErrFailed)
+            FixedAhead(b, handle, k3DLut);
+    }
+    if (const FixedAnswer table = FixedAhead(b, handle, kPresetModes);
+        Present(table) && table.length <= kLongestTagBlock)
+        DataAhead(b, handle, kPresetModes, table.length);
 }
 
 void Forget() {

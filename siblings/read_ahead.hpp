@@ -54,6 +54,13 @@ public:
         queues_.erase(it);
         return std::nullopt;
     }
+    // What is queued for the monitor, oldest first.
+    std::vector<AheadAnswer> Queued(uint32_t target) {
+        std::lock_guard lock(mutex_);
+        const auto it = queues_.find(target);
+        if (it == queues_.end()) return {};
+        return {it->second.begin(), it->second.end()};
+    }
     // Any other call on the monitor.
     void Drop(uint32_t target) {
         std::lock_guard lock(mutex_);

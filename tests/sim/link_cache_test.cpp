@@ -1,6 +1,10 @@
 // What the transports keep of a monitor: fixed answers are asked once,
 // current values always, and an error, a discovery or a release makes them
 // ask again. Counted on the simulator's links.
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "sim_fixture.hpp"
@@ -91,6 +95,40 @@ TEST_F(LinkCache, IdentificationReadAheadAnswersAsTheMonitorWould) {
     EXPECT_EQ(Ddc(1).Read(0x11, 24, block), DvErrFailed) << "the fault met at discovery";
     EXPECT_EQ(Ddc(1).Read(0x11, 24).size(), 24u) << "asked again, the monitor answers";
     EXPECT_EQ(Sent(), 1u);
+}
+
+// Kept across processes: the next discovery reads each identification block
+// once to check it; a block that differs from the one kept, or a damaged
+// file, makes the monitor be asked in full.
+TEST_F(LinkCache, AnswersKeptAcrossProcessesAreCheckedWithOneRead) {
+    const auto dir = std::filesystem::temp_directory_path() / ("dvc-link-cache-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    setenv("DVC_LINK_CACHE_DIR", dir.c_str(), 1);
+    const auto reads = [] {
+        sim::ClearTransactions();
+        DvDDCCIRelease();
+        DvDDCCIFind();
+        std::size_t n = 0;
+        for (const auto& t : sim::Transactions()) n += t.op == sim::Op::GetData || t.op == sim::Op::GetFixedData;
+        return n;
+    };
+    const std::size_t full = reads();
+    EXPECT_EQ(reads(), 4u) << "one check per monitor";
+    const auto file = dir / "ddcci-sim--type0";
+    std::string text;
+    {
+        std::ifstream in(file);
+        text.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    const std::size_t serial = text.find("3231343039303031");  // 21409001 at index 0
+    ASSERT_NE(serial, std::string::npos);
+    std::ofstream(file, std::ios::trunc) << text.replace(serial, 2, "33");
+    EXPECT_GT(reads(), 4u) << "a monitor that is not the one kept";
+    EXPECT_EQ(reads(), 4u);
+    std::ofstream(file, std::ios::trunc) << "0 9 damaged\n";
+    EXPECT_EQ(reads(), full);
+    unsetenv("DVC_LINK_CACHE_DIR");
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -3,8 +3,10 @@
 // seen. Support answers and fixed data come from the link cache once a
 // monitor has given them (link_cache.hpp), and each discovery reads every
 // monitor's identification ahead, all monitors at once (read_ahead.hpp).
+#include <algorithm>
 #include <cstring>
 
+#include "ahead_store.hpp"
 #include "backend.hpp"
 #include "ddclink/ddclink.h"
 #include "link_cache.hpp"
@@ -111,6 +113,47 @@ void IdentifyAhead(Backend& b, uint32_t index) {
         DataAhead(b, index, kPresetModes, table.length);
 }
 
+// A monitor met by an earlier process on this index: its identification
+// block read again, and when it is the one kept, every answer kept is
+// taken as the monitor's. False when the monitor must be asked.
+bool ReplayKept(Backend& b, uint32_t index, const std::vector<AheadAnswer>& kept) {
+    if (kept.size() < 3 || kept[0].op != AheadOp::Fixed || kept[0].code != kIdentification ||
+        kept[2].op != AheadOp::Data || kept[2].code != kIdentification || kept[2].answer.result != 0)
+        return false;
+    std::vector<uint8_t> block(kept[2].size, 0);
+    const int32_t r = b.GetData(index, kIdentification, block.data(), kept[2].size);
+    g_cache.Check(index, r);
+    if (r != 0 || block != kept[2].data) return false;
+    for (const AheadAnswer& a : kept) {
+        if (a.op == AheadOp::Support && a.answer.result >= 0) g_cache.KeepSupport(index, a.code, a.answer.result);
+        if (a.op == AheadOp::Fixed && (a.answer.result >= 0 || a.answer.result == DvErrNotSupported))
+            g_cache.KeepFixed(index, a.code, a.answer);
+        g_ahead.Add(index, a);
+    }
+    return true;
+}
+
+// Reads every monitor's identification ahead, from what an earlier process
+// kept where it can, and keeps the answers for the next one (only those
+// that met no link error).
+void ReadAhead(Backend& b, uint32_t n) {
+    const std::string store = StorePath(&b == &HardwareBackend(), g_type);
+    const KeptAnswers kept = store.empty() ? KeptAnswers{} : LoadAnswers(store);
+    transport::ForEachMonitor(n, [&b, &kept](uint32_t i) {
+        const auto it = kept.find(i);
+        if (it == kept.end() || !ReplayKept(b, i, it->second)) IdentifyAhead(b, i);
+    });
+    if (store.empty()) return;
+    KeptAnswers now;
+    for (uint32_t i = 0; i < n; ++i) {
+        auto answers = g_ahead.Queued(i);
+        const bool clean = std::none_of(answers.begin(), answers.end(),
+                                        [](const AheadAnswer& a) { return transport::IsLinkError(a.answer.result); });
+        if (clean && !answers.empty()) now[i] = std::move(answers);
+    }
+    SaveAnswers(store, now);
+}
+
 void Forget() {
     g_cache.Reset();
     g_ahead.Reset();
@@ -146,8 +189,7 @@ int32_t DvDDCCIFind(void) {
         Forget();
         const int32_t n = b.Find();
         for (int32_t i = 0; i < n; ++i) g_cache.Know(static_cast<uint32_t>(i));
-        if (n > 0 && g_cache.Enabled())
-            transport::ForEachMonitor(static_cast<uint32_t>(n), [&b](uint32_t i) { IdentifyAhead(b, i); });
+        if (n > 0 && g_cache.Enabled()) ReadAhead(b, static_cast<uint32_t>(n));
         return n;
     });
 }

@@ -5,6 +5,7 @@
 #include <set>
 #include <utility>
 
+#include "discovery_cache.hpp"
 #include "failure.hpp"
 #include "libdvc/libdvc.h"
 
@@ -51,6 +52,7 @@ const char* KindName(int kind) {
 
 Session::Session(const GlobalOptions& global, bool probePaths) {
     if (!global.simWorld.empty()) setenv("DVC_SIM", global.simWorld.c_str(), 1);
+    UseDiscoveryCache();
     // Which kinds reach which monitor, in two discoveries: DDC/CI type 1
     // alone (it cannot join type 0), then DDC/CI type 0 before HID, so that
     // the kind a monitor was first found over tells whether DDC/CI reaches

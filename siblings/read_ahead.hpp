@@ -7,12 +7,17 @@
 #pragma once
 
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <latch>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "link_cache.hpp"
@@ -36,39 +41,62 @@ public:
         std::lock_guard lock(mutex_);
         queues_.clear();
     }
-    void Add(uint32_t target, AheadAnswer answer) {
+    // While a monitor's answers are still being made, its calls wait.
+    void Begin(uint32_t target) {
         std::lock_guard lock(mutex_);
-        queues_[target].push_back(std::move(answer));
+        busy_.insert(target);
     }
-    // The answer made ahead for this call, if it is the next one.
+    void End(uint32_t target) {
+        {
+            std::lock_guard lock(mutex_);
+            busy_.erase(target);
+        }
+        idle_.notify_all();
+    }
+    void Add(uint32_t target, AheadAnswer answer) {
+        {
+            std::lock_guard lock(mutex_);
+            queues_[target].push_back(std::move(answer));
+        }
+        idle_.notify_all();
+    }
+    // The answer made ahead for this call, if it is the next one (waiting
+    // for it while it is being made).
     std::optional<AheadAnswer> Take(uint32_t target, AheadOp op, uint32_t code, uint32_t size = 0) {
-        std::lock_guard lock(mutex_);
-        const auto it = queues_.find(target);
-        if (it == queues_.end()) return std::nullopt;
-        auto& queue = it->second;
+        std::unique_lock lock(mutex_);
+        idle_.wait(lock, [&] { return busy_.count(target) == 0 || !queues_[target].empty(); });
+        auto& queue = queues_[target];
         if (!queue.empty() && queue.front().op == op && queue.front().code == code && queue.front().size == size) {
             AheadAnswer next = std::move(queue.front());
             queue.pop_front();
             return next;
         }
-        queues_.erase(it);
+        Settled(lock, target);
+        queues_.erase(target);
         return std::nullopt;
     }
-    // What is queued for the monitor, oldest first.
-    std::vector<AheadAnswer> Queued(uint32_t target) {
+    // The first three answers queued for the monitor (its identification),
+    // without waiting for the rest.
+    std::vector<AheadAnswer> Identification(uint32_t target) {
         std::lock_guard lock(mutex_);
         const auto it = queues_.find(target);
         if (it == queues_.end()) return {};
-        return {it->second.begin(), it->second.end()};
+        return {it->second.begin(), it->second.begin() + std::min<std::ptrdiff_t>(3, std::ssize(it->second))};
     }
     // Any other call on the monitor.
     void Drop(uint32_t target) {
-        std::lock_guard lock(mutex_);
+        std::unique_lock lock(mutex_);
+        Settled(lock, target);
         queues_.erase(target);
     }
 
 private:
+    void Settled(std::unique_lock<std::mutex>& lock, uint32_t target) {
+        idle_.wait(lock, [&] { return busy_.count(target) == 0; });
+    }
     std::mutex mutex_;
+    std::condition_variable idle_;
+    std::unordered_set<uint32_t> busy_;
     std::unordered_map<uint32_t, std::deque<AheadAnswer>> queues_;
 };
 
@@ -100,5 +128,65 @@ void ForEachMonitor(uint32_t n, Work&& work) {
     }
     for (auto& t : threads) t.join();
 }
+
+// Reads ahead in two parts: `first(i)` for every monitor before Start
+// returns (what the caller asks at once), then `rest(i)` in the background
+// for each monitor whose first part said so, with the monitor's calls
+// waiting meanwhile (ReadAhead::Begin/End). Stop cuts the rest short and
+// waits for the workers.
+class AheadWorkers {
+public:
+    ~AheadWorkers() { Stop(); }
+
+    template <typename First, typename Rest>
+    void Start(ReadAhead& ahead, uint32_t n, First first, Rest rest) {
+        Stop();
+        std::lock_guard lock(mutex_);
+        cancel_ = false;
+        for (uint32_t i = 0; i < n; ++i) ahead.Begin(i);
+        const uint32_t workers = std::min(n, kMaxWorkers);
+        // Shared, so that it outlives this call while workers still count down.
+        auto identified = std::make_shared<std::latch>(n);
+        auto run = [this, &ahead, identified, first, rest, workers, n](uint32_t w) {
+            std::vector<uint32_t> more;
+            for (uint32_t i = w; i < n; i += workers) {
+                bool next = false;
+                try {
+                    next = first(i);
+                } catch (...) {
+                    // Nothing more made ahead: the caller asks for itself.
+                }
+                next ? more.push_back(i) : ahead.End(i);
+                identified->count_down();
+            }
+            for (const uint32_t i : more) {
+                try {
+                    if (!cancel_) rest(i, cancel_);
+                } catch (...) {}
+                ahead.End(i);
+            }
+        };
+        for (uint32_t w = 0; w < workers; ++w) {
+            try {
+                threads_.emplace_back(run, w);
+            } catch (...) {
+                run(w);
+            }
+        }
+        identified->wait();
+    }
+
+    void Stop() {
+        std::lock_guard lock(mutex_);
+        cancel_ = true;
+        for (auto& t : threads_) t.join();
+        threads_.clear();
+    }
+
+private:
+    std::mutex mutex_;
+    std::atomic<bool> cancel_{false};
+    std::vector<std::thread> threads_;
+};
 
 }  // namespace dvc::transport

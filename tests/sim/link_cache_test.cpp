@@ -109,7 +109,7 @@ TEST_F(LinkCache, AnswersKeptAcrossProcessesAreCheckedWithOneRead) {
         DvDDCCIRelease();
         DvDDCCIFind();
         std::size_t n = 0;
-        for (const auto& t : sim::Transactions()) n += t.op == sim::Op::GetData || t.op == sim::Op::GetFixedData;
+        for (const auto& t : sim::Transactions()) n += t.code == 0x11 && t.op != sim::Op::IsSupported;
         return n;
     };
     const std::size_t full = reads();

@@ -4,6 +4,7 @@
 // monitor has given them (link_cache.hpp), and each discovery reads every
 // monitor's identification ahead, all monitors at once (read_ahead.hpp).
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 #include "ahead_store.hpp"
@@ -89,35 +90,44 @@ int32_t DataAhead(Backend& b, uint32_t index, uint32_t code, uint32_t length) {
 }
 bool Answered(int32_t r) { return r >= 0 || r == DvErrRefused; }
 
-// What discovery will ask of monitor `index`, asked now, each step only
-// when the caller would come to it: the identification block, then the
-// blocks that describe the model (when DDC/CI is the monitor's first path;
-// otherwise the caller never takes them and they were asked in vain).
-void IdentifyAhead(Backend& b, uint32_t index) {
+// What discovery asks of monitor `index` at once, asked now, each step only
+// when the caller would come to it: the identification block. True when
+// the caller will go on to identify the monitor's model.
+bool IdentifyAhead(Backend& b, uint32_t index) {
     const FixedAnswer id = FixedAhead(b, index, kIdentification);
-    if (id.result < 0 || SupportAhead(b, index, kIdentification) == 0 || id.length > kLongestIdentification) return;
-    if (DataAhead(b, index, kIdentification, id.length) != 0 || id.length < kShortestIdentification) return;
+    if (id.result < 0 || SupportAhead(b, index, kIdentification) == 0 || id.length > kLongestIdentification)
+        return false;
+    return DataAhead(b, index, kIdentification, id.length) == 0 && id.length >= kShortestIdentification;
+}
+
+// ... and what it asks later, in the background: the blocks that describe
+// the model, which the caller reads when DDC/CI is the monitor's first path
+// (otherwise they are asked in vain, and a discovery or release cuts them
+// short).
+void DescribeAhead(Backend& b, uint32_t index, const std::atomic<bool>& stop) {
     if (SupportAhead(b, index, kPropertyTags) != 0) {
         const FixedAnswer tags = FixedAhead(b, index, kPropertyTags);
-        if (Answered(tags.result)) {
+        if (Answered(tags.result) && !stop) {
             const bool read = tags.length <= kLongestTagBlock;
             if (!read || DataAhead(b, index, kPropertyTags, tags.length) != DvErrFailed) {
                 SupportAhead(b, index, k3DLut);
+                if (stop) return;
                 FixedAhead(b, index, k3DLut);
             }
         }
     }
+    if (stop) return;
     const int32_t modes = SupportAhead(b, index, kPresetModes);
     const FixedAnswer table = FixedAhead(b, index, kPresetModes);
-    if (Answered(table.result) && modes != 0 && table.length <= kLongestTagBlock)
+    if (Answered(table.result) && modes != 0 && table.length <= kLongestTagBlock && !stop)
         DataAhead(b, index, kPresetModes, table.length);
 }
 
 // A monitor met by an earlier process on this index: its identification
-// block read again, and when it is the one kept, every answer kept is
-// taken as the monitor's. False when the monitor must be asked.
+// block read again, and when it is the one kept, the kept answers are taken
+// as the monitor's. False when the monitor must be asked.
 bool ReplayKept(Backend& b, uint32_t index, const std::vector<AheadAnswer>& kept) {
-    if (kept.size() < 3 || kept[0].op != AheadOp::Fixed || kept[0].code != kIdentification ||
+    if (kept.size() != 3 || kept[0].op != AheadOp::Fixed || kept[0].code != kIdentification ||
         kept[2].op != AheadOp::Data || kept[2].code != kIdentification || kept[2].answer.result != 0)
         return false;
     std::vector<uint8_t> block(kept[2].size, 0);
@@ -133,28 +143,40 @@ bool ReplayKept(Backend& b, uint32_t index, const std::vector<AheadAnswer>& kept
     return true;
 }
 
-// Reads every monitor's identification ahead, from what an earlier process
-// kept where it can, and keeps the answers for the next one (only those
-// that met no link error).
+// Made at the first read-ahead, after the backends, so that it stops its
+// workers before they go at exit.
+std::atomic<transport::AheadWorkers*> g_workers{nullptr};
+transport::AheadWorkers& Workers() {
+    static transport::AheadWorkers workers;
+    g_workers = &workers;
+    return workers;
+}
+
+// Reads every monitor's identification ahead (from what an earlier process
+// kept where it can, and kept for the next one), then the model's blocks
+// in the background.
 void ReadAhead(Backend& b, uint32_t n) {
     const std::string store = StorePath(&b == &HardwareBackend(), g_type);
     const KeptAnswers kept = store.empty() ? KeptAnswers{} : LoadAnswers(store);
-    transport::ForEachMonitor(n, [&b, &kept](uint32_t i) {
+    auto first = [&b, &kept](uint32_t i) {
         const auto it = kept.find(i);
-        if (it == kept.end() || !ReplayKept(b, i, it->second)) IdentifyAhead(b, i);
-    });
+        return (it != kept.end() && ReplayKept(b, i, it->second)) || IdentifyAhead(b, i);
+    };
+    auto rest = [&b](uint32_t i, const std::atomic<bool>& stop) { DescribeAhead(b, i, stop); };
+    Workers().Start(g_ahead, n, first, rest);
     if (store.empty()) return;
     KeptAnswers now;
     for (uint32_t i = 0; i < n; ++i) {
-        auto answers = g_ahead.Queued(i);
+        auto answers = g_ahead.Identification(i);
         const bool clean = std::none_of(answers.begin(), answers.end(),
                                         [](const AheadAnswer& a) { return transport::IsLinkError(a.answer.result); });
-        if (clean && !answers.empty()) now[i] = std::move(answers);
+        if (clean && answers.size() == 3) now[i] = std::move(answers);
     }
     SaveAnswers(store, now);
 }
 
 void Forget() {
+    if (transport::AheadWorkers* workers = g_workers) workers->Stop();
     g_cache.Reset();
     g_ahead.Reset();
 }

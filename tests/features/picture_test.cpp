@@ -1,5 +1,4 @@
 // The hand-written picture operations through their exports.
-#include <cstdlib>
 #include <functional>
 #include <sstream>
 
@@ -85,7 +84,6 @@ protected:
     static constexpr const char* kDdc = "DDCPATH1";
     // One monitor of `profile` per path kind, named `model`, `features`
     // patched on both.
-    // Every call of the paths reaches the log: the transports keep no answers.
     void DiscoverPair(const std::string& profile, const std::string& model, const std::string& features) {
         setenv("DVC_LINK_CACHE", "off", 1);
         const std::string common =

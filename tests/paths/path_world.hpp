@@ -2,8 +2,6 @@
 // kind to it. Waits are recorded, not slept.
 #pragma once
 
-#include <cstdlib>
-
 #include <gtest/gtest.h>
 
 #include "paths/varn_ddcci_monitor.hpp"
@@ -29,8 +27,7 @@ inline Bytes Pattern(size_t size) {
 
 class PathWorld : public ::testing::Test {
 protected:
-    // Every call of the path reaches the log: the transports keep no answers.
-    void SetUp() override {
+    void SetUp() override {  // every call reaches the log: the transports keep no answers
         setenv("DVC_LINK_CACHE", "off", 1);
         Use("{}");
     }

@@ -1,7 +1,6 @@
 // The transaction log, the per-link counters and scripted faults: which
 // call a fault hits, how often, and what it does to the answer.
 #include <chrono>
-#include <cstdlib>
 
 #include "sim_fixture.hpp"
 
@@ -14,8 +13,7 @@ using sim::Op;
 
 class Instrumentation : public WorldTest {
 protected:
-    // Every call reaches the simulator: the transports keep no answers.
-    void SetUp() override {
+    void SetUp() override {  // every call reaches the log: the transports keep no answers
         setenv("DVC_LINK_CACHE", "off", 1);
         Open();
         sim::ClearTransactions();

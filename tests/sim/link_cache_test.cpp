@@ -1,8 +1,5 @@
-// What the transports keep of a monitor: fixed answers are asked once,
-// current values always, and an error, a discovery or a release makes them
-// ask again; identification is read ahead at discovery, and kept across
-// processes when a folder is named. Counted in the log by code, since the
-// model's blocks are read in the background meanwhile.
+// What the transports keep of a monitor, counted in the log by code (the
+// model's blocks are read in the background meanwhile).
 #include <unistd.h>
 
 #include <filesystem>
@@ -17,7 +14,6 @@ namespace {
 class LinkCache : public WorldTest {
 protected:
     void SetUp() override { Open(); }
-    // Calls of `code` that reached the monitors since the last count.
     static std::size_t Sent(uint32_t code) {
         std::size_t n = 0;
         for (const auto& t : sim::Transactions()) n += t.code == code && t.op != sim::Op::Find;
@@ -28,7 +24,6 @@ protected:
 
 TEST_F(LinkCache, FixedAnswersAreAskedOnceAndCurrentValuesAlways) {
     for (const Wire& w : {Ddc(0), Hid(kCX)}) {
-        SCOPED_TRACE(w.hid ? "HID" : "DDC/CI");
         int32_t max = 0, again = 0;
         uint32_t length = 0;
         ASSERT_TRUE(w.Fixed(0x88, max, length) && w.Supported(0x88));
@@ -40,22 +35,18 @@ TEST_F(LinkCache, FixedAnswersAreAskedOnceAndCurrentValuesAlways) {
         }
         EXPECT_EQ(Sent(0x88), 2u) << "the two reads, range and support from the cache";
     }
-    int32_t max = 7;
     EXPECT_EQ(DvDDCCIIsSupported(1, 0x50), 0);
     Sent(0x50);
-    EXPECT_EQ(DvDDCCIGetFixedData(1, 0x50, &max, nullptr, nullptr), DvErrNotSupported);
-    EXPECT_EQ(max, 7);
+    EXPECT_EQ(DvDDCCIGetFixedData(1, 0x50, nullptr, nullptr, nullptr), DvErrNotSupported);
     EXPECT_EQ(Sent(0x50), 0u) << "a code the monitor lacks is refused at once";
 }
 
 TEST_F(LinkCache, ErrorsDiscoveryAndReleaseDropWhatWasKept) {
     const Wire wires[] = {Ddc(0), Hid(kCX)};
+    sim::FaultRule failing;
+    failing.count = 0;
     const std::pair<const char*, std::function<void()>> cases[] = {
-        {"a failed read",
-         [&] {
-             sim::AddFault({.link = {}, .serial = {}, .op = sim::Op::GetValue, .code = {}, .count = 0});
-             for (const Wire& w : wires) w.Value(0x88);
-         }},
+        {"a failed read", [&] { sim::AddFault(failing), wires[0].Value(0x88), wires[1].Value(0x88); }},
         {"a discovery", [] { DvDDCCIFind(), DvHIDFind(); }},
         {"a release", [] { DvDDCCIRelease(), DvHIDRelease(), DvDDCCIFind(), DvHIDFind(); }},
     };
@@ -70,10 +61,8 @@ TEST_F(LinkCache, ErrorsDiscoveryAndReleaseDropWhatWasKept) {
     }
 }
 
-// The caller's identification reads get the answers made ahead, faults
-// included, without a transaction; across processes each monitor is
-// checked with one read, and one that is not the monitor kept, or a
-// damaged file, is asked in full.
+// Across processes a monitor is checked with one read; another monitor, or
+// a damaged file, is asked in full.
 TEST_F(LinkCache, IdentificationIsReadAheadAndKeptAcrossProcesses) {
     sim::AddFault({.link = sim::Link::DDCCI, .serial = kOF1, .op = sim::Op::GetData, .code = 0x11});
     ASSERT_EQ(DvDDCCIFind(), 4);
@@ -90,16 +79,15 @@ TEST_F(LinkCache, IdentificationIsReadAheadAndKeptAcrossProcesses) {
     std::filesystem::create_directories(dir);
     setenv("DVC_LINK_CACHE_DIR", dir.c_str(), 1);
     const auto reads = [] { return DvDDCCIRelease(), DvDDCCIFind(), Sent(0x11); };
-    const std::size_t full = reads();
+    EXPECT_GT(reads(), 4u);
     EXPECT_EQ(reads(), 4u) << "one check per monitor";
     const auto file = dir / "ddcci-sim--type0";
     std::string text{std::istreambuf_iterator<char>(std::ifstream(file).rdbuf()), {}};
-    ASSERT_NE(text.find("3231343039303031"), std::string::npos);  // 21409001, at index 0
-    std::ofstream(file) << text.replace(text.find("3231343039303031"), 2, "33");
+    std::ofstream(file) << text.replace(text.find("3231343039303031"), 2, "33");  // 21409001 at index 0
     EXPECT_GT(reads(), 4u);
     EXPECT_EQ(reads(), 4u);
     std::ofstream(file) << "0 9 damaged\n";
-    EXPECT_EQ(reads(), full);
+    EXPECT_GT(reads(), 4u);
     unsetenv("DVC_LINK_CACHE_DIR");
     std::filesystem::remove_all(dir);
 }

@@ -134,7 +134,7 @@ const Group kGroups[] = {
       kQaSignalSelectSupportMode, kMixedImageCurve, kBlackInsertion, kMonochromeConversion, kLuminanceWarning,
       kBlackLevelLift, kQuickCheck, kInstantBacklightBooster, kWallLightStatus, kWallLightBrightness,
       k2PtBriRegBasisGrad}},
-    {"", {kAutoThriftluxSettingsV2}},                                            // newer than every built-in model
+    {"", {kAutoThriftluxSettingsV2}},  // newer than every built-in model
     {"CGM", {kColorMode, kFlavor, kResetAtIndex, kSignalWidth, kSignalHeight}},  // colour modes, memories, resolution
     {"C", {kDsCustomKeyLock}},
     {"G", {kModeSkip, kModeOfOutputSegment, kCalibrationExecutionTime}},  // older skip flags, segment modes
@@ -149,7 +149,8 @@ const std::pair<std::vector<uint32_t>, const char*> kOutsideTable[] = {
     {{kHueRed, kHueGreen, kHueBlue, kHueCyan, kHueMagenta, kHueYellow, kSaturationRed, kSaturationGreen,
       kSaturationBlue, kSaturationCyan, kSaturationMagenta, kSaturationYellow, kLightness, kHue2, kSaturation2},
      "six colours (centred values, two interfaces)"},
-    {{kModeSettingsSelect, kModeSettings, kCandelaStatus}, "settings stored per colour mode, the luminance's settling"},
+    {{kModeSettingsSelect, kModeSettings, kCandelaStatus},
+     "settings stored per colour mode, the luminance's settling"},
     {{kIdentification, kPropertyTags, kFlavors}, "identification, tags, flavors"},
     {{kAssetTag, 0x13, 0xFF000047, 0xFF0000E5}, "asset tag, usage time, unique device identifier"},
     {{0x18, 0x19, 0x72, 0x73, 0x1B, 0x1C}, "LUT blocks (two select/data pairs), 10-bit LUT and tone data"},

@@ -28,6 +28,31 @@ typedef struct DvColorPatchRequest {
 DVC_API DvError DvCtrlGenerateColorPatch(const char *id1, const char *id2, int show,
                                          const DvColorPatchRequest *request);
 
+/* One tone curve of the profile data: kind 1 carries a gamma, kind 2 the
+ * monitor's 256-entry LUT of the channel (levels 0.0 to 1.0). */
+typedef struct DvToneCurve {
+    uint32_t kind;
+    union {
+        double gamma;
+        double lut[256];
+        uint8_t bytes[2048];
+    } data;
+} DvToneCurve;
+
+/* What a host needs to build a colour profile of the monitor: the colours
+ * of device white, black and the three primaries as the monitor renders
+ * them, normalised so that white has Y = 1, and the tone curves of the
+ * three channels. */
+typedef struct DvProfileData {
+    double peakLuminance; /* cd/m2; 0.0 when the monitor does not report it */
+    colour white;         /* device (1, 1, 1) */
+    colour black;         /* device (0, 0, 0) */
+    colour red;           /* device (1, 0, 0) */
+    colour green;         /* device (0, 1, 0) */
+    colour blue;          /* device (0, 0, 1) */
+    DvToneCurve curves[3];
+} DvProfileData;
+
 DVC_EXTERN_C_END
 
 #endif

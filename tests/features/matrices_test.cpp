@@ -2,6 +2,7 @@
 // bank on the grading model, the compensated write, and the colour patch.
 #include <cmath>
 
+#include "api/profile_data.hpp"
 #include "colour/dense_matrix.hpp"
 #include "colour/rgb_to_xyz.hpp"
 #include "features/handwritten.hpp"
@@ -178,6 +179,46 @@ TEST_F(Matrices, ColourPatchBlockSettleWaitAndRefusals) {
         {{"above 1.0", [&] { return DvCtrlGenerateColorPatch(s, m, 1, &bright); }, DvErrOutOfUnitRange},
          {"not a number", [&] { return DvCtrlGenerateColorPatch(s, m, 1, &nan); }, DvErrOutOfUnitRange}});
     EXPECT_EQ(DvCtrlGenerateColorPatch(kOffice.serial, kOffice.model, 1, &patch), DvErrNotSupported);
+}
+
+}  // namespace
+}  // namespace dvc::test
+
+namespace dvc::test {
+namespace {
+
+std::vector<int> lutChannels;
+DvError FakeLut(const char*, const char*, int channel, double* levels, const int*) {
+    lutChannels.push_back(channel);
+    for (int i = 0; i < 256; ++i) levels[i] = i / 255.0;
+    return DvOk;
+}
+
+TEST_F(Matrices, ProfileDataFollowsTheChipAndNormalisesWhite) {
+    Discover();
+    DvProfileData p{};
+    lutChannels.clear();
+    ASSERT_EQ(api::AssembleProfileData(kGrading.serial, kGrading.model, &p, FakeLut), DvOk);
+    EXPECT_NEAR(p.white.Y, 1.0, 1e-12);
+    EXPECT_NEAR(p.red.Y + p.green.Y + p.blue.Y, 1.0, 1e-12);
+    EXPECT_NEAR(p.white.x, 0.3127, 1e-6) << "the chip's rows add up to 1, so white stays the system white";
+    EXPECT_NEAR(p.white.y, 0.3290, 1e-6);
+    EXPECT_TRUE(p.black.X == 0 && p.black.x == 0 && p.black.y == 0);
+    EXPECT_GT(p.red.x, 0.6);
+    for (const DvToneCurve& c : p.curves) EXPECT_TRUE(c.kind == 1 && std::abs(c.data.gamma - 1.8) < 1e-12);
+    EXPECT_TRUE(lutChannels.empty());
+    EXPECT_EQ(api::AssembleProfileData(kGrading.serial, kGrading.model, nullptr, FakeLut), DvErrInvalidParameter);
+    EXPECT_EQ(api::AssembleProfileData(kOffice.serial, kOffice.model, &p, FakeLut), DvErrNotSupported);
+}
+
+TEST_F(Matrices, ProfileDataReadsEachChannelsLutWithoutAGammaIndex) {
+    DiscoverJson(R"({"monitors": [{"serial": "23100077", "profile": "CG3180", "links": {"ddcci": true},
+        "features": {"0x70": {"values": null, "value": 240}}}]})");
+    DvProfileData p{};
+    lutChannels.clear();
+    ASSERT_EQ(api::AssembleProfileData(kGrading.serial, kGrading.model, &p, FakeLut), DvOk);
+    EXPECT_EQ(lutChannels, (std::vector<int>{1, 2, 3}));
+    for (const DvToneCurve& c : p.curves) EXPECT_TRUE(c.kind == 2 && c.data.lut[255] == 1.0);
 }
 
 }  // namespace

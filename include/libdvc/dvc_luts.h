@@ -24,6 +24,14 @@ DVC_API int DvCtrlSupportedXYZFormat(const char *id1, const char *id2);
 DVC_API DvError DvCtrlSetColorMatrixEnable(const char *id1, const char *id2, int value);
 /* Nonzero when the colour matrices can be switched. */
 DVC_API int DvCtrlSupportedColorMatrixEnable(const char *id1, const char *id2);
+/* Reads the number of colour-matrix slots. */
+DVC_API DvError DvCtrlGetColorMatrixCount(const char *id1, const char *id2, int *value);
+/* Nonzero when the colour matrices travel in the 32-bit form. */
+DVC_API int DvCtrlSupportedColorMatrix32(const char *id1, const char *id2);
+/* Loads the DICOM colour matrix for a blue base into the calibration mode. */
+DVC_API DvError DvCtrlSetCalModeColorMatrixFromDICOMBB(const char *id1, const char *id2);
+/* Loads the DICOM colour matrix for a clear base into the calibration mode. */
+DVC_API DvError DvCtrlSetCalModeColorMatrixFromDICOMCB(const char *id1, const char *id2);
 /* Nonzero when the monitor has a transferable 3D LUT. */
 DVC_API int DvCtrlSupported3DLUT(const char *id1, const char *id2);
 /* The number of colour routes; 0 when unknown. */
@@ -31,5 +39,72 @@ DVC_API int DvCtrlGetColorRouteCount(const char *id1, const char *id2);
 
 DVC_EXTERN_C_END
 /* End of feature table exports */
+
+/* Colour matrices: hand-written exports. A matrix is nine elements, row by
+ * row; a slot is 0 to 255 (255 is the chip's matrix in front of the bank).
+ * The 16-bit form carries 13 fraction bits (1.0 is 0x2000) and rounds half
+ * up; the 32-bit form carries 29 (1.0 is 0x20000000) and truncates toward
+ * zero. */
+DVC_EXTERN_C_BEGIN
+
+/** @brief Reads the matrix of a slot in the 16-bit form.
+ *  @param slot 0 to 255. @param matrix Out: nine doubles.
+ *  @return DvOk; DvErrInvalidParameter for a null matrix or a slot outside 0 to 255; the path's error otherwise. */
+DVC_API DvError DvCtrlGetColorMatrix(const char *id1, const char *id2, int slot, double *matrix);
+/** @brief Writes the matrix of a slot in the 16-bit form.
+ *  @param slot 0 to 255. @param matrix Nine doubles, each within -4.0 to 4.0 - 2^-13.
+ *  @param enable Nonzero: switch the slot on afterwards (the result is then that of the mask update).
+ *  @return DvOk; DvErrInvalidParameter for a null matrix, a bad slot or an element without a 16-bit form, nothing sent. */
+DVC_API DvError DvCtrlSetColorMatrix(const char *id1, const char *id2, int slot, const double *matrix, int enable);
+/** @brief Reads the matrix of a slot in the 32-bit form.
+ *  @param slot 0 to 255. @param matrix Out: nine doubles.
+ *  @return DvOk; DvErrInvalidParameter for a null matrix or a bad slot; the path's error otherwise. */
+DVC_API DvError DvCtrlGetColorMatrix32(const char *id1, const char *id2, int slot, double *matrix);
+/** @brief Writes the matrix of a slot in the 32-bit form.
+ *  @param slot 0 to 255. @param matrix Nine doubles, each within -4.0 to 4.0 - 2^-29.
+ *  @param enable Nonzero: switch the slot on afterwards.
+ *  @return DvOk; DvErrInvalidParameter for a null matrix, a bad slot or an element without a 32-bit form, nothing sent. */
+DVC_API DvError DvCtrlSetColorMatrix32(const char *id1, const char *id2, int slot, const double *matrix, int enable);
+/** @brief Reads the raw 16-bit elements of a slot, unchanged.
+ *  @param slot 0 to 255. @param raw Out: nine signed 16-bit values.
+ *  @return DvOk; DvErrInvalidParameter for a null buffer or a bad slot. */
+DVC_API DvError DvCtrlGetColorMatrixDirect(const char *id1, const char *id2, int slot, int16_t *raw);
+/** @brief Writes raw 16-bit elements into a slot, unchanged.
+ *  @param slot 0 to 255. @param raw Nine signed 16-bit values. @param enable Nonzero: switch the slot on.
+ *  @return DvOk; DvErrInvalidParameter for a null buffer or a bad slot. */
+DVC_API DvError DvCtrlSetColorMatrixDirect(const char *id1, const char *id2, int slot, const int16_t *raw, int enable);
+/** @brief Reads the raw 32-bit elements of a slot, unchanged.
+ *  @param slot 0 to 255. @param raw Out: nine signed 32-bit values.
+ *  @return DvOk; DvErrInvalidParameter for a null buffer or a bad slot. */
+DVC_API DvError DvCtrlGetColorMatrixDirect32(const char *id1, const char *id2, int slot, int32_t *raw);
+/** @brief Writes raw 32-bit elements into a slot, unchanged.
+ *  @param slot 0 to 255. @param raw Nine signed 32-bit values. @param enable Nonzero: switch the slot on.
+ *  @return DvOk; DvErrInvalidParameter for a null buffer or a bad slot. */
+DVC_API DvError DvCtrlSetColorMatrixDirect32(const char *id1, const char *id2, int slot, const int32_t *raw,
+                                             int enable);
+/** @brief Reads the matrix that the video chip applies in front of the bank.
+ *  @param matrix Out: nine doubles.
+ *  @return DvOk; DvErrInvalidParameter for a null matrix; the path's error otherwise. */
+DVC_API DvError DvCtrlGetAsicMatrix32(const char *id1, const char *id2, double *matrix);
+/** @brief Nonzero when the monitor has colour matrices (from the model where it says so, else from the monitor).
+ *  @return 1 or 0. */
+DVC_API int DvCtrlSupportedColorMatrix(const char *id1, const char *id2);
+/** @brief Writes a matrix so that the chip's matrix C is cancelled: C into slot 0, the matrix into
+ *  the slot and C's inverse into the last slot (C^-1 times the matrix when the slot is the last).
+ *  @param slot 1 to 255. @param matrix Nine doubles.
+ *  @param enable Nonzero: only slots 0, the slot and the last slot stay on (mask 0xFFFE with their bits cleared).
+ *  @return DvOk once written (the individual writes are not reported); DvErrInvalidParameter for slot 0, a bad
+ *  slot, a null matrix or an element without a 32-bit form; DvErrFailed when C cannot be read or is singular
+ *  (|det| <= 1e-6), nothing written. */
+DVC_API DvError DvCtrlSetColorMatrixAdjustedForR9Bug32(const char *id1, const char *id2, int slot,
+                                                       const double *matrix, int enable);
+/** @brief As DvCtrlSetColorMatrixAdjustedForR9Bug32, and hands back the raw inverse written to the last slot.
+ *  @param inverse Out (may be null): nine signed 32-bit values; untouched when the slot is the last.
+ *  @return As DvCtrlSetColorMatrixAdjustedForR9Bug32. */
+DVC_API DvError DvCtrlSetColorMatrixAdjustedForR9Bug32_c1(const char *id1, const char *id2, int slot,
+                                                          const double *matrix, int enable, int32_t *inverse);
+
+DVC_EXTERN_C_END
+/* End of the colour matrices */
 
 #endif

@@ -14,6 +14,7 @@
 #include "libdvc/dvc_power.h"
 #include "libdvc/dvc_sensors.h"
 #include "libdvc/dvc_luts.h"
+#include "libdvc/dvc_profile.h"
 #include "libdvc/dvc_storage.h"
 #include "libdvc/dvc_model.h"
 #include "libdvc/dvc_reports.h"

@@ -120,6 +120,8 @@ const Group kGroups[] = {
       kSystemChromaticityAllRollback,
       kMaxCandelaKept,
       kColorMatrixEnable,
+      kColorMatrixCount,
+      kColorMatrix32,
       kGammaTCStatus,
       kGammaTCParameter,
       kGainDefinition,
@@ -167,6 +169,8 @@ const std::pair<std::vector<uint32_t>, const char*> kOutsideTable[] = {
     {{kDsCustomKeyLockRequest, kDsCustomKeyLockAvailable}, "keys the custom key lock can lock"},
     {{kTemperature, kTemperatureTenths, kTemperatureBlock, kAmbientLight}, "temperature and ambient light"},
     {{kTagHeader, kTagDescription, kTagBlock128, kTagBlock512, kTagCombinedRead, kTagCombinedWrite}, "tagged storage"},
+    {{kColorMatrixSlot, kColorMatrix16, kColorMatrixMask, kAsicMatrix},
+     "colour matrix bank (fixed-point forms, slots)"},
 };
 
 const std::map<char, WorldMonitor> kModels = {{'O', kOffice}, {'C', kDual}, {'G', kGrading}, {'M', kMedical}};

@@ -1,0 +1,16 @@
+// Exports of the colour utilities that serve a measuring client.
+#include "api/call_frame.hpp"
+#include "features/colour_patch.hpp"
+#include "libdvc/dvc_profile.h"
+
+using dvc::api::CallMonitor;
+using dvc::api::ErrorResult;
+namespace features = dvc::features;
+
+extern "C" {
+
+DvError DvCtrlGenerateColorPatch(const char* id1, const char* id2, int show, const DvColorPatchRequest* request) {
+    return CallMonitor<ErrorResult>(id1, id2, features::GenerateColorPatch, show, request);
+}
+
+}  // extern "C"

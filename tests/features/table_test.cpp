@@ -104,6 +104,7 @@ const Group kGroups[] = {
       kRangeExtensionSetting,
       kXYZFormat,
       k3DLut,
+      k3DLutSelection,
       kPseudoInterlace,
       kRangeExtension,
       kSignalFormat,
@@ -167,6 +168,7 @@ const std::pair<std::vector<uint32_t>, const char*> kOutsideTable[] = {
     {{kDsCustomKeyLockRequest, kDsCustomKeyLockAvailable}, "keys the custom key lock can lock"},
     {{kTemperature, kTemperatureTenths, kTemperatureBlock, kAmbientLight}, "temperature and ambient light"},
     {{kTagHeader, kTagDescription, kTagBlock128, kTagBlock512, kTagCombinedRead, kTagCombinedWrite}, "tagged storage"},
+    {{k3DLutSelect128, k3DLutData128, k3DLutSelect512, k3DLutData512}, "3D LUT blocks (two select/data pairs)"},
 };
 
 const std::map<char, WorldMonitor> kModels = {{'O', kOffice}, {'C', kDual}, {'G', kGrading}, {'M', kMedical}};

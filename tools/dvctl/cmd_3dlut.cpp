@@ -3,6 +3,8 @@
 // whole before anything reaches the monitor.
 #include <fmt/core.h>
 
+#include <unistd.h>
+
 #include <fstream>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -72,7 +74,7 @@ void RunUpload(const GlobalOptions& global, const Lut3dOptions& o) {
     const auto n = static_cast<uint16_t>(levels.size());
     const std::vector<uint16_t> image = lut.size == n ? lut.image : Resampled(lut, levels);
     const auto [fast, slow] = ExpectedSeconds(m, n);
-    if (!o.json)
+    if (!o.json && ::isatty(2) != 0)  // for people only, as the progress line is
         fmt::print(stderr,
                    "uploading a {0}x{0}x{0} 3D LUT{1} to {2} {3}: expected {4:.1f} s in 512-byte chunks, {5:.1f} s in "
                    "128-byte ones\n",

@@ -57,6 +57,7 @@ std::string ReadInputFile(const std::string& path) {
 CubeLut ParseCube(std::string_view text, const std::string& name) {
     CubeLut lut;
     size_t lineNumber = 0, count = 0, expected = 0, domainLine = 0;
+    std::vector<uint16_t> lines;
     double low[3] = {0, 0, 0}, high[3] = {1, 1, 1};
     const auto fail = [&](const std::string& what) {
         throw CubeError(fmt::format("{}:{}: {}", name, lineNumber, what));
@@ -80,7 +81,6 @@ CubeLut ParseCube(std::string_view text, const std::string& name) {
             if (lut.size != 0) fail("a second LUT_3D_SIZE");
             lut.size = static_cast<uint16_t>(v[0]);
             expected = size_t{lut.size} * lut.size * lut.size;
-            lut.image.assign(3 * expected, 0);
         } else if (key == "DOMAIN_MIN" || key == "DOMAIN_MAX") {
             double* into = key == "DOMAIN_MIN" ? low : high;
             domainLine = lineNumber;
@@ -99,15 +99,20 @@ CubeLut ParseCube(std::string_view text, const std::string& name) {
                 fail(fmt::format("more than the {} data lines of a {}-node LUT", expected, lut.size));
             for (double x : v)
                 if (x < -kSlack || x > 1 + kSlack) fail(fmt::format("value {} is outside 0..1", x));
-            // Line r + g·N + b·N² is node (r, g, b); the image keeps blue fastest.
-            const size_t n = lut.size, r = count % n, g = count / n % n, b = count / (n * n);
-            for (size_t c = 0; c < 3; ++c) lut.image[((r * n + g) * n + b) * 3 + c] = ToWord(v[c]);
+            for (double x : v) lines.push_back(ToWord(x));  // memory grows with the file, not its header
             ++count;
         }
     }
     if (lut.size == 0) fail("no LUT_3D_SIZE");
     if (count != expected)
         fail(fmt::format("{} data lines for a {}-node LUT, which needs {}", count, lut.size, expected));
+    // Line r + g·N + b·N² is node (r, g, b); the image keeps blue fastest.
+    const size_t n = lut.size;
+    lut.image.assign(lines.size(), 0);
+    for (size_t line = 0; line < count; ++line) {
+        const size_t r = line % n, g = line / n % n, b = line / (n * n);
+        for (size_t c = 0; c < 3; ++c) lut.image[((r * n + g) * n + b) * 3 + c] = lines[line * 3 + c];
+    }
     lineNumber = domainLine;
     if (low[0] != low[1] || low[1] != low[2] || high[0] != high[1] || high[1] != high[2] || !(low[0] >= 0) ||
         !(high[0] <= 1) || !(low[0] < high[0]))

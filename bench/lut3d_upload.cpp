@@ -33,11 +33,11 @@ void BM_Upload17(benchmark::State& state) {
     const double linkMs = static_cast<double>(c.link_time.count()) / 1e6 / runs;
     const double bytes = static_cast<double>(c.bytes_written + c.bytes_read) / runs;
     const double floorMs = bytes / 512.0 * 1.0;  // 512 bytes per 1 ms transfer
-    state.counters["calls"] = static_cast<double>(c.calls) / runs;
-    state.counters["bytes"] = bytes;
-    state.counters["link_ms"] = linkMs;
-    state.counters["floor_ms"] = floorMs;
-    state.counters["ratio"] = linkMs / floorMs;
+    state.counters.insert({{"calls", static_cast<double>(c.calls) / runs},
+                           {"bytes", bytes},
+                           {"link_ms", linkMs},
+                           {"floor_ms", floorMs},
+                           {"ratio", linkMs / floorMs}});
     DvCtrlRelease();
     dvc::sim::DeactivateWorld();
 }

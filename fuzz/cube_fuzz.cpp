@@ -7,13 +7,8 @@
 
 #include "cube_file.hpp"
 
-namespace {
-
-void Check(bool ok) {
-    if (!ok) std::abort();
-}
-
-}  // namespace
+#define CHECK(ok) \
+    if (!(ok)) std::abort()
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
@@ -22,12 +17,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         lut = dvc::cli::ParseCube(text, "in.cube");
     } catch (const dvc::cli::CubeError& e) {
         const std::string what = e.what();
-        Check(what.rfind("in.cube:", 0) == 0 && what.size() > 8 && what[8] >= '0' && what[8] <= '9');
+        CHECK(what.rfind("in.cube:", 0) == 0 && what.size() > 8 && what[8] >= '0' && what[8] <= '9');
         return 0;
     }
     const size_t n = lut.size;
-    Check(n >= 2 && n <= 256 && lut.image.size() == 3 * n * n * n);
-    Check(lut.domainMin >= 0.0 && lut.domainMin < lut.domainMax && lut.domainMax <= 1.0);
-    Check(dvc::cli::ParseCube(dvc::cli::FormatCube(lut), "out.cube").image == lut.image);
+    CHECK(n >= 2 && n <= 256 && lut.image.size() == 3 * n * n * n);
+    CHECK(lut.domainMin >= 0.0 && lut.domainMin < lut.domainMax && lut.domainMax <= 1.0);
+    CHECK(dvc::cli::ParseCube(dvc::cli::FormatCube(lut), "out.cube").image == lut.image);
     return 0;
 }

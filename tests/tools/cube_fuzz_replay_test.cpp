@@ -5,11 +5,8 @@
 #include <fstream>
 #include <iterator>
 #include <random>
-#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
-
-namespace {
 
 TEST(CubeFuzzReplay, SeedsAndMutations) {
     std::mt19937 rng(3);
@@ -17,22 +14,18 @@ TEST(CubeFuzzReplay, SeedsAndMutations) {
     const char* const pieces[] = {"\n", " ", "#", "1e400", "-0.5", "nan", "LUT_3D_SIZE 3\n", "DOMAIN_MAX 2 1 1\n",
                                   "\""};
     for (const char* name : {"identity2.cube", "warm2.cube", "half3.cube"}) {
-        std::ifstream in(std::string(CUBE_SEEDS) + "/" + name);
-        const std::string seed{std::istreambuf_iterator<char>(in), {}};
+        const std::string seed{
+            std::istreambuf_iterator<char>(std::ifstream(std::string(CUBE_SEEDS "/") + name).rdbuf()), {}};
         ASSERT_FALSE(seed.empty()) << name;
         for (int round = 0; round < 1500; ++round) {
             std::string s = seed;
             for (size_t k = pick(4); k > 0 && !s.empty(); --k) {
-                const size_t at = pick(s.size());
-                switch (pick(3)) {
-                case 0: s[at] = static_cast<char>(pick(128)); break;
-                case 1: s.erase(at, pick(8)); break;
-                default: s.insert(at, pieces[pick(std::size(pieces))]);
-                }
+                const size_t at = pick(s.size()), how = pick(3);
+                if (how == 0) s[at] = static_cast<char>(pick(128));
+                else if (how == 1) s.erase(at, pick(8));
+                else s.insert(at, pieces[pick(std::size(pieces))]);
             }
             ASSERT_EQ(LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(s.data()), s.size()), 0);
         }
     }
 }
-
-}  // namespace

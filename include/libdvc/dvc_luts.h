@@ -36,6 +36,14 @@ DVC_API DvError DvCtrlSetCalModeColorMatrixFromDICOMCB(const char *id1, const ch
 DVC_API int DvCtrlSupported3DLUT(const char *id1, const char *id2);
 /* The number of colour routes; 0 when unknown. */
 DVC_API int DvCtrlGetColorRouteCount(const char *id1, const char *id2);
+/* Switches the 3D LUT on (nonzero) or off (0). */
+DVC_API DvError DvCtrlEnable3DLUT(const char *id1, const char *id2, int value);
+/* Reads which stored 3D LUT is in use (1 to their count). */
+DVC_API DvError DvCtrlGet3DLUTSelection(const char *id1, const char *id2, int *value);
+/* Chooses the stored 3D LUT in use (1 to their count). */
+DVC_API DvError DvCtrlSet3DLUTSelection(const char *id1, const char *id2, int value);
+/* The number of stored 3D LUTs; 0 when unknown. */
+DVC_API int DvCtrlGet3DLUTSelectionCount(const char *id1, const char *id2);
 
 DVC_EXTERN_C_END
 /* End of feature table exports */
@@ -106,5 +114,62 @@ DVC_API DvError DvCtrlSetColorMatrixAdjustedForR9Bug32_c1(const char *id1, const
 
 DVC_EXTERN_C_END
 /* End of the colour matrices */
+
+/* 3D LUT: transfers, grid and resampling.
+ *
+ * An image of N nodes per axis holds 3*N*N*N unsigned 16-bit values (full
+ * scale 65535): node (i, j, k) at (i*N + j)*N + k, its components 0, 1, 2
+ * in that order. Grid levels are the N input levels (0..255 scale) at which
+ * the nodes of every axis sit. */
+DVC_EXTERN_C_BEGIN
+
+/** @brief Reads the monitor's working 3D LUT.
+ *  @param image 3*gridCount^3 values, written block by block.
+ *  @param gridCount the model's grid (DvCtrlGet3DLUTGridCount).
+ *  @return DvOk; DvErrInvalidParameter for a null image; DvErrSizeMismatch
+ *  when gridCount is not the model's; DvErrNotSupported without a
+ *  transferable 3D LUT; else the failing block's result. */
+DVC_API DvError DvCtrlGet3DLUTDirect(const char *id1, const char *id2, uint16_t *image, uint16_t gridCount);
+/** @brief Sends a whole 3D LUT to the monitor's working table.
+ *  @return as DvCtrlGet3DLUTDirect. */
+DVC_API DvError DvCtrlSet3DLUTDirect(const char *id1, const char *id2, const uint16_t *image, uint16_t gridCount);
+/** @brief Reads the monitor's factory 3D LUT (read-only in the monitor).
+ *  @return as DvCtrlGet3DLUTDirect. */
+DVC_API DvError DvCtrlGet3DLUTFactory(const char *id1, const char *id2, uint16_t *image, uint16_t gridCount);
+/** @brief Reads media emulation table `index` (0 to DvCtrlGetMediaEmuCount - 1).
+ *  @return as DvCtrlGet3DLUTDirect; DvErrInvalidParameter for an index
+ *  outside the model's tables. */
+DVC_API DvError DvCtrlGetMediaEmu3DLUTDirect(const char *id1, const char *id2, int index, uint16_t *image,
+                                             uint16_t gridCount);
+/** @brief Sends media emulation table `index`.
+ *  @return as DvCtrlGetMediaEmu3DLUTDirect. */
+DVC_API DvError DvCtrlSetMediaEmu3DLUTDirect(const char *id1, const char *id2, int index, const uint16_t *image,
+                                             uint16_t gridCount);
+/** @brief The 3D LUT's nodes per axis; 0 when the monitor has no transferable 3D LUT. */
+DVC_API int DvCtrlGet3DLUTGridCount(const char *id1, const char *id2);
+/** @brief The media emulation tables' nodes per axis; 0 when the model has none. */
+DVC_API int DvCtrlGetMediaEmu3DLUTGridCount(const char *id1, const char *id2);
+/** @brief The 3D LUT's grid levels.
+ *  @param levels room for `count` levels; @param count the grid count.
+ *  @return DvOk; DvErrInvalidParameter for a null array; DvErrNotSupported
+ *  when the model has no grid; DvErrSizeMismatch when count is not its grid count. */
+DVC_API DvError DvCtrlGet3DLUTGridLevels(const char *id1, const char *id2, uint16_t *levels, uint16_t count);
+
+/** @brief Resamples a 3D LUT onto another grid by tetrahedral interpolation.
+ *  Needs no monitor and takes no lock. Reads 3*srcGridCount^3 values and
+ *  srcGridCount ascending levels, writes all 3*dstGridCount^3 values.
+ *  Destination levels outside the source levels are clamped into them; a
+ *  destination level equal to a source level gives that node's values
+ *  exactly. Null buffers, fewer than two source levels or too little memory
+ *  leave the destination as it was. */
+DVC_API void DvCtrlHelperInterpolate3DLUT(const uint16_t *srcImage, const uint16_t *srcLevels, uint16_t srcGridCount,
+                                          uint16_t *dstImage, const uint16_t *dstLevels, uint16_t dstGridCount);
+/** @brief The standard grid levels of a 10- or 17-node grid.
+ *  @param levels room for gridCount levels.
+ *  @return DvOk; DvErrFailed (nothing written) for any other grid count or a null array. */
+DVC_API DvError DvCtrlHelperGetStandardGridLevels(uint16_t gridCount, uint16_t *levels);
+
+DVC_EXTERN_C_END
+/* End of 3D LUT */
 
 #endif

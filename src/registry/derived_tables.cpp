@@ -2,6 +2,7 @@
 
 #include <bit>
 
+#include "colour/grid_levels.hpp"
 #include "registry/model_groups.hpp"
 
 namespace dvc::registry {
@@ -120,12 +121,15 @@ std::vector<uint16_t> ValueListFromTable(const ModelRecord& record) {
     return values;
 }
 
+// Our choice for a grid that a tag gives and the standard table lacks:
+// levels spread evenly over 0..255, rounded half up.
 std::vector<uint16_t> GridLevels(uint16_t gridCount) {
-    switch (gridCount) {
-    case 10: return {0, 16, 32, 64, 96, 128, 160, 192, 224, 255};
-    case 17: return {0, 16, 32, 48, 64, 80, 96, 112, 128, 144, 160, 176, 192, 208, 224, 240, 255};
-    default: return {};
-    }
+    const auto standard = lut3d::StandardGridLevels(gridCount);
+    if (!standard.empty() || gridCount < 2) return {standard.begin(), standard.end()};
+    std::vector<uint16_t> levels(gridCount);
+    const uint32_t steps = gridCount - 1u;
+    for (uint32_t i = 0; i < gridCount; ++i) levels[i] = static_cast<uint16_t>((510 * i + steps) / (2 * steps));
+    return levels;
 }
 
 }  // namespace dvc::registry

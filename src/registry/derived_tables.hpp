@@ -39,8 +39,8 @@ std::vector<uint16_t> ValueListFromRange(std::span<const uint8_t> range);
 // no range record of their own.
 std::vector<uint16_t> ValueListFromTable(const ModelRecord& record);
 
-// The standard input levels of a 3D LUT grid (10 or 17 nodes); empty for
-// any other count.
+// The input levels of a 3D LUT grid: the standard lists for 10 and 17
+// nodes, evenly spread levels for other counts from 2 up; empty below 2.
 std::vector<uint16_t> GridLevels(uint16_t gridCount);
 
 // The exported gamma index of a gamma code: the code plus one below 208,

@@ -104,6 +104,7 @@ const Group kGroups[] = {
       kRangeExtensionSetting,
       kXYZFormat,
       k3DLut,
+      k3DLutSelection,
       kPseudoInterlace,
       kRangeExtension,
       kSignalFormat,
@@ -171,6 +172,7 @@ const std::pair<std::vector<uint32_t>, const char*> kOutsideTable[] = {
     {{kTagHeader, kTagDescription, kTagBlock128, kTagBlock512, kTagCombinedRead, kTagCombinedWrite}, "tagged storage"},
     {{kColorMatrixSlot, kColorMatrix16, kColorMatrixMask, kAsicMatrix},
      "colour matrix bank (fixed-point forms, slots)"},
+    {{k3DLutSelect128, k3DLutData128, k3DLutSelect512, k3DLutData512}, "3D LUT blocks (two select/data pairs)"},
 };
 
 const std::map<char, WorldMonitor> kModels = {{'O', kOffice}, {'C', kDual}, {'G', kGrading}, {'M', kMedical}};

@@ -25,5 +25,6 @@ void AddWatchCommand(CLI::App& app, const GlobalOptions& global);
 void AddSimCommand(CLI::App& app, const GlobalOptions& global);
 void AddCapabilitiesCommand(CLI::App& app, const GlobalOptions& global);
 void AddMatrixCommand(CLI::App& app, const GlobalOptions& global);
+void Add3DLutCommand(CLI::App& app, const GlobalOptions& global);
 
 }  // namespace dvc::cli

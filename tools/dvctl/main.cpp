@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
     dvc::cli::AddSimCommand(app, global);
     dvc::cli::AddCapabilitiesCommand(app, global);
     dvc::cli::AddMatrixCommand(app, global);
+    dvc::cli::Add3DLutCommand(app, global);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -32,4 +32,86 @@ DVC_API int DvCtrlGetColorRouteCount(const char *id1, const char *id2);
 DVC_EXTERN_C_END
 /* End of feature table exports */
 
+/* Tone LUT: operations with an encoding of their own. */
+DVC_EXTERN_C_BEGIN
+
+/**
+ * @brief Nonzero when the tone LUT of one channel can be read and written.
+ * @param channel the LUT channel (1 red, 2 green, 3 blue on most models).
+ * @return the support flag, whatever the monitor answered; 0 for an unknown monitor.
+ */
+DVC_API int DvCtrlSupportedLUT(const char *id1, const char *id2, int channel);
+/**
+ * @brief Writes the 256-entry tone LUT of one channel.
+ * @param channel the LUT channel (the monitor's table number).
+ * @param levels 256 output levels, 0.0 to 1.0.
+ * @param bank the LUT bank (0 or 1).
+ * @return DvOk; DvErrInvalidParameter for a null pointer or a negative channel or bank;
+ *         DvErrOutOfUnitRange when a level cannot be encoded (nothing is sent);
+ *         DvErrNotSupported when the model may not write or has no LUT data;
+ *         DvErrFailed when no path takes the table.
+ */
+DVC_API DvError DvCtrlSetLUT(const char *id1, const char *id2, int channel, const double *levels, const int *bank);
+/**
+ * @brief Reads the 256-entry tone LUT of one channel.
+ * @param channel the LUT channel (the monitor's table number).
+ * @param levels receives 256 output levels.
+ * @param bank the LUT bank (0 or 1).
+ * @return DvOk; DvErrInvalidParameter for a null pointer or a negative channel or bank;
+ *         DvErrNotSupported or DvErrFailed when the model has no LUT data or no path answers.
+ */
+DVC_API DvError DvCtrlGetLUT(const char *id1, const char *id2, int channel, double *levels, const int *bank);
+/**
+ * @brief Compares two LUTs in the monitor's own steps.
+ * @param kind 0 for a tone LUT, 16 for a 1021-entry front LUT.
+ * @param first the first array of @p count levels.
+ * @param second the second array of @p count levels.
+ * @param count the number of entries.
+ * @param tolerance the largest difference, in steps, that still counts as equal.
+ * @return 1 when every pair of entries is within the tolerance; 0 when one is not, for a null
+ *         array, or for a kind and count whose full scale the monitor does not give.
+ */
+DVC_API int DvCtrlIsEqualLUT(const char *id1, const char *id2, int kind, const double *first, const double *second,
+                             int count, int tolerance);
+
+DVC_EXTERN_C_END
+/* End of the tone LUT */
+
+/* LUT facts of the model: answered without asking the monitor. */
+DVC_EXTERN_C_BEGIN
+
+/**
+ * @brief Enumerates the colour gamut indices that the model offers.
+ * @param index the position in the list, from 0.
+ * @param gamut receives the gamut index at that position.
+ * @return DvOk; DvErrNoMoreItems past the end; DvErrInvalidParameter for a null pointer.
+ */
+DVC_API DvError DvCtrlEnumGamutIndex(const char *id1, const char *id2, int index, int *gamut);
+/**
+ * @brief Nonzero when the model has media emulations.
+ * @return 1 or 0; 0 for an unknown monitor.
+ */
+DVC_API int DvCtrlSupportedMediaEmu(const char *id1, const char *id2);
+/**
+ * @brief Reads the largest value of a direct rear-LUT entry of a colour channel.
+ * @param maximum receives the value.
+ * @return DvOk; DvErrNotSupported when the model gives none; DvErrInvalidParameter for a null pointer.
+ */
+DVC_API DvError DvCtrlGetMaxRearLUTDirectColor(const char *id1, const char *id2, int *maximum);
+/**
+ * @brief Reads the largest value of a direct rear-LUT entry in monochrome.
+ * @param maximum receives the value.
+ * @return DvOk; DvErrNotSupported when the model gives none; DvErrInvalidParameter for a null pointer.
+ */
+DVC_API DvError DvCtrlGetMaxRearLUTDirectMono(const char *id1, const char *id2, int *maximum);
+/**
+ * @brief Reads the precision of the front LUT in bits.
+ * @param precision receives the number of bits.
+ * @return DvOk; DvErrNotSupported when the model gives none; DvErrInvalidParameter for a null pointer.
+ */
+DVC_API DvError DvCtrlGetFrontLUTPrecision(const char *id1, const char *id2, int *precision);
+
+DVC_EXTERN_C_END
+/* End of the LUT facts */
+
 #endif

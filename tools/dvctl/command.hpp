@@ -24,5 +24,6 @@ void AddModesCommand(CLI::App& app, const GlobalOptions& global);
 void AddWatchCommand(CLI::App& app, const GlobalOptions& global);
 void AddSimCommand(CLI::App& app, const GlobalOptions& global);
 void AddCapabilitiesCommand(CLI::App& app, const GlobalOptions& global);
+void AddLutCommand(CLI::App& app, const GlobalOptions& global);
 
 }  // namespace dvc::cli

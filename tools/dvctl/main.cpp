@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
     dvc::cli::AddWatchCommand(app, global);
     dvc::cli::AddSimCommand(app, global);
     dvc::cli::AddCapabilitiesCommand(app, global);
+    dvc::cli::AddLutCommand(app, global);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -28,6 +28,36 @@ DVC_API int DvCtrlSupportedColorMatrixEnable(const char *id1, const char *id2);
 DVC_API int DvCtrlSupported3DLUT(const char *id1, const char *id2);
 /* The number of colour routes; 0 when unknown. */
 DVC_API int DvCtrlGetColorRouteCount(const char *id1, const char *id2);
+/* Nonzero when the monitor keeps 10-bit tone LUTs. */
+DVC_API int DvCtrlSupportedLUT10bit(const char *id1, const char *id2);
+/* Reads whether media emulation is on (1) or off (0). */
+DVC_API DvError DvCtrlGetMediaEmuEnable(const char *id1, const char *id2, int *value);
+/* Turns media emulation on (nonzero) or off (0). */
+DVC_API DvError DvCtrlSetMediaEmuEnable(const char *id1, const char *id2, int value);
+/* Reads whether the media emulation's 1D LUT is on (1) or off (0). */
+DVC_API DvError DvCtrlGetMediaEmuEnable1DLUT(const char *id1, const char *id2, int *value);
+/* Turns the media emulation's 1D LUT on (nonzero) or off (0). */
+DVC_API DvError DvCtrlSetMediaEmuEnable1DLUT(const char *id1, const char *id2, int value);
+/* Reads whether the media emulation's 3D LUT is on (1) or off (0). */
+DVC_API DvError DvCtrlGetMediaEmuEnable3DLUT(const char *id1, const char *id2, int *value);
+/* Turns the media emulation's 3D LUT on (nonzero) or off (0). */
+DVC_API DvError DvCtrlSetMediaEmuEnable3DLUT(const char *id1, const char *id2, int value);
+/* Reads which media emulation is selected. */
+DVC_API DvError DvCtrlGetMediaEmuSelection(const char *id1, const char *id2, int *value);
+/* Selects a media emulation. */
+DVC_API DvError DvCtrlSetMediaEmuSelection(const char *id1, const char *id2, int value);
+/* Reads which LUT set the monochrome model shows. */
+DVC_API DvError DvCtrlGetMonoModelLUTSelect(const char *id1, const char *id2, int *value);
+/* Selects the LUT set the monochrome model shows. */
+DVC_API DvError DvCtrlSetMonoModelLUTSelect(const char *id1, const char *id2, int value);
+/* Nonzero when the monochrome model's LUT set can be selected. */
+DVC_API int DvCtrlSupportedMonoModelLUTSelect(const char *id1, const char *id2);
+/* Reads the LUT-A data block as the monitor keeps it. */
+DVC_API DvError DvCtrlGetLUTAData(const char *id1, const char *id2, uint8_t *data, int *size);
+/* Writes the LUT-A data block in the monitor's own layout. */
+DVC_API DvError DvCtrlSetLUTAData(const char *id1, const char *id2, const uint8_t *data, int size);
+/* Nonzero when the monitor keeps LUT-A data. */
+DVC_API int DvCtrlSupportedLUTAData(const char *id1, const char *id2);
 
 DVC_EXTERN_C_END
 /* End of feature table exports */

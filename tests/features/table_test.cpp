@@ -86,6 +86,9 @@ const Group kGroups[] = {
       kThriftluxSensePowerState}},
     {"CG", {kChromaticity, kChromaticityGreen, kChromaticityBlue, kGamutIndex, kSignalInformation, kEDIDDDCWrite}},
     {"CM", {kTargetSelection}},
+    {"G", {kMediaEmuEnable, kMediaEmuEnable1DLut, kMediaEmuEnable3DLut, kMediaEmuSelection}},  // media emulation
+    {"GM", {kLut10bit}},                                                                       // 10-bit tone LUT
+    {"M", {kMonoModelLutSelect, kLutAData}},  // monochrome LUT set, LUT-A block
     {"G",  // grading: areas, segments, HDR and HLG, matrices, 3D LUT, tone curve, patches, rollbacks
      {kCalibrationState,
       kPanelToneCharMeasureMode,

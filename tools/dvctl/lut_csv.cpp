@@ -1,6 +1,7 @@
 #include "lut_csv.hpp"
 
 #include <fmt/core.h>
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -85,7 +86,8 @@ LutCsv ParseLutCsv(std::string_view text, std::size_t columns) {
         ++rows;
     }
     if (rows != kLutEntries)
-        return Fail(lineNumber, fmt::format("expected 256 rows (indices 0 to 255), found {}", rows));
+        return Fail(std::max<std::size_t>(lineNumber, 1),
+                    fmt::format("expected 256 rows (indices 0 to 255), found {}", rows));
     return out;
 }
 

@@ -144,4 +144,39 @@ DVC_API DvError DvCtrlGetFrontLUTPrecision(const char *id1, const char *id2, int
 DVC_EXTERN_C_END
 /* End of the LUT facts */
 
+/* Rear LUT: a block in the monitor's own layout. */
+DVC_EXTERN_C_BEGIN
+
+/**
+ * @brief Nonzero when the monitor has a rear LUT.
+ * @return 1 or 0; 0 for an unknown monitor.
+ */
+DVC_API int DvCtrlSupportedRearLUT(const char *id1, const char *id2);
+/**
+ * @brief The length of the rear LUT block in bytes.
+ * @return the length; 0 when the monitor gives none or is unknown.
+ */
+DVC_API int DvCtrlGetRearLUTSize(const char *id1, const char *id2);
+/**
+ * @brief Reads the rear LUT block as the monitor keeps it.
+ * @param data receives the block; may be null when *size is 0, to ask for the length.
+ * @param size the capacity of @p data on the way in, the block's length on the way out.
+ * @return DvOk; DvErrSizeMismatch when the capacity is below the length (*size then holds it);
+ *         DvErrNotSupported on models whose panel generation has no direct rear LUT;
+ *         DvErrInvalidParameter for a null size, a negative one, or a null buffer with a capacity.
+ */
+DVC_API DvError DvCtrlGetRearLUTDirectWithROM(const char *id1, const char *id2, unsigned char *data, int *size);
+/**
+ * @brief Writes the rear LUT block in the monitor's own layout.
+ * @param data the block's first @p size bytes; the rest of the block is written as zeros.
+ * @param size the number of bytes, at most the block's length.
+ * @return DvOk; DvErrSizeMismatch when @p size exceeds the block's length;
+ *         DvErrNotSupported on models whose panel generation has no direct rear LUT;
+ *         DvErrInvalidParameter for a null buffer or a size of 0 or less.
+ */
+DVC_API DvError DvCtrlSetRearLUTDirectWithROM(const char *id1, const char *id2, const unsigned char *data, int size);
+
+DVC_EXTERN_C_END
+/* End of the rear LUT */
+
 #endif

@@ -1,6 +1,7 @@
 // Exports of the tone LUT, with its encodings and comparison.
 #include "features/luts.hpp"
 #include "api/call_frame.hpp"
+#include "features/rear_lut.hpp"
 #include "libdvc/dvc_luts.h"
 
 using dvc::api::CallMonitor;
@@ -52,6 +53,27 @@ DvError DvCtrlGetMaxRearLUTDirectMono(const char* id1, const char* id2, int* max
 
 DvError DvCtrlGetFrontLUTPrecision(const char* id1, const char* id2, int* precision) {
     return CallMonitor<ErrorResult>(id1, id2, features::GetFrontLUTPrecision, precision);
+}
+
+}  // extern "C"
+
+// The rear LUT, in the monitor's own layout.
+extern "C" {
+
+int DvCtrlSupportedRearLUT(const char* id1, const char* id2) {
+    return CallMonitor<YesNoResult>(id1, id2, features::SupportedRearLUT);
+}
+
+int DvCtrlGetRearLUTSize(const char* id1, const char* id2) {
+    return CallMonitor<dvc::api::CountResult>(id1, id2, features::GetRearLUTSize);
+}
+
+DvError DvCtrlGetRearLUTDirectWithROM(const char* id1, const char* id2, uint8_t* data, int* size) {
+    return CallMonitor<ErrorResult>(id1, id2, features::GetRearLUTDirectWithROM, data, size);
+}
+
+DvError DvCtrlSetRearLUTDirectWithROM(const char* id1, const char* id2, const uint8_t* data, int size) {
+    return CallMonitor<ErrorResult>(id1, id2, features::SetRearLUTDirectWithROM, data, size);
 }
 
 }  // extern "C"

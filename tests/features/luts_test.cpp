@@ -190,5 +190,33 @@ TEST_F(ToneLut, FactsOfTheModelRecord) {
     EXPECT_TRUE(dvc::sim::Transactions().empty());
 }
 
+// The rear LUT block: its length, a read, a write that keeps the rest zero;
+// refused without traffic on the older panel.
+TEST_F(ToneLut, RearLutDirect) {
+    Discover();
+    const WorldMonitor& m = kGrading;
+    ASSERT_EQ(DvCtrlSupportedRearLUT(m.serial, m.model), 1);
+    ASSERT_EQ(DvCtrlGetRearLUTSize(m.serial, m.model), 1536);
+    std::vector<uint8_t> block(1536, 0xEE);
+    int size = 1536;
+    ASSERT_EQ(DvCtrlGetRearLUTDirectWithROM(m.serial, m.model, block.data(), &size), DvOk);
+    EXPECT_EQ(std::vector<uint8_t>(block.begin(), block.begin() + 5), (std::vector<uint8_t>{0, 0, 16, 0, 32}));
+    const uint8_t head[] = {1, 2, 3};
+    ASSERT_EQ(DvCtrlSetRearLUTDirectWithROM(m.serial, m.model, head, 3), DvOk);
+    ASSERT_EQ(DvCtrlGetRearLUTDirectWithROM(m.serial, m.model, block.data(), &size), DvOk);
+    EXPECT_EQ(std::vector<uint8_t>(block.begin(), block.begin() + 5), (std::vector<uint8_t>{1, 2, 3, 0, 0}));
+    EXPECT_EQ(DvCtrlSetRearLUTDirectWithROM(m.serial, m.model, block.data(), 1537), DvErrSizeMismatch);
+
+    dvc::sim::ClearTransactions();
+    EXPECT_EQ((std::vector<DvError>{DvCtrlGetRearLUTDirectWithROM(kMedical.serial, kMedical.model, block.data(), &size),
+                                    DvCtrlSetRearLUTDirectWithROM(kMedical.serial, kMedical.model, head, 3),
+                                    DvCtrlSetRearLUTDirectWithROM(m.serial, m.model, nullptr, 3)}),
+              (std::vector<DvError>{DvErrNotSupported, DvErrNotSupported, DvErrInvalidParameter}));
+    EXPECT_TRUE(dvc::sim::Transactions().empty());
+    EXPECT_EQ((std::vector<int>{DvCtrlSupportedRearLUT(kDual.serial, kDual.model),
+                                DvCtrlGetRearLUTSize(kDual.serial, kDual.model)}),
+              (std::vector<int>{0, 0}));
+}
+
 }  // namespace
 }  // namespace dvc::test

@@ -169,6 +169,7 @@ const std::pair<std::vector<uint32_t>, const char*> kOutsideTable[] = {
      "Thriftlux sense settings and their markers"},
     {{kDsCustomKeyLockRequest, kDsCustomKeyLockAvailable}, "keys the custom key lock can lock"},
     {{kTemperature, kTemperatureTenths, kTemperatureBlock, kAmbientLight}, "temperature and ambient light"},
+    {{kRearLut}, "rear LUT (a direct transfer that the panel generation gates)"},
     {{kTagHeader, kTagDescription, kTagBlock128, kTagBlock512, kTagCombinedRead, kTagCombinedWrite}, "tagged storage"},
 };
 

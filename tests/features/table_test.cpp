@@ -86,6 +86,9 @@ const Group kGroups[] = {
       kThriftluxSensePowerState}},
     {"CG", {kChromaticity, kChromaticityGreen, kChromaticityBlue, kGamutIndex, kSignalInformation, kEDIDDDCWrite}},
     {"CM", {kTargetSelection}},
+    {"G", {kMediaEmuEnable, kMediaEmuEnable1DLut, kMediaEmuEnable3DLut, kMediaEmuSelection}},  // media emulation
+    {"GM", {kLut10bit}},                                                                       // 10-bit tone LUT
+    {"M", {kMonoModelLutSelect, kLutAData}},  // monochrome LUT set, LUT-A block
     {"G",  // grading: areas, segments, HDR and HLG, matrices, 3D LUT, tone curve, patches, rollbacks
      {kCalibrationState,
       kPanelToneCharMeasureMode,
@@ -169,6 +172,7 @@ const std::pair<std::vector<uint32_t>, const char*> kOutsideTable[] = {
      "Thriftlux sense settings and their markers"},
     {{kDsCustomKeyLockRequest, kDsCustomKeyLockAvailable}, "keys the custom key lock can lock"},
     {{kTemperature, kTemperatureTenths, kTemperatureBlock, kAmbientLight}, "temperature and ambient light"},
+    {{kRearLut}, "rear LUT (a direct transfer that the panel generation gates)"},
     {{kTagHeader, kTagDescription, kTagBlock128, kTagBlock512, kTagCombinedRead, kTagCombinedWrite}, "tagged storage"},
     {{kColorMatrixSlot, kColorMatrix16, kColorMatrixMask, kAsicMatrix},
      "colour matrix bank (fixed-point forms, slots)"},

@@ -122,14 +122,14 @@ TEST_F(Links, LutBlocksAreSelectedByValueOrByTwoByteDataWrite) {
     const auto first = [](const Bytes& b) { return b[0] | b[1] << 8; };
     const Wire &cx = hid[kCX], &cg = hid[kCG], &mx = hid[kMX];
     ASSERT_EQ(DvHIDSetValue(cx.target, 0x18, 0x85, 1), 0);
-    EXPECT_EQ(first(cx.Read(0x19, 128)), 64 * 257) << "second quarter of an identity table";
+    EXPECT_EQ(first(cx.Read(0x19, 128)), 544) << "second quarter of an identity table in exponent words (entry 64)";
     ASSERT_EQ(DvHIDSetData(cx.target, 0x19, Bytes(128, 0xA5).data(), 128, 1), 0);
     ASSERT_EQ(DvHIDSetValue(cx.target, 0x18, 0x84, 1), 0);
-    EXPECT_EQ(cx.Read(0x19, 128)[2], 1) << "entry 1 of the untouched block";
+    EXPECT_EQ(cx.Read(0x19, 128)[2], 0x91) << "entry 1 of the untouched block: 0x0E91, three doublings";
     EXPECT_EQ(sim::GetStateData(kCX, 0x19, 0x85), Bytes(128, 0xA5));
     EXPECT_EQ(DvHIDSetValue(cg.target, 0x18, 0x84, 1), DvErrSizeMismatch) << "this model selects by data only";
     ASSERT_EQ(cg.Write(0x18, {0x86, 0x00}), 0);
-    EXPECT_EQ(first(cg.Read(0x19, 128)), 128 * 257);
+    EXPECT_EQ(first(cg.Read(0x19, 128)), 128 * 256) << "an 8.8 identity table";
     Bytes block;
     EXPECT_FALSE(mx.Supported(0x18)) << "the medical model uses 0x72/0x73";
     EXPECT_EQ(mx.SetValue(0x72, 0x300), DvErrFailed) << "no such block";

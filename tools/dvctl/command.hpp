@@ -26,5 +26,6 @@ void AddSimCommand(CLI::App& app, const GlobalOptions& global);
 void AddCapabilitiesCommand(CLI::App& app, const GlobalOptions& global);
 void AddMatrixCommand(CLI::App& app, const GlobalOptions& global);
 void Add3DLutCommand(CLI::App& app, const GlobalOptions& global);
+void AddLutCommand(CLI::App& app, const GlobalOptions& global);
 
 }  // namespace dvc::cli

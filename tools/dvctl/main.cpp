@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
     dvc::cli::AddCapabilitiesCommand(app, global);
     dvc::cli::AddMatrixCommand(app, global);
     dvc::cli::Add3DLutCommand(app, global);
+    dvc::cli::AddLutCommand(app, global);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -2,6 +2,8 @@
 // writing a block number to the select code chooses which 128-byte block
 // the data code reads and writes. Models that take the selection only as a
 // two-byte data write {block, 0} answer a HID value write with DvErrSizeMismatch.
+#include <cmath>
+
 #include "../config_error.hpp"
 #include "../item.hpp"
 
@@ -24,25 +26,26 @@ public:
         if (by != "value" && by != "data") throw ConfigError(w + ".select_by: expected \"value\" or \"data\"");
         data_select_ = by == "data";
         std::string fill = json::StringOr(c.entry, "fill", "ramp", c.where);
-        if (fill != "ramp" && fill != "zero") throw ConfigError(w + ".fill: expected \"ramp\" or \"zero\"");
-        ramp_ = fill == "ramp";
+        if (fill == "ramp") fill_ = Fill::Ramp;
+        else if (fill == "ramp-ff00") fill_ = Fill::RampFF00;
+        else if (fill == "exponent") fill_ = Fill::Exponent;
+        else if (fill == "zero") fill_ = Fill::Zero;
+        else throw ConfigError(w + ".fill: expected \"ramp\", \"ramp-ff00\", \"exponent\" or \"zero\"");
     }
 
     std::vector<uint32_t> ExtraCodes() const override { return {data_code_}; }
 
     // Each group of four blocks holds one 256-entry table of 16-bit values,
-    // least significant byte first; the default content is the identity.
+    // least significant byte first; the default content is the identity in
+    // the model's word form.
     void Seed(Seeder& s) const override {
         s.Seed(code(), Cell{0, {}});
         for (uint32_t b = 0; b < blocks_; ++b) {
             std::vector<uint8_t> block(block_size_, 0);
-            if (ramp_) {
-                for (uint32_t i = 0; i + 1 < block_size_; i += 2) {
-                    uint32_t entry = ((b % 4) * block_size_ + i) / 2;
-                    auto v = static_cast<uint16_t>(std::min<uint32_t>(entry * 257, 0xFFFF));
-                    block[i] = static_cast<uint8_t>(v);
-                    block[i + 1] = static_cast<uint8_t>(v >> 8);
-                }
+            for (uint32_t i = 0; fill_ != Fill::Zero && i + 1 < block_size_; i += 2) {
+                const uint16_t v = IdentityWord(((b % 4) * block_size_ + i) / 2);
+                block[i] = static_cast<uint8_t>(v);
+                block[i + 1] = static_cast<uint8_t>(v >> 8);
             }
             s.Seed(data_code_, Cell{0, std::move(block)}, b);
         }
@@ -84,6 +87,21 @@ public:
     }
 
 private:
+    enum class Fill { Ramp, RampFF00, Exponent, Zero };
+
+    // Entry `entry` of an identity table: 16-bit full scale, 8.8 fixed
+    // point, or the exponent word (10-bit mantissa at 1020 full scale,
+    // bits 10 to 13 the left shift) of the level raised to 1 / 2.2.
+    uint16_t IdentityWord(uint32_t entry) const {
+        entry = std::min<uint32_t>(entry, 255);
+        if (fill_ == Fill::Ramp) return static_cast<uint16_t>(entry * 257);
+        if (fill_ == Fill::RampFF00) return static_cast<uint16_t>(entry * 256);
+        double x = std::pow(entry / 255.0, 1.0 / 2.2) * 1020.0;
+        uint32_t shift = 0;
+        for (; x < 512.0 && shift < 15; ++shift) x *= 2.0;
+        return static_cast<uint16_t>((shift << 10) + static_cast<uint32_t>(x));
+    }
+
     uint32_t Selected(Context& ctx) const { return ctx.state().ValueOr(ctx.Key(code()), 0); }
 
     int32_t Select(Context& ctx, uint32_t block) const {
@@ -94,7 +112,8 @@ private:
 
     bool hid_;
     uint32_t data_code_ = 0, blocks_ = 256, block_size_ = 128;
-    bool data_select_ = false, ramp_ = true;
+    bool data_select_ = false;
+    Fill fill_ = Fill::Ramp;
 };
 
 const ItemKindRegistrar kLutSelect("lut-select",

@@ -53,6 +53,14 @@ typedef struct DvProfileData {
     DvToneCurve curves[3];
 } DvProfileData;
 
+/** @brief Assembles the data a colour profile of the monitor needs: device white, black and primaries as the
+ *  monitor renders them (white normalised to Y = 1), the peak luminance, and the three tone curves. It calls
+ *  other exports (system chromaticity, chip matrix, luminance, gamma index, tone LUT), each under its own lock.
+ *  @param profile Out: the profile data.
+ *  @return DvOk; DvErrInvalidParameter for a null profile; DvErrFailed when white has no luminance through the
+ *  monitor's matrices; otherwise the error of the first read that fails (what was filled before stays). */
+DVC_API DvError DvCtrlProfGetData(const char *id1, const char *id2, DvProfileData *profile);
+
 DVC_EXTERN_C_END
 
 #endif

@@ -1,0 +1,14 @@
+# `docs`: the API reference of the public headers, written by Doxygen into
+# build/<preset>/docs/html; the warnings (undocumented functions among them)
+# land in docs/warnings.txt.
+find_package(Doxygen QUIET)
+if(NOT DOXYGEN_FOUND)
+  return()
+endif()
+set(DVC_DOCS_OUTPUT ${CMAKE_BINARY_DIR}/docs)
+configure_file(${PROJECT_SOURCE_DIR}/docs/Doxyfile.in ${DVC_DOCS_OUTPUT}/Doxyfile @ONLY)
+add_custom_target(docs
+  COMMAND ${DOXYGEN_EXECUTABLE} ${DVC_DOCS_OUTPUT}/Doxyfile
+  WORKING_DIRECTORY ${DVC_DOCS_OUTPUT}
+  COMMENT "Writing the API reference with Doxygen"
+  VERBATIM)

@@ -12,3 +12,10 @@ add_custom_target(docs
   WORKING_DIRECTORY ${DVC_DOCS_OUTPUT}
   COMMENT "Writing the API reference with Doxygen"
   VERBATIM)
+
+# Every public function has its documentation: the test names any that has none.
+if(DVC_BUILD_TESTS)
+  add_test(NAME api_reference_complete
+           COMMAND sh -c "${DOXYGEN_EXECUTABLE} Doxyfile && ! grep 'Member DvCtrl.* is not documented' warnings.txt"
+           WORKING_DIRECTORY ${DVC_DOCS_OUTPUT})
+endif()

@@ -39,9 +39,66 @@ def c_parameter(type_, name):
     return f"{type_} {name}"
 
 
+# What each parameter of a kind's signature is, for the API reference.
+PARAMETER_DOCS = {
+    "value": ("[out]", "receives the value"),
+    "channel": ("[in]", "the channel number, from 0"),
+    "index": ("[in]", "the item's index, from 0"),
+    "maximum": ("[out]", "receives the largest value"),
+    "minimum": ("[out]", "receives the smallest value"),
+    "x": ("[out]", "receives the x coordinate"),
+    "y": ("[out]", "receives the y coordinate"),
+    "xy": ("[out]", "receives the x and y coordinates of each point, in turn"),
+    "data": ("[out]", "receives the data block"),
+    "size": ("[in,out]", "the buffer's size in bytes; receives the block's length"),
+}
+SET_PARAMETER_DOCS = {
+    "value": ("[in]", "the value to set"),
+    "x": ("[in]", "the x coordinate"),
+    "y": ("[in]", "the y coordinate"),
+    "xy": ("[in]", "the x and y coordinates of each point, in turn"),
+    "data": ("[in]", "the data block to write"),
+    "size": ("[in]", "the block's length in bytes"),
+}
+
+
+def parameter_docs(row):
+    lines = [" * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it",
+             " * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it"]
+    for type_, name in row.kind.parameters:
+        direction, text = PARAMETER_DOCS[name]
+        if "*" not in type_ or type_.startswith("const"):
+            direction, text = SET_PARAMETER_DOCS.get(name, ("[in]", text))
+        lines.append(f" * @param{direction} {name} {text}")
+    return lines
+
+
+def result_docs(row):
+    role, kind = row.kind.role, row.kind.name
+    if row.kind.result == "int":
+        if role == "supported":
+            return [" * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed"]
+        return [" * @return the count; 0 when it is unknown or the call failed"]
+    lines = [" * @retval DvOk done"]
+    if any("*" in t and not t.startswith("const") for t, _ in row.kind.parameters):
+        lines.append(" * @retval DvErrInvalidParameter a pointer for a result is null")
+    if kind == "RangeOld" or kind.startswith("ChannelRange") or kind == "ChromaticityRange":
+        lines.append(" * @retval DvErrNotSupported the monitor lacks the feature")
+        lines.append(" * @retval DvErrFailed any other failure")
+        return lines
+    if kind == "BlockRawGet":
+        lines.append(" * @retval DvErrSizeMismatch the buffer is smaller than the block; *size holds its length")
+    if role in ("set", "run"):
+        lines.append(" * @retval DvErrRefused the monitor refused the request")
+    lines.append(" * @retval DvErrNotSupported no path of the monitor has the feature")
+    lines.append(" * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed")
+    return lines
+
+
 def declaration(row):
     parameters = ", ".join([PAIR] + [c_parameter(t, n) for t, n in row.kind.parameters])
-    return f"/* {row.doc} */\nDVC_API {row.kind.result} DvCtrl{row.name}({parameters});"
+    doc = "\n".join([f"/** @brief {row.doc}", *parameter_docs(row), *result_docs(row), " */"])
+    return f"{doc}\nDVC_API {row.kind.result} DvCtrl{row.name}({parameters});"
 
 
 def section(area, declarations):

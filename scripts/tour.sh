@@ -6,13 +6,15 @@ build=${1:?usage: scripts/tour.sh BUILD_DIR}
 dvctl="$build/bin/dvctl"
 [ -x "$dvctl" ] || { echo "tour: $dvctl is not built" >&2; exit 1; }
 
-# The virtual monitors keep their settings in a state file, so that what
-# one dvctl run sets the next one reads; a fresh one for this tour.
+# dvctl --sim keeps the virtual monitors' settings per user, in
+# $XDG_STATE_HOME/dvctl/WORLD.json, so that what one run sets the next one
+# reads. The tour uses a scratch state folder, so that it starts from the
+# monitors' profiles and leaves the user's own settings alone.
 state_dir=$(mktemp -d "${TMPDIR:-/tmp}/dvctl-tour.XXXXXX")
 trap 'rm -rf "$state_dir"' EXIT
-export DVC_SIM_STATE="$state_dir/monitors.json"
+export XDG_STATE_HOME="$state_dir"
 
-step() { printf '\n$ dvctl %s\n' "$*"; "$dvctl" "$@"; }
+step() { printf '\n$ dvctl %s\n' "$*" >&2; "$dvctl" "$@"; }
 
 echo "The default virtual world: five monitors on the desk."
 step --sim list
@@ -31,7 +33,13 @@ echo "What the modern monitor can do, feature by feature: each feature's"
 echo "Supported export is asked once."
 step --sim features CX2740
 echo
-echo "Read a setting, change it, and read it again in a new process."
+echo "Save every writable setting, change one, and put them all back."
+step --sim dump CX2740 >"$state_dir/CX2740-settings.json"
+step --sim set CX2740 audio-volume 75
+step --sim load CX2740 "$state_dir/CX2740-settings.json"
+echo
+echo "Read a setting, change it, and read it again in a new process: the"
+echo "virtual monitors keep their settings between runs (--sim-fresh forgets them)."
 step --sim get CX2740 osd-language
 step --sim set CX2740 osd-language 3
 step --sim get CX2740 osd-language --json
@@ -56,5 +64,5 @@ echo
 echo "A value the monitor does not take is refused, and dvctl says so."
 step --sim set CX2740 osd-language 99 || true
 echo
-echo "A mistyped name gets a suggestion."
-step --sim get CX2740 osd-langauge || true
+echo "A mistyped name gets a suggestion; a command-line mistake exits 2."
+step --sim get CX2740 osd-langauge || echo "(exit status $?)"

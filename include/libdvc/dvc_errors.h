@@ -1,4 +1,5 @@
-/* libdvc: names and sentences for DvError values (header only). */
+/** @file
+ * libdvc: names and sentences for DvError values (header only). */
 #ifndef LIBDVC_DVC_ERRORS_H
 #define LIBDVC_DVC_ERRORS_H
 

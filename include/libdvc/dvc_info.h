@@ -1,4 +1,5 @@
-/* libdvc: information, save and reset. */
+/** @file
+ * libdvc: information, save and reset. */
 #ifndef LIBDVC_DVC_INFO_H
 #define LIBDVC_DVC_INFO_H
 
@@ -8,17 +9,57 @@
  * src/features/info_table.def; change the table, not these lines. */
 DVC_EXTERN_C_BEGIN
 
-/* Reads the screen size setting. */
+/** @brief Reads the screen size setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetScreenSize(const char *id1, const char *id2, int *value);
-/* Sets the screen size setting. */
+/** @brief Sets the screen size setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetScreenSize(const char *id1, const char *id2, int value);
-/* Nonzero when the screen size can be set. */
+/** @brief Nonzero when the screen size can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedScreenSize(const char *id1, const char *id2);
-/* Saves the current settings into the monitor's memory `value`. */
+/** @brief Saves the current settings into the monitor's memory `value`.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSaveAtIndex(const char *id1, const char *id2, int value);
-/* Resets the monitor's memory `value` to its factory settings. */
+/** @brief Resets the monitor's memory `value` to its factory settings.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlResetAtIndex(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor reports its firmware version. */
+/** @brief Nonzero when the monitor reports its firmware version.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedFirmwareVersion(const char *id1, const char *id2);
 
 DVC_EXTERN_C_END
@@ -27,18 +68,18 @@ DVC_EXTERN_C_END
 /* Operations with an encoding of their own */
 DVC_EXTERN_C_BEGIN
 
-/* Resets settings: kind 1 all settings, 3 the colour-adjustment state, 0
+/** Resets settings: kind 1 all settings, 3 the colour-adjustment state, 0
  * and 2 and 6 upwards as the monitor defines them. Kinds 4 and 5 give
  * DvErrNotSupported. */
 DVC_API DvError DvCtrlReset(const char *id1, const char *id2, int kind);
-/* Resets one setting group, named by the monitor's reset value. */
+/** Resets one setting group, named by the monitor's reset value. */
 DVC_API DvError DvCtrlEachReset(const char *id1, const char *id2, int value);
-/* Saves the current settings: kind 0, 1 or 2 selects what is saved, `value`
+/** Saves the current settings: kind 0, 1 or 2 selects what is saved, `value`
  * (16 bits) where. */
 DVC_API DvError DvCtrlCurrentSave(const char *id1, const char *id2, int kind, int value);
-/* Stores the current settings in the monitor. */
+/** Stores the current settings in the monitor. */
 DVC_API DvError DvCtrlSave(const char *id1, const char *id2);
-/* The firmware version text; DvErrSizeMismatch when it does not fit. */
+/** The firmware version text; DvErrSizeMismatch when it does not fit. */
 DVC_API DvError DvCtrlGetFirmwareVersion(const char *id1, const char *id2, char *buffer, int capacity);
 
 DVC_EXTERN_C_END

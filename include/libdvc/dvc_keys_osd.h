@@ -1,4 +1,5 @@
-/* libdvc: keys, on-screen display, markers and patterns. */
+/** @file
+ * libdvc: keys, on-screen display, markers and patterns. */
 #ifndef LIBDVC_DVC_KEYS_OSD_H
 #define LIBDVC_DVC_KEYS_OSD_H
 
@@ -8,103 +9,416 @@
  * src/features/keys_osd_table.def; change the table, not these lines. */
 DVC_EXTERN_C_BEGIN
 
-/* Reads whether all front keys are locked (1) or not (0). */
+/** @brief Reads whether all front keys are locked (1) or not (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetAllKeyLock(const char *id1, const char *id2, int *value);
-/* Locks (nonzero) or unlocks (0) all front keys. */
+/** @brief Locks (nonzero) or unlocks (0) all front keys.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetAllKeyLock(const char *id1, const char *id2, int value);
-/* Nonzero when all front keys can be locked at once. */
+/** @brief Nonzero when all front keys can be locked at once.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedAllKeyLock(const char *id1, const char *id2);
-/* Reads the key lock setting. */
+/** @brief Reads the key lock setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetKeyLockState(const char *id1, const char *id2, int *value);
-/* Sets the key lock setting. */
+/** @brief Sets the key lock setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetKeyLockState(const char *id1, const char *id2, int value);
-/* Nonzero when the key lock setting can be read and set. */
+/** @brief Nonzero when the key lock setting can be read and set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedKeyLockSetting(const char *id1, const char *id2);
-/* Sets the time after which the front keys lock themselves. */
+/** @brief Sets the time after which the front keys lock themselves.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetTimeoutKeyLock(const char *id1, const char *id2, int value);
-/* Presses the virtual front key with this key code. */
+/** @brief Presses the virtual front key with this key code.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetVirtualKey(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor takes virtual key presses. */
+/** @brief Nonzero when the monitor takes virtual key presses.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedVirtualKey(const char *id1, const char *id2);
-/* The number of front keys whose shortcut can be set; 0 when unknown. */
+/** @brief The number of front keys whose shortcut can be set; 0 when unknown.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return the count; 0 when it is unknown or the call failed
+ */
 DVC_API int DvCtrlGetFrontKeyCount(const char *id1, const char *id2);
-/* Reads the function assigned to front key `index`. */
+/** @brief Reads the function assigned to front key `index`.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] index the item's index, from 0
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetFrontKeyShortcut(const char *id1, const char *id2, int index, int *value);
-/* Assigns a function (0 to 255) to front key `index`. */
+/** @brief Assigns a function (0 to 255) to front key `index`.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] index the item's index, from 0
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetFrontKeyShortcut(const char *id1, const char *id2, int index, int value);
-/* Nonzero when front key shortcuts can be assigned. */
+/** @brief Nonzero when front key shortcuts can be assigned.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedFrontKeyShortcut(const char *id1, const char *id2);
-/* Nonzero when a function can be assigned to a front key. */
+/** @brief Nonzero when a function can be assigned to a front key.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedFrontKeyShortcutFunction(const char *id1, const char *id2);
-/* Nonzero when the monitor counts front key presses. */
+/** @brief Nonzero when the monitor counts front key presses.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedKeyPushCount(const char *id1, const char *id2);
-/* Reads the 6 bytes of the custom key lock: bit k set when key id k is locked. */
+/** @brief Reads the 6 bytes of the custom key lock: bit k set when key id k is locked.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] data receives the data block
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetDsCustomKeyLock(const char *id1, const char *id2, uint8_t *data);
-/* Writes the 6 bytes of the custom key lock: bit k set locks key id k. */
+/** @brief Writes the 6 bytes of the custom key lock: bit k set locks key id k.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] data the data block to write
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetDsCustomKeyLock(const char *id1, const char *id2, const uint8_t *data);
-/* Reads the audio mute setting. */
+/** @brief Reads the audio mute setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetAudioMuteSetting(const char *id1, const char *id2, int *value);
-/* Sets the audio mute setting. */
+/** @brief Sets the audio mute setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetAudioMuteSetting(const char *id1, const char *id2, int value);
-/* Nonzero when audio can be muted. */
+/** @brief Nonzero when audio can be muted.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedAudioMuteSetting(const char *id1, const char *id2);
-/* Reads the audio volume. */
+/** @brief Reads the audio volume.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetAudioVolume(const char *id1, const char *id2, int *value);
-/* Sets the audio volume. */
+/** @brief Sets the audio volume.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetAudioVolume(const char *id1, const char *id2, int value);
-/* Reads the range (maximum, minimum) of the audio volume; null pointers give DvErrInvalidParameter. */
+/** @brief Reads the range (maximum, minimum) of the audio volume; null pointers give DvErrInvalidParameter.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] maximum receives the largest value
+ * @param[out] minimum receives the smallest value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported the monitor lacks the feature
+ * @retval DvErrFailed any other failure
+ */
 DVC_API DvError DvCtrlGetRangeAudioVolume(const char *id1, const char *id2, int *maximum, int *minimum);
-/* Nonzero when the audio volume can be set. */
+/** @brief Nonzero when the audio volume can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedAudioVolume(const char *id1, const char *id2);
-/* Reads the DDC/CI setting. */
+/** @brief Reads the DDC/CI setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetDDCCISetting(const char *id1, const char *id2, int *value);
-/* Sets the DDC/CI setting. */
+/** @brief Sets the DDC/CI setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetDDCCISetting(const char *id1, const char *id2, int value);
-/* Nonzero when the DDC/CI setting can be read and set. */
+/** @brief Nonzero when the DDC/CI setting can be read and set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedDDCCISetting(const char *id1, const char *id2);
-/* Reads the kind of DDC/CI setting the monitor offers (the setting's largest value). */
+/** @brief Reads the kind of DDC/CI setting the monitor offers (the setting's largest value).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetDDCCISettingKind(const char *id1, const char *id2, int *value);
-/* Reads whether the maker's logo is shown at power-on. */
+/** @brief Reads whether the maker's logo is shown at power-on.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetEnableVarnLogo(const char *id1, const char *id2, int *value);
-/* Shows (1) or hides (any other value) the maker's logo at power-on. */
+/** @brief Shows (1) or hides (any other value) the maker's logo at power-on.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetEnableVarnLogo(const char *id1, const char *id2, int value);
-/* Nonzero when the power-on logo can be switched. */
+/** @brief Nonzero when the power-on logo can be switched.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedEnableVarnLogo(const char *id1, const char *id2);
-/* Reads the monitor's orientation as its direction sensor reports it. */
+/** @brief Reads the monitor's orientation as its direction sensor reports it.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetMonitorDirection(const char *id1, const char *id2, int *value);
-/* Nonzero when the monitor has a direction sensor. */
+/** @brief Nonzero when the monitor has a direction sensor.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedMonitorDirection(const char *id1, const char *id2);
-/* Reads the language of the on-screen display. */
+/** @brief Reads the language of the on-screen display.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetOSDLanguage(const char *id1, const char *id2, int *value);
-/* Sets the language of the on-screen display. */
+/** @brief Sets the language of the on-screen display.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetOSDLanguage(const char *id1, const char *id2, int value);
-/* Nonzero when the on-screen display language can be set. */
+/** @brief Nonzero when the on-screen display language can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedOSDLanguage(const char *id1, const char *id2);
-/* Reads the quick check setting. */
+/** @brief Reads the quick check setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetQuickCheck(const char *id1, const char *id2, int *value);
-/* Sets the quick check setting. */
+/** @brief Sets the quick check setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetQuickCheck(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor has the quick check. */
+/** @brief Nonzero when the monitor has the quick check.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedQuickCheck(const char *id1, const char *id2);
-/* Nonzero when the monitor has the pixel error analyzer. */
+/** @brief Nonzero when the monitor has the pixel error analyzer.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedPixelErrorAnalyzer(const char *id1, const char *id2);
-/* Reads the safe area marker's 3 setting bytes. */
+/** @brief Reads the safe area marker's 3 setting bytes.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] data receives the data block
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetSafeAreaMarker(const char *id1, const char *id2, uint8_t *data);
-/* Writes the safe area marker's 3 setting bytes. */
+/** @brief Writes the safe area marker's 3 setting bytes.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] data the data block to write
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetSafeAreaMarker(const char *id1, const char *id2, const uint8_t *data);
-/* Nonzero when the monitor has the safe area marker. */
+/** @brief Nonzero when the monitor has the safe area marker.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedSafeAreaMarker(const char *id1, const char *id2);
-/* Shows the information screen of the on-screen display. */
+/** @brief Shows the information screen of the on-screen display.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlShowInformationOSD(const char *id1, const char *id2);
-/* Hides the information screen of the on-screen display. */
+/** @brief Hides the information screen of the on-screen display.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlHideInformationOSD(const char *id1, const char *id2);
-/* Nonzero when the information screen can be shown and hidden. */
+/** @brief Nonzero when the information screen can be shown and hidden.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedInformationOSD(const char *id1, const char *id2);
-/* Nonzero when the monitor can show colour patches. */
+/** @brief Nonzero when the monitor can show colour patches.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedColorPatch(const char *id1, const char *id2);
-/* Nonzero when the monitor can show fixed colour patches. */
+/** @brief Nonzero when the monitor can show fixed colour patches.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedColorPatchFixed(const char *id1, const char *id2);
-/* Nonzero when the monitor can generate colour patches. */
+/** @brief Nonzero when the monitor can generate colour patches.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedColorPatchGeneration(const char *id1, const char *id2);
 
 DVC_EXTERN_C_END
@@ -120,40 +434,52 @@ typedef struct DvPixelErrorAnalyzerInfo {
     int32_t errors;  /* pixel errors found */
 } DvPixelErrorAnalyzerInfo;
 
-/* Shows the centre cross marker (the call takes 200 ms). */
+/** Shows the centre cross marker (the call takes 200 ms). */
 DVC_API DvError DvCtrlShowCenterCrossMarker(const char *id1, const char *id2);
-/* Hides the centre cross marker and checks that it went (three tries). */
+/** Hides the centre cross marker and checks that it went (three tries). */
 DVC_API DvError DvCtrlHideCenterCrossMarker(const char *id1, const char *id2);
-/* How often the front key `key` (0 to 255) has been pressed. */
+/** How often the front key `key` (0 to 255) has been pressed. */
 DVC_API DvError DvCtrlGetKeyPushCount(const char *id1, const char *id2, int key, int *count);
 
-/* Key number `index` among the virtual keys the monitor takes;
+/** Key number `index` among the virtual keys the monitor takes;
  * DvErrNoMoreItems past the last. */
 DVC_API DvError DvCtrlEnumVirtualKey(const char *id1, const char *id2, int index, int *key);
-/* Shows and hides the indicator screen of the on-screen display. */
+/**@{*/
+/** Shows and hides the indicator screen of the on-screen display. */
 DVC_API DvError DvCtrlShowIndicatorOSD(const char *id1, const char *id2);
 DVC_API DvError DvCtrlHideIndicatorOSD(const char *id1, const char *id2);
-/* The key ids that the custom key lock can lock: the first `capacity` into
+/**@}*/
+/**@{*/
+/** The key ids that the custom key lock can lock: the first `capacity` into
  * `keys`, their number into `count`. */
 DVC_API DvError DvCtrlGetAvailableDsCustomKeyLock(const char *id1, const char *id2, int *keys, int capacity, int *count);
 DVC_API int DvCtrlSupportedDsCustomKeyLock(const char *id1, const char *id2);
-/* Colour patches drawn by the monitor: a built-in patch (0 to 255), a
+/**@}*/
+/**@{*/
+/** Colour patches drawn by the monitor: a built-in patch (0 to 255), a
  * colour (0 to 255 each), or none. */
 DVC_API DvError DvCtrlShowColorPatchFixed(const char *id1, const char *id2, int patch);
 DVC_API DvError DvCtrlShowColorPatch(const char *id1, const char *id2, int red, int green, int blue);
 DVC_API DvError DvCtrlHideColorPatch(const char *id1, const char *id2);
-/* Bits per component of the colour patches. */
+/**@}*/
+/**@{*/
+/** Bits per component of the colour patches. */
 DVC_API DvError DvCtrlGetColorPatchBitDepth(const char *id1, const char *id2, int *bits);
 DVC_API DvError DvCtrlGetPixelErrorAnalyzerInfo(const char *id1, const char *id2, DvPixelErrorAnalyzerInfo *info);
-/* Hands the picture to the pixel error analyzer, and takes it back. */
+/**@}*/
+/**@{*/
+/** Hands the picture to the pixel error analyzer, and takes it back. */
 DVC_API DvError DvCtrlStartPixelErrorAnalyzer(const char *id1, const char *id2);
 DVC_API DvError DvCtrlStopPixelErrorAnalyzer(const char *id1, const char *id2);
-/* The firmware versions the on-screen display shows, five digits each; as
+/**@}*/
+/**@{*/
+/** The firmware versions the on-screen display shows, five digits each; as
  * text into a buffer of DvCtrlGetOSDDisplayFirmwareVersionsStringSize(count)
  * characters, separated by spaces. */
 DVC_API int DvCtrlGetOSDDisplayFirmwareVersionsCount(const char *id1, const char *id2);
 DVC_API DvError DvCtrlGetOSDDisplayFirmwareVersions(const char *id1, const char *id2, int *versions, int count);
 DVC_API DvError DvCtrlGetOSDDisplayFirmwareVersionsString(const char *id1, const char *id2, char *buffer, int count);
+/**@}*/
 
 DVC_EXTERN_C_END
 /* End of operations with an encoding of their own */

@@ -1,4 +1,5 @@
-/* libdvc: look-up tables, gamut and matrices. */
+/** @file
+ * libdvc: look-up tables, gamut and matrices. */
 #ifndef LIBDVC_DVC_LUTS_H
 #define LIBDVC_DVC_LUTS_H
 
@@ -8,71 +9,296 @@
  * src/features/luts_table.def; change the table, not these lines. */
 DVC_EXTERN_C_BEGIN
 
-/* Reads the colour gamut index. */
+/** @brief Reads the colour gamut index.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetGamutIndex(const char *id1, const char *id2, int *value);
-/* Sets the colour gamut index. */
+/** @brief Sets the colour gamut index.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetGamutIndex(const char *id1, const char *id2, int value);
-/* Nonzero when the colour gamut can be chosen. */
+/** @brief Nonzero when the colour gamut can be chosen.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedGamutIndex(const char *id1, const char *id2);
-/* Reads whether the monitor takes XYZ signals. */
+/** @brief Reads whether the monitor takes XYZ signals.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetXYZFormat(const char *id1, const char *id2, int *value);
-/* Makes the monitor take XYZ signals (nonzero) or not (0). */
+/** @brief Makes the monitor take XYZ signals (nonzero) or not (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetXYZFormat(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor can take XYZ signals. */
+/** @brief Nonzero when the monitor can take XYZ signals.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedXYZFormat(const char *id1, const char *id2);
-/* Sets whether the colour matrices are in use. */
+/** @brief Sets whether the colour matrices are in use.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetColorMatrixEnable(const char *id1, const char *id2, int value);
-/* Nonzero when the colour matrices can be switched. */
+/** @brief Nonzero when the colour matrices can be switched.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedColorMatrixEnable(const char *id1, const char *id2);
-/* Reads the number of colour-matrix slots. */
+/** @brief Reads the number of colour-matrix slots.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetColorMatrixCount(const char *id1, const char *id2, int *value);
-/* Nonzero when the colour matrices travel in the 32-bit form. */
+/** @brief Nonzero when the colour matrices travel in the 32-bit form.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedColorMatrix32(const char *id1, const char *id2);
-/* Loads the DICOM colour matrix for a blue base into the calibration mode. */
+/** @brief Loads the DICOM colour matrix for a blue base into the calibration mode.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetCalModeColorMatrixFromDICOMBB(const char *id1, const char *id2);
-/* Loads the DICOM colour matrix for a clear base into the calibration mode. */
+/** @brief Loads the DICOM colour matrix for a clear base into the calibration mode.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetCalModeColorMatrixFromDICOMCB(const char *id1, const char *id2);
-/* Nonzero when the monitor has a transferable 3D LUT. */
+/** @brief Nonzero when the monitor has a transferable 3D LUT.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupported3DLUT(const char *id1, const char *id2);
-/* The number of colour routes; 0 when unknown. */
+/** @brief The number of colour routes; 0 when unknown.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return the count; 0 when it is unknown or the call failed
+ */
 DVC_API int DvCtrlGetColorRouteCount(const char *id1, const char *id2);
-/* Switches the 3D LUT on (nonzero) or off (0). */
+/** @brief Switches the 3D LUT on (nonzero) or off (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlEnable3DLUT(const char *id1, const char *id2, int value);
-/* Reads which stored 3D LUT is in use (1 to their count). */
+/** @brief Reads which stored 3D LUT is in use (1 to their count).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGet3DLUTSelection(const char *id1, const char *id2, int *value);
-/* Chooses the stored 3D LUT in use (1 to their count). */
+/** @brief Chooses the stored 3D LUT in use (1 to their count).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSet3DLUTSelection(const char *id1, const char *id2, int value);
-/* The number of stored 3D LUTs; 0 when unknown. */
+/** @brief The number of stored 3D LUTs; 0 when unknown.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return the count; 0 when it is unknown or the call failed
+ */
 DVC_API int DvCtrlGet3DLUTSelectionCount(const char *id1, const char *id2);
-/* Nonzero when the monitor keeps 10-bit tone LUTs. */
+/** @brief Nonzero when the monitor keeps 10-bit tone LUTs.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedLUT10bit(const char *id1, const char *id2);
-/* Reads whether media emulation is on (1) or off (0). */
+/** @brief Reads whether media emulation is on (1) or off (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetMediaEmuEnable(const char *id1, const char *id2, int *value);
-/* Turns media emulation on (nonzero) or off (0). */
+/** @brief Turns media emulation on (nonzero) or off (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetMediaEmuEnable(const char *id1, const char *id2, int value);
-/* Reads whether the media emulation's 1D LUT is on (1) or off (0). */
+/** @brief Reads whether the media emulation's 1D LUT is on (1) or off (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetMediaEmuEnable1DLUT(const char *id1, const char *id2, int *value);
-/* Turns the media emulation's 1D LUT on (nonzero) or off (0). */
+/** @brief Turns the media emulation's 1D LUT on (nonzero) or off (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetMediaEmuEnable1DLUT(const char *id1, const char *id2, int value);
-/* Reads whether the media emulation's 3D LUT is on (1) or off (0). */
+/** @brief Reads whether the media emulation's 3D LUT is on (1) or off (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetMediaEmuEnable3DLUT(const char *id1, const char *id2, int *value);
-/* Turns the media emulation's 3D LUT on (nonzero) or off (0). */
+/** @brief Turns the media emulation's 3D LUT on (nonzero) or off (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetMediaEmuEnable3DLUT(const char *id1, const char *id2, int value);
-/* Reads which media emulation is selected. */
+/** @brief Reads which media emulation is selected.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetMediaEmuSelection(const char *id1, const char *id2, int *value);
-/* Selects a media emulation. */
+/** @brief Selects a media emulation.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetMediaEmuSelection(const char *id1, const char *id2, int value);
-/* Reads which LUT set the monochrome model shows. */
+/** @brief Reads which LUT set the monochrome model shows.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetMonoModelLUTSelect(const char *id1, const char *id2, int *value);
-/* Selects the LUT set the monochrome model shows. */
+/** @brief Selects the LUT set the monochrome model shows.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetMonoModelLUTSelect(const char *id1, const char *id2, int value);
-/* Nonzero when the monochrome model's LUT set can be selected. */
+/** @brief Nonzero when the monochrome model's LUT set can be selected.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedMonoModelLUTSelect(const char *id1, const char *id2);
-/* Reads the LUT-A data block as the monitor keeps it. */
+/** @brief Reads the LUT-A data block as the monitor keeps it.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] data receives the data block
+ * @param[in,out] size the buffer's size in bytes; receives the block's length
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrSizeMismatch the buffer is smaller than the block; *size holds its length
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetLUTAData(const char *id1, const char *id2, uint8_t *data, int *size);
-/* Writes the LUT-A data block in the monitor's own layout. */
+/** @brief Writes the LUT-A data block in the monitor's own layout.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] data the data block to write
+ * @param[in] size the block's length in bytes
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetLUTAData(const char *id1, const char *id2, const uint8_t *data, int size);
-/* Nonzero when the monitor keeps LUT-A data. */
+/** @brief Nonzero when the monitor keeps LUT-A data.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedLUTAData(const char *id1, const char *id2);
 
 DVC_EXTERN_C_END

@@ -1,4 +1,5 @@
-/* libdvc: modes, inputs, signal, layouts and USB. */
+/** @file
+ * libdvc: modes, inputs, signal, layouts and USB. */
 #ifndef LIBDVC_DVC_MODES_INPUTS_H
 #define LIBDVC_DVC_MODES_INPUTS_H
 
@@ -8,223 +9,927 @@
  * src/features/modes_inputs_table.def; change the table, not these lines. */
 DVC_EXTERN_C_BEGIN
 
-/* Reads the state of the automatic adjustment. */
+/** @brief Reads the state of the automatic adjustment.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetAutoAdjust(const char *id1, const char *id2, int *value);
-/* Reads the black insertion setting. */
+/** @brief Reads the black insertion setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetBlackInsertion(const char *id1, const char *id2, int *value);
-/* Sets the black insertion setting. */
+/** @brief Sets the black insertion setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetBlackInsertion(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor has black insertion. */
+/** @brief Nonzero when the monitor has black insertion.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedBlackInsertion(const char *id1, const char *id2);
-/* Reads the analogue clock. */
+/** @brief Reads the analogue clock.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetClock(const char *id1, const char *id2, int *value);
-/* Sets the analogue clock. */
+/** @brief Sets the analogue clock.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetClock(const char *id1, const char *id2, int value);
-/* Reads the range (maximum, minimum) of the analogue clock. */
+/** @brief Reads the range (maximum, minimum) of the analogue clock.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] maximum receives the largest value
+ * @param[out] minimum receives the smallest value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported the monitor lacks the feature
+ * @retval DvErrFailed any other failure
+ */
 DVC_API DvError DvCtrlGetRangeClock(const char *id1, const char *id2, int *maximum, int *minimum);
-/* Nonzero when the analogue clock can be set. */
+/** @brief Nonzero when the analogue clock can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedClock(const char *id1, const char *id2);
-/* Reads the analogue clock phase. */
+/** @brief Reads the analogue clock phase.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetClockPhase(const char *id1, const char *id2, int *value);
-/* Sets the analogue clock phase. */
+/** @brief Sets the analogue clock phase.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetClockPhase(const char *id1, const char *id2, int value);
-/* Reads the range (maximum, minimum) of the analogue clock phase. */
+/** @brief Reads the range (maximum, minimum) of the analogue clock phase.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] maximum receives the largest value
+ * @param[out] minimum receives the smallest value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported the monitor lacks the feature
+ * @retval DvErrFailed any other failure
+ */
 DVC_API DvError DvCtrlGetRangeClockPhase(const char *id1, const char *id2, int *maximum, int *minimum);
-/* Nonzero when the analogue clock phase can be set. */
+/** @brief Nonzero when the analogue clock phase can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedClockPhase(const char *id1, const char *id2);
-/* Reads the horizontal picture position. */
+/** @brief Reads the horizontal picture position.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetHPosition(const char *id1, const char *id2, int *value);
-/* Sets the horizontal picture position. */
+/** @brief Sets the horizontal picture position.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetHPosition(const char *id1, const char *id2, int value);
-/* Reads the range (maximum, minimum) of the horizontal position. */
+/** @brief Reads the range (maximum, minimum) of the horizontal position.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] maximum receives the largest value
+ * @param[out] minimum receives the smallest value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported the monitor lacks the feature
+ * @retval DvErrFailed any other failure
+ */
 DVC_API DvError DvCtrlGetRangeHPosition(const char *id1, const char *id2, int *maximum, int *minimum);
-/* Nonzero when the horizontal position can be set. */
+/** @brief Nonzero when the horizontal position can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedHPosition(const char *id1, const char *id2);
-/* Reads the vertical picture position. */
+/** @brief Reads the vertical picture position.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetVPosition(const char *id1, const char *id2, int *value);
-/* Sets the vertical picture position. */
+/** @brief Sets the vertical picture position.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetVPosition(const char *id1, const char *id2, int value);
-/* Reads the range (maximum, minimum) of the vertical position. */
+/** @brief Reads the range (maximum, minimum) of the vertical position.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] maximum receives the largest value
+ * @param[out] minimum receives the smallest value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported the monitor lacks the feature
+ * @retval DvErrFailed any other failure
+ */
 DVC_API DvError DvCtrlGetRangeVPosition(const char *id1, const char *id2, int *maximum, int *minimum);
-/* Nonzero when the vertical position can be set. */
+/** @brief Nonzero when the vertical position can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedVPosition(const char *id1, const char *id2);
-/* Reads which window of a split screen is active. */
+/** @brief Reads which window of a split screen is active.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetDsActiveWindow(const char *id1, const char *id2, int *value);
-/* Sets which window of a split screen is active. */
+/** @brief Sets which window of a split screen is active.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetDsActiveWindow(const char *id1, const char *id2, int value);
-/* Nonzero when the active window can be chosen. */
+/** @brief Nonzero when the active window can be chosen.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedDsActiveWindow(const char *id1, const char *id2);
-/* Reads the picture-by-picture layout. */
+/** @brief Reads the picture-by-picture layout.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetDsPbyPLayout(const char *id1, const char *id2, int *value);
-/* Sets the picture-by-picture layout. */
+/** @brief Sets the picture-by-picture layout.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetDsPbyPLayout(const char *id1, const char *id2, int value);
-/* Nonzero when the picture-by-picture layout can be set. */
+/** @brief Nonzero when the picture-by-picture layout can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedDsPbyPLayout(const char *id1, const char *id2);
-/* The number of image-in-image areas; 0 when unknown. */
+/** @brief The number of image-in-image areas; 0 when unknown.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return the count; 0 when it is unknown or the call failed
+ */
 DVC_API int DvCtrlGetIISAreaCount(const char *id1, const char *id2);
-/* Nonzero when the monitor reports its image-in-image areas. */
+/** @brief Nonzero when the monitor reports its image-in-image areas.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedIISArea(const char *id1, const char *id2);
-/* Reads the image-in-image mode. */
+/** @brief Reads the image-in-image mode.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetIISMode(const char *id1, const char *id2, int *value);
-/* Sets the image-in-image mode. */
+/** @brief Sets the image-in-image mode.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetIISMode(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor has the image-in-image mode. */
+/** @brief Nonzero when the monitor has the image-in-image mode.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedIISMode(const char *id1, const char *id2);
-/* Reads the input signal mode. */
+/** @brief Reads the input signal mode.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetInputSignalMode(const char *id1, const char *id2, int *value);
-/* Nonzero when the monitor reports its input signal mode. */
+/** @brief Nonzero when the monitor reports its input signal mode.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedInputSignalMode(const char *id1, const char *id2);
-/* Reads whether the keyboard-video-mouse switch is on. */
+/** @brief Reads whether the keyboard-video-mouse switch is on.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetKVMSetting(const char *id1, const char *id2, int *value);
-/* Switches the keyboard-video-mouse switch on (nonzero) or off (0). */
+/** @brief Switches the keyboard-video-mouse switch on (nonzero) or off (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetKVMSetting(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor has the keyboard-video-mouse switch. */
+/** @brief Nonzero when the monitor has the keyboard-video-mouse switch.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedKVMSetting(const char *id1, const char *id2);
-/* Reads the screen layout. */
+/** @brief Reads the screen layout.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetLayout(const char *id1, const char *id2, int *value);
-/* Sets the screen layout. */
+/** @brief Sets the screen layout.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetLayout(const char *id1, const char *id2, int value);
-/* Nonzero when the screen layout can be set. */
+/** @brief Nonzero when the screen layout can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedLayout(const char *id1, const char *id2);
-/* The number of screen layouts; 0 when unknown. */
+/** @brief The number of screen layouts; 0 when unknown.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return the count; 0 when it is unknown or the call failed
+ */
 DVC_API int DvCtrlGetLayoutCount(const char *id1, const char *id2);
-/* The number of output segments; 0 when unknown. */
+/** @brief The number of output segments; 0 when unknown.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return the count; 0 when it is unknown or the call failed
+ */
 DVC_API int DvCtrlGetOutputSegmentCount(const char *id1, const char *id2);
-/* Nonzero when the monitor has output segments. */
+/** @brief Nonzero when the monitor has output segments.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedOutputSegment(const char *id1, const char *id2);
-/* Reads whether the picture-in-picture shortcut key is shown. */
+/** @brief Reads whether the picture-in-picture shortcut key is shown.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetPinPShortcutKeyVisible(const char *id1, const char *id2, int *value);
-/* Shows (nonzero) or hides (0) the picture-in-picture shortcut key. */
+/** @brief Shows (nonzero) or hides (0) the picture-in-picture shortcut key.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetPinPShortcutKeyVisible(const char *id1, const char *id2, int value);
-/* Nonzero when the picture-in-picture shortcut key can be shown. */
+/** @brief Nonzero when the picture-in-picture shortcut key can be shown.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedPinPShortcutKeyVisible(const char *id1, const char *id2);
-/* Reads the Tonality of the picture-in-picture window. */
+/** @brief Reads the Tonality of the picture-in-picture window.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetPinPTonality(const char *id1, const char *id2, int *value);
-/* Sets the Tonality of the picture-in-picture window. */
+/** @brief Sets the Tonality of the picture-in-picture window.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetPinPTonality(const char *id1, const char *id2, int value);
-/* Nonzero when the picture-in-picture Tonality can be set. */
+/** @brief Nonzero when the picture-in-picture Tonality can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedPinPTonality(const char *id1, const char *id2);
-/* Nonzero when the input port can be selected. */
+/** @brief Nonzero when the input port can be selected.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedPortSelect(const char *id1, const char *id2);
-/* Reads whether pseudo interlacing is on. */
+/** @brief Reads whether pseudo interlacing is on.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetPseudoInterlace(const char *id1, const char *id2, int *value);
-/* Switches pseudo interlacing on (nonzero) or off (0). */
+/** @brief Switches pseudo interlacing on (nonzero) or off (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetPseudoInterlace(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor has pseudo interlacing. */
+/** @brief Nonzero when the monitor has pseudo interlacing.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedPseudoInterlace(const char *id1, const char *id2);
-/* Reads whether the quality-check signal selection support mode is on. */
+/** @brief Reads whether the quality-check signal selection support mode is on.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetQaSignalSelectSupportMode(const char *id1, const char *id2, int *value);
-/* Switches the quality-check signal selection support mode on (nonzero) or off (0). */
+/** @brief Switches the quality-check signal selection support mode on (nonzero) or off (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetQaSignalSelectSupportMode(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor has the quality-check signal selection support mode. */
+/** @brief Nonzero when the monitor has the quality-check signal selection support mode.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedQaSignalSelectSupportMode(const char *id1, const char *id2);
-/* Reads the signal format setting. */
+/** @brief Reads the signal format setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetSignalFormat(const char *id1, const char *id2, int *value);
-/* Sets the signal format setting. */
+/** @brief Sets the signal format setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetSignalFormat(const char *id1, const char *id2, int value);
-/* Nonzero when the signal format can be set. */
+/** @brief Nonzero when the signal format can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedSignalFormat(const char *id1, const char *id2);
-/* Nonzero when the monitor reports signal information. */
+/** @brief Nonzero when the monitor reports signal information.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedSignalInformation(const char *id1, const char *id2);
-/* Nonzero when the monitor reports the signal's InfoFrames. */
+/** @brief Nonzero when the monitor reports the signal's InfoFrames.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedSignalInfoFrame(const char *id1, const char *id2);
-/* The number of signal types the monitor can select; 0 when unknown. */
+/** @brief The number of signal types the monitor can select; 0 when unknown.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return the count; 0 when it is unknown or the call failed
+ */
 DVC_API int DvCtrlGetSupportedSignalTypeSelectionsCount(const char *id1, const char *id2);
-/* Nonzero when the signal type can be selected. */
+/** @brief Nonzero when the signal type can be selected.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedSignalTypeSelection(const char *id1, const char *id2);
-/* Reads the split display mode. */
+/** @brief Reads the split display mode.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetSplitDisplayMode(const char *id1, const char *id2, int *value);
-/* Sets the split display mode. */
+/** @brief Sets the split display mode.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetSplitDisplayMode(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor has a split display mode. */
+/** @brief Nonzero when the monitor has a split display mode.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedSplitDisplayMode(const char *id1, const char *id2);
-/* Reads whether sub-pixel drive is on. */
+/** @brief Reads whether sub-pixel drive is on.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetSubPixelDriveSetting(const char *id1, const char *id2, int *value);
-/* Switches sub-pixel drive on (1) or off (any other value). */
+/** @brief Switches sub-pixel drive on (1) or off (any other value).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetSubPixelDriveSetting(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor has sub-pixel drive. */
+/** @brief Nonzero when the monitor has sub-pixel drive.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedSubPixelDriveSetting(const char *id1, const char *id2);
-/* Reads whether the sync signal output is on (1) or off (0). */
+/** @brief Reads whether the sync signal output is on (1) or off (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetSyncSignalEnable(const char *id1, const char *id2, int *value);
-/* Switches the sync signal output on (nonzero) or off (0). */
+/** @brief Switches the sync signal output on (nonzero) or off (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetSyncSignalEnable(const char *id1, const char *id2, int value);
-/* Nonzero when the sync signal output can be switched. */
+/** @brief Nonzero when the sync signal output can be switched.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedSyncSignalEnable(const char *id1, const char *id2);
-/* Reads the Detailix setting. */
+/** @brief Reads the Detailix setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetDetailix(const char *id1, const char *id2, int *value);
-/* Sets the Detailix setting. */
+/** @brief Sets the Detailix setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetDetailix(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor has Detailix. */
+/** @brief Nonzero when the monitor has Detailix.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedDetailix(const char *id1, const char *id2);
-/* Reads the mode of the target selection. */
+/** @brief Reads the mode of the target selection.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetTargetSelectionMode(const char *id1, const char *id2, int *value);
-/* Sets the mode of the target selection (0 to 255). */
+/** @brief Sets the mode of the target selection (0 to 255).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetTargetSelectionMode(const char *id1, const char *id2, int value);
-/* Reads the layout ID of the target selection. */
+/** @brief Reads the layout ID of the target selection.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetTargetSelectionLayoutID(const char *id1, const char *id2, int *value);
-/* Sets the layout ID of the target selection (0 to 255). */
+/** @brief Sets the layout ID of the target selection (0 to 255).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetTargetSelectionLayoutID(const char *id1, const char *id2, int value);
-/* Reads the input port code of the target selection. */
+/** @brief Reads the input port code of the target selection.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetTargetSelectionInputPort(const char *id1, const char *id2, int *value);
-/* Sets the input port code of the target selection (0 to 65535). */
+/** @brief Sets the input port code of the target selection (0 to 65535).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetTargetSelectionInputPort(const char *id1, const char *id2, int value);
-/* Nonzero when a target can be selected. */
+/** @brief Nonzero when a target can be selected.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedTargetSelection(const char *id1, const char *id2);
-/* Reads the USB power delivery setting. */
+/** @brief Reads the USB power delivery setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetUSBPowerDelivery(const char *id1, const char *id2, int *value);
-/* Nonzero when the monitor reports its USB power delivery. */
+/** @brief Nonzero when the monitor reports its USB power delivery.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedUSBPowerDelivery(const char *id1, const char *id2);
-/* Reads whether USB power saving is on. */
+/** @brief Reads whether USB power saving is on.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetUSBPowerSave(const char *id1, const char *id2, int *value);
-/* Switches USB power saving on (nonzero) or off (0). */
+/** @brief Switches USB power saving on (nonzero) or off (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetUSBPowerSave(const char *id1, const char *id2, int value);
-/* Nonzero when USB power saving can be switched. */
+/** @brief Nonzero when USB power saving can be switched.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedUSBPowerSave(const char *id1, const char *id2);
-/* Reads the selected USB upstream port (byte 0 of the selection block). */
+/** @brief Reads the selected USB upstream port (byte 0 of the selection block).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetUSBSelection(const char *id1, const char *id2, int *value);
-/* Nonzero when the USB upstream port can be selected. */
+/** @brief Nonzero when the USB upstream port can be selected.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedUSBSelection(const char *id1, const char *id2);
-/* Nonzero when the monitor reports the active USB upstream port. */
+/** @brief Nonzero when the monitor reports the active USB upstream port.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedUSBSelectionActive(const char *id1, const char *id2);
-/* Reads whether the picture-in-picture window is shown. */
+/** @brief Reads whether the picture-in-picture window is shown.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetVisiblePinP(const char *id1, const char *id2, int *value);
-/* Shows (1) or hides (any other value) the picture-in-picture window. */
+/** @brief Shows (1) or hides (any other value) the picture-in-picture window.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetVisiblePinP(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor has a picture-in-picture window. */
+/** @brief Nonzero when the monitor has a picture-in-picture window.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedVisiblePinP(const char *id1, const char *id2);
-/* Nonzero when the monitor can write its EDID to the DDC. */
+/** @brief Nonzero when the monitor can write its EDID to the DDC.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedEDIDDDCWrite(const char *id1, const char *id2);
-/* Reads the index of the current colour mode. */
+/** @brief Reads the index of the current colour mode.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetMode(const char *id1, const char *id2, int *value);
-/* Switches to the colour mode of index `value`. */
+/** @brief Switches to the colour mode of index `value`.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetMode(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor has colour modes. */
+/** @brief Nonzero when the monitor has colour modes.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedMode(const char *id1, const char *id2);
-/* Reads the flavour of the current colour mode. */
+/** @brief Reads the flavour of the current colour mode.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetFlavor(const char *id1, const char *id2, int *value);
-/* Sets the flavour of the current colour mode. */
+/** @brief Sets the flavour of the current colour mode.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetFlavor(const char *id1, const char *id2, int value);
-/* Nonzero when the colour modes have flavours. */
+/** @brief Nonzero when the colour modes have flavours.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedFlavor(const char *id1, const char *id2);
-/* Reads where colour mode `index` is skipped: bit p for the p-th supported input port. */
+/** @brief Reads where colour mode `index` is skipped: bit p for the p-th supported input port.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] index the item's index, from 0
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetModeSkip(const char *id1, const char *id2, int index, int *value);
-/* Sets where colour mode `index` is skipped: bit p for the p-th supported input port. */
+/** @brief Sets where colour mode `index` is skipped: bit p for the p-th supported input port.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] index the item's index, from 0
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetModeSkip(const char *id1, const char *id2, int index, int value);
-/* Nonzero when colour modes can be skipped one by one. */
+/** @brief Nonzero when colour modes can be skipped one by one.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedModeSkip(const char *id1, const char *id2);
-/* Reads the colour mode of custom image-in-image route `index`. */
+/** @brief Reads the colour mode of custom image-in-image route `index`.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] index the item's index, from 0
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetModeForCustomIIS(const char *id1, const char *id2, int index, int *value);
-/* Sets the colour mode (0 to 255) of custom image-in-image route `index`. */
+/** @brief Sets the colour mode (0 to 255) of custom image-in-image route `index`.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] index the item's index, from 0
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetModeForCustomIIS(const char *id1, const char *id2, int index, int value);
-/* Nonzero when custom image-in-image routes have colour modes. */
+/** @brief Nonzero when custom image-in-image routes have colour modes.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedModeForCustomIIS(const char *id1, const char *id2);
-/* Nonzero when output segments have colour modes. */
+/** @brief Nonzero when output segments have colour modes.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedModeOfOutputSegment(const char *id1, const char *id2);
-/* Nonzero when the monitor reports its input ports. */
+/** @brief Nonzero when the monitor reports its input ports.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedInputPort(const char *id1, const char *id2);
-/* Nonzero when the monitor reports the resolution of its signal. */
+/** @brief Nonzero when the monitor reports the resolution of its signal.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedSignalResolution(const char *id1, const char *id2);
-/* Reads the USB upstream port in use (byte 1 of the selection block). */
+/** @brief Reads the USB upstream port in use (byte 1 of the selection block).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetUSBSelectionActive(const char *id1, const char *id2, int *value);
 
 DVC_EXTERN_C_END
@@ -267,58 +972,67 @@ typedef struct DvSignalInformation {
     int32_t inputPort;   /* exported number of the port it arrives on; 0 when not known */
 } DvSignalInformation;
 
-/* Writes the EDID to the monitor's DDC and waits (up to five minutes) until
+/** Writes the EDID to the monitor's DDC and waits (up to five minutes) until
  * the monitor reports it done; DvErrFailed when it reports failure. */
 DVC_API DvError DvCtrlExecuteEDIDDDCWrite(const char *id1, const char *id2);
-/* Starts an automatic adjustment: kind 1 to 4. With `wait` nonzero, waits
+/** Starts an automatic adjustment: kind 1 to 4. With `wait` nonzero, waits
  * up to 10 s for it to finish (DvErrTimeout when it does not). */
 DVC_API DvError DvCtrlSetAutoAdjust(const char *id1, const char *id2, int kind, int wait);
-/* The image-in-image area at `index` (0 to the area count - 1). */
+/** The image-in-image area at `index` (0 to the area count - 1). */
 DVC_API DvError DvCtrlGetIISArea(const char *id1, const char *id2, int index, DvIISArea *area);
-/* The current properties of output segment `segment`. */
+/** The current properties of output segment `segment`. */
 DVC_API DvError DvCtrlGetOutputSegmentProperty(const char *id1, const char *id2, int segment,
                                                DvOutputSegmentProperty *property);
-/* The fixed properties of output segment `segment`. */
+/** The fixed properties of output segment `segment`. */
 DVC_API DvError DvCtrlGetOutputSegmentPropertyConstant(const char *id1, const char *id2, int segment,
                                                        DvOutputSegmentProperty *property);
-/* Selects the USB upstream port (0 to 255); over USB HID only. */
+/** Selects the USB upstream port (0 to 255); over USB HID only. */
 DVC_API DvError DvCtrlSetUSBSelection(const char *id1, const char *id2, int port);
-/* Clears the selection of the target that later target-selection calls
+/** Clears the selection of the target that later target-selection calls
  * address. */
 DVC_API DvError DvCtrlClearTargetSelection(const char *id1, const char *id2);
-/* Port type, range, bit depth, colour format, colorimetry and transfer
+/** Port type, range, bit depth, colour format, colorimetry and transfer
  * function of the incoming signal. */
 DVC_API DvError DvCtrlGetSignalInfoFrame(const char *id1, const char *id2, DvSignalInfoFrame *info);
 
-/* Colour mode names. The size counts the NUL; it is the same for every mode
+/**@{*/
+/** Colour mode names. The size counts the NUL; it is the same for every mode
  * and 0 on a monitor without colour modes (the name reads then give
  * DvErrNotSupported). A name longer than the monitor keeps is refused. */
 DVC_API DvError DvCtrlGetModeName(const char *id1, const char *id2, int index, char *buffer, int capacity);
 DVC_API int DvCtrlGetModeNameSize(const char *id1, const char *id2, int index);
 DVC_API DvError DvCtrlSetModeName(const char *id1, const char *id2, int index, const char *name);
-/* The table of skipped colour modes: one row per supported input port (in
+/**@}*/
+/**@{*/
+/** The table of skipped colour modes: one row per supported input port (in
  * the order of DvCtrlGetSupportedInputPort), `columns` entries per row, 1
  * where the mode is skipped at that port. */
 DVC_API DvError DvCtrlGetModeSkipAll(const char *id1, const char *id2, int *table, int columns);
 DVC_API DvError DvCtrlSetModeSkipAll(const char *id1, const char *id2, const int *table, int columns);
 DVC_API int DvCtrlSupportedModeSkipAll(const char *id1, const char *id2);
-/* The row of the port with exported number `port` (10, 30, 2560, ...). */
+/**@}*/
+/**@{*/
+/** The row of the port with exported number `port` (10, 30, 2560, ...). */
 DVC_API DvError DvCtrlGetModeSkipAtPort(const char *id1, const char *id2, int port, int *skips, int count);
 DVC_API DvError DvCtrlSetModeSkipAtPort(const char *id1, const char *id2, int port, const int *skips, int count);
-/* The flavour that colour mode `mode` keeps, current or not. */
+/**@}*/
+/** The flavour that colour mode `mode` keeps, current or not. */
 DVC_API DvError DvCtrlGetFlavorAtMode(const char *id1, const char *id2, int mode, int *flavor);
-/* The `index`-th enabled output segment; DvErrNoMoreItems past the last. */
+/** The `index`-th enabled output segment; DvErrNoMoreItems past the last. */
 DVC_API DvError DvCtrlEnumEnabledOutputSegmentID(const char *id1, const char *id2, int index, int *segment);
-/* The colour mode (0 to 255) of an enabled output segment. */
+/**@{*/
+/** The colour mode (0 to 255) of an enabled output segment. */
 DVC_API DvError DvCtrlGetModeOfOutputSegment(const char *id1, const char *id2, int segment, int *mode);
 DVC_API DvError DvCtrlSetModeOfOutputSegment(const char *id1, const char *id2, int segment, int mode);
-/* Writes area `index` of the image-in-image layout. */
+/**@}*/
+/** Writes area `index` of the image-in-image layout. */
 DVC_API DvError DvCtrlSetIISArea(const char *id1, const char *id2, int index, const DvIISArea *area);
-/* Writes the properties of output segment `segment` (kind 1 or 2). */
+/** Writes the properties of output segment `segment` (kind 1 or 2). */
 DVC_API DvError DvCtrlSetOutputSegmentProperty(const char *id1, const char *id2, int segment,
                                                const DvOutputSegmentProperty *property);
 
-/* The Tonality setting (the picture-mode menu). On a monitor with colour
+/**@{*/
+/** The Tonality setting (the picture-mode menu). On a monitor with colour
  * modes each Tonality value stands for a colour mode. */
 DVC_API DvError DvCtrlEnumTonality(const char *id1, const char *id2, int index, int *value);
 DVC_API int DvCtrlHasTonality(const char *id1, const char *id2, int value);
@@ -326,49 +1040,70 @@ DVC_API int DvCtrlGetTonalityCount(const char *id1, const char *id2);
 DVC_API DvError DvCtrlGetTonality(const char *id1, const char *id2, int *value);
 DVC_API DvError DvCtrlSetTonality(const char *id1, const char *id2, int value);
 DVC_API int DvCtrlSupportedTonality(const char *id1, const char *id2);
-/* The menu entry's name; the size (with its NUL) is that of the longest. */
+/**@}*/
+/**@{*/
+/** The menu entry's name; the size (with its NUL) is that of the longest. */
 DVC_API DvError DvCtrlGetTonalityName(const char *id1, const char *id2, int value, char *buffer, int capacity);
 DVC_API int DvCtrlGetTonalityNameSize(const char *id1, const char *id2);
 DVC_API DvError DvCtrlSetTonalityName(const char *id1, const char *id2, int value, const char *name);
-/* Whether the menu skips `value`. */
+/**@}*/
+/**@{*/
+/** Whether the menu skips `value`. */
 DVC_API DvError DvCtrlGetTonalitySkip(const char *id1, const char *id2, int value, int *skipped);
 DVC_API DvError DvCtrlSetTonalitySkip(const char *id1, const char *id2, int value, int skipped);
 DVC_API int DvCtrlSupportedTonalitySkip(const char *id1, const char *id2);
+/**@}*/
 
-/* The shown input as an index of the model's input-port list (0 when the
+/**@{*/
+/** The shown input as an index of the model's input-port list (0 when the
  * monitor reports a port the list lacks); an index past the list writes
  * port code 0. */
 DVC_API DvError DvCtrlGetSignal(const char *id1, const char *id2, int *index);
 DVC_API DvError DvCtrlSetSignal(const char *id1, const char *id2, int index);
 DVC_API int DvCtrlGetSignalCount(const char *id1, const char *id2);
-/* The input port of each window, as exported numbers; DvErrSizeMismatch
+/**@}*/
+/**@{*/
+/** The input port of each window, as exported numbers; DvErrSizeMismatch
  * when `capacity` is short. A set names one port per window. */
 DVC_API DvError DvCtrlGetInputPorts(const char *id1, const char *id2, int *ports, int capacity);
 DVC_API DvError DvCtrlSetInputPorts(const char *id1, const char *id2, const int *ports, int count);
 DVC_API int DvCtrlGetInputPortCount(const char *id1, const char *id2);
-/* The input port of the first window, as an exported number. */
+/**@}*/
+/**@{*/
+/** The input port of the first window, as an exported number. */
 DVC_API DvError DvCtrlGetInputPort(const char *id1, const char *id2, int *port);
 DVC_API DvError DvCtrlSetInputPort(const char *id1, const char *id2, int port);
-/* The automatic input switch: 1 on, 0 off. */
+/**@}*/
+/**@{*/
+/** The automatic input switch: 1 on, 0 off. */
 DVC_API DvError DvCtrlGetInputAuto(const char *id1, const char *id2, int *on);
 DVC_API DvError DvCtrlSetInputAuto(const char *id1, const char *id2, int on);
 DVC_API int DvCtrlSupportedInputAuto(const char *id1, const char *id2);
-/* The panel's native width and height in pixels. */
+/**@}*/
+/** The panel's native width and height in pixels. */
 DVC_API DvError DvCtrlGetNativeResolution(const char *id1, const char *id2, int *width, int *height);
-/* The incoming signal's width and height in pixels. */
+/**@{*/
+/** The incoming signal's width and height in pixels. */
 DVC_API DvError DvCtrlGetSignalResolution(const char *id1, const char *id2, int *width, int *height);
 DVC_API DvError DvCtrlGetSignalInformation(const char *id1, const char *id2, DvSignalInformation *information);
-/* The DisplayPort version in tenths (12 is 1.2). */
+/**@}*/
+/**@{*/
+/** The DisplayPort version in tenths (12 is 1.2). */
 DVC_API DvError DvCtrlGetDPVersion(const char *id1, const char *id2, int *version);
 DVC_API int DvCtrlSupportedDPVersion(const char *id1, const char *id2);
-/* The compatibility switch: 1 on, 0 off. */
+/**@}*/
+/**@{*/
+/** The compatibility switch: 1 on, 0 off. */
 DVC_API DvError DvCtrlGetCompatibilityMode(const char *id1, const char *id2, int *on);
 DVC_API DvError DvCtrlSetCompatibilityMode(const char *id1, const char *id2, int on);
 DVC_API int DvCtrlSupportedCompatibilityMode(const char *id1, const char *id2);
-/* The selected signal type; a set refuses a type the monitor cannot select. */
+/**@}*/
+/**@{*/
+/** The selected signal type; a set refuses a type the monitor cannot select. */
 DVC_API DvError DvCtrlGetSignalTypeSelection(const char *id1, const char *id2, int *type);
 DVC_API DvError DvCtrlSetSignalTypeSelection(const char *id1, const char *id2, int type);
-/* The signal types the monitor can select (see
+/**@}*/
+/** The signal types the monitor can select (see
  * DvCtrlGetSupportedSignalTypeSelectionsCount). */
 DVC_API DvError DvCtrlGetSupportedSignalTypeSelections(const char *id1, const char *id2, int *types, int capacity);
 

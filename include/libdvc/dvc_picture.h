@@ -1,4 +1,5 @@
-/* libdvc: picture adjustments. */
+/** @file
+ * libdvc: picture adjustments. */
 #ifndef LIBDVC_DVC_PICTURE_H
 #define LIBDVC_DVC_PICTURE_H
 
@@ -8,245 +9,1044 @@
  * src/features/picture_table.def; change the table, not these lines. */
 DVC_EXTERN_C_BEGIN
 
-/* Reads the black level, centred on the middle of its range. */
+/** @brief Reads the black level, centred on the middle of its range.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetBlackLevel(const char *id1, const char *id2, int *value);
-/* Sets the black level, centred on the middle of its range. */
+/** @brief Sets the black level, centred on the middle of its range.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetBlackLevel(const char *id1, const char *id2, int value);
-/* Reads the centred range (maximum, minimum) of the black level. */
+/** @brief Reads the centred range (maximum, minimum) of the black level.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] maximum receives the largest value
+ * @param[out] minimum receives the smallest value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported the monitor lacks the feature
+ * @retval DvErrFailed any other failure
+ */
 DVC_API DvError DvCtrlGetRangeBlackLevel(const char *id1, const char *id2, int *maximum, int *minimum);
-/* Nonzero when the black level can be set. */
+/** @brief Nonzero when the black level can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedBlackLevel(const char *id1, const char *id2);
-/* Reads the black level lift. */
+/** @brief Reads the black level lift.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetBlackLevelLift(const char *id1, const char *id2, int *value);
-/* Sets the black level lift. */
+/** @brief Sets the black level lift.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetBlackLevelLift(const char *id1, const char *id2, int value);
-/* Reads the range (maximum, minimum) of the black level lift. */
+/** @brief Reads the range (maximum, minimum) of the black level lift.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] maximum receives the largest value
+ * @param[out] minimum receives the smallest value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetRangeBlackLevelLift(const char *id1, const char *id2, int *maximum, int *minimum);
-/* Nonzero when the black level lift can be set. */
+/** @brief Nonzero when the black level lift can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedBlackLevelLift(const char *id1, const char *id2);
-/* Reads whether only the blue channel is shown (1) or not (0). */
+/** @brief Reads whether only the blue channel is shown (1) or not (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetBlueOnlyEnable(const char *id1, const char *id2, int *value);
-/* Shows only the blue channel (nonzero) or all channels (0). */
+/** @brief Shows only the blue channel (nonzero) or all channels (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetBlueOnlyEnable(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor can show the blue channel alone. */
+/** @brief Nonzero when the monitor can show the blue channel alone.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedBlueOnly(const char *id1, const char *id2);
-/* Reads how the brightness regulator operates. */
+/** @brief Reads how the brightness regulator operates.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetBrightRegOperation(const char *id1, const char *id2, int *value);
-/* Sets how the brightness regulator operates. */
+/** @brief Sets how the brightness regulator operates.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetBrightRegOperation(const char *id1, const char *id2, int value);
-/* Nonzero when the brightness regulator's operation can be set. */
+/** @brief Nonzero when the brightness regulator's operation can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedBrightRegOperation(const char *id1, const char *id2);
-/* Reads whether the brightness regulator is on (1) or off (0). */
+/** @brief Reads whether the brightness regulator is on (1) or off (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetBrightRegulator(const char *id1, const char *id2, int *value);
-/* Nonzero when the monitor has a brightness regulator. */
+/** @brief Nonzero when the monitor has a brightness regulator.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedBrightRegulator(const char *id1, const char *id2);
-/* Reads the range (maximum, minimum) of the brightness in raw steps. */
+/** @brief Reads the range (maximum, minimum) of the brightness in raw steps.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] maximum receives the largest value
+ * @param[out] minimum receives the smallest value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported the monitor lacks the feature
+ * @retval DvErrFailed any other failure
+ */
 DVC_API DvError DvCtrlGetRangeBrightnessForStep(const char *id1, const char *id2, int *maximum, int *minimum);
-/* Nonzero when the brightness can be set. */
+/** @brief Nonzero when the brightness can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedBrightness(const char *id1, const char *id2);
-/* Reads the gradient of the two-point brightness regulation. */
+/** @brief Reads the gradient of the two-point brightness regulation.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGet2PtBriRegBasisGrad(const char *id1, const char *id2, int *value);
-/* Sets the gradient of the two-point brightness regulation. */
+/** @brief Sets the gradient of the two-point brightness regulation.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSet2PtBriRegBasisGrad(const char *id1, const char *id2, int value);
-/* Reads the range (maximum, minimum) of the two-point brightness regulation's gradient. */
+/** @brief Reads the range (maximum, minimum) of the two-point brightness regulation's gradient.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] maximum receives the largest value
+ * @param[out] minimum receives the smallest value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetRange2PtBriRegBasisGrad(const char *id1, const char *id2, int *maximum, int *minimum);
-/* Nonzero when the monitor has the two-point brightness regulation. */
+/** @brief Nonzero when the monitor has the two-point brightness regulation.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupported2PtBriRegBasisGrad(const char *id1, const char *id2);
-/* Reads the 6 bytes of the luminance parameters. */
+/** @brief Reads the 6 bytes of the luminance parameters.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] data receives the data block
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetCandelaParam(const char *id1, const char *id2, uint8_t *data);
-/* The number of HDR luminance ranges of the on-screen display; 0 when unknown. */
+/** @brief The number of HDR luminance ranges of the on-screen display; 0 when unknown.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return the count; 0 when it is unknown or the call failed
+ */
 DVC_API int DvCtrlGetCandelaOSDRangeHDRCount(const char *id1, const char *id2);
-/* Nonzero when the monitor has HDR luminance ranges. */
+/** @brief Nonzero when the monitor has HDR luminance ranges.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedCandelaOSDRangeHDR(const char *id1, const char *id2);
-/* Nonzero when the luminance can be set in candela. */
+/** @brief Nonzero when the luminance can be set in candela.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedCandela(const char *id1, const char *id2);
-/* Reads the maximum luminance setting. */
+/** @brief Reads the maximum luminance setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetMaxCandela(const char *id1, const char *id2, int *value);
-/* Sets the maximum luminance setting. */
+/** @brief Sets the maximum luminance setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetMaxCandela(const char *id1, const char *id2, int value);
-/* Nonzero when the maximum luminance can be set. */
+/** @brief Nonzero when the maximum luminance can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedMaxCandela(const char *id1, const char *id2);
-/* Puts the maximum luminance back to the value the monitor kept of it. */
+/** @brief Puts the maximum luminance back to the value the monitor kept of it.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlRollbackMaxCandela(const char *id1, const char *id2);
-/* Reads the white point chromaticity (x, y). */
+/** @brief Reads the white point chromaticity (x, y).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] x receives the x coordinate
+ * @param[out] y receives the y coordinate
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetChromaticity(const char *id1, const char *id2, double *x, double *y);
-/* Sets the white point chromaticity (x, y). */
+/** @brief Sets the white point chromaticity (x, y).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] x the x coordinate
+ * @param[in] y the y coordinate
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetChromaticity(const char *id1, const char *id2, double x, double y);
-/* Reads the chromaticity range (maximum, minimum), the same for each of the three channels. */
+/** @brief Reads the chromaticity range (maximum, minimum), the same for each of the three channels.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] maximum receives the largest value
+ * @param[out] minimum receives the smallest value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported the monitor lacks the feature
+ * @retval DvErrFailed any other failure
+ */
 DVC_API DvError DvCtrlGetRangeChromaticity(const char *id1, const char *id2, double *maximum, double *minimum);
-/* Nonzero when the chromaticity of all three channels can be set. */
+/** @brief Nonzero when the chromaticity of all three channels can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedChromaticity(const char *id1, const char *id2);
-/* Reads the clipping setting. */
+/** @brief Reads the clipping setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetClipping(const char *id1, const char *id2, int *value);
-/* Switches clipping on (nonzero) or off (0). */
+/** @brief Switches clipping on (nonzero) or off (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetClipping(const char *id1, const char *id2, int value);
-/* Nonzero when clipping can be switched. */
+/** @brief Nonzero when clipping can be switched.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedClipping(const char *id1, const char *id2);
-/* Reads whether colour processing is off. */
+/** @brief Reads whether colour processing is off.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetColorDisable(const char *id1, const char *id2, int *value);
-/* Nonzero when colour processing can be switched off. */
+/** @brief Nonzero when colour processing can be switched off.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedColorDisable(const char *id1, const char *id2);
-/* Switches colour processing off. */
+/** @brief Switches colour processing off.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlDisableColor(const char *id1, const char *id2);
-/* Nonzero when colour processing can be switched off for a luminance update. */
+/** @brief Nonzero when colour processing can be switched off for a luminance update.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedColorDisabling(const char *id1, const char *id2);
-/* Reads the contrast enhancer setting. */
+/** @brief Reads the contrast enhancer setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetContrastEnhancer(const char *id1, const char *id2, int *value);
-/* Sets the contrast enhancer setting. */
+/** @brief Sets the contrast enhancer setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetContrastEnhancer(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor has the contrast enhancer. */
+/** @brief Nonzero when the monitor has the contrast enhancer.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedContrastEnhancer(const char *id1, const char *id2);
-/* Nonzero when the monitor has the screen shot functions. */
+/** @brief Nonzero when the monitor has the screen shot functions.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedDshot(const char *id1, const char *id2);
-/* Reads the 12 bytes of the screen shot marker and the RGB value at it. */
+/** @brief Reads the 12 bytes of the screen shot marker and the RGB value at it.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] data receives the data block
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetDshotRGBAsXBitValue(const char *id1, const char *id2, uint8_t *data);
-/* Writes the 12 bytes of the screen shot marker. */
+/** @brief Writes the 12 bytes of the screen shot marker.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] data the data block to write
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetDshotMarker(const char *id1, const char *id2, const uint8_t *data);
-/* Reads whether colour settings apply to the whole window. */
+/** @brief Reads whether colour settings apply to the whole window.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetEnableWholeWindowColorSetting(const char *id1, const char *id2, int *value);
-/* Applies colour settings to the whole window (nonzero) or not (0). */
+/** @brief Applies colour settings to the whole window (nonzero) or not (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetEnableWholeWindowColorSetting(const char *id1, const char *id2, int value);
-/* Nonzero when colour settings can apply to the whole window. */
+/** @brief Nonzero when colour settings can apply to the whole window.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedEnableWholeWindowColorSetting(const char *id1, const char *id2);
-/* Reads the gain of channel 0, 1 or 2 (red, green, blue). */
+/** @brief Reads the gain of channel 0, 1 or 2 (red, green, blue).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @param[in] channel the channel number, from 0
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetGain(const char *id1, const char *id2, int *value, int channel);
-/* Sets the gain of channel 0, 1 or 2 (red, green, blue). */
+/** @brief Sets the gain of channel 0, 1 or 2 (red, green, blue).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @param[in] channel the channel number, from 0
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetGain(const char *id1, const char *id2, int value, int channel);
-/* Reads the gain range (maximum, minimum), the same for each of the three channels. */
+/** @brief Reads the gain range (maximum, minimum), the same for each of the three channels.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] maximum receives the largest value
+ * @param[out] minimum receives the smallest value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported the monitor lacks the feature
+ * @retval DvErrFailed any other failure
+ */
 DVC_API DvError DvCtrlGetRangeGain(const char *id1, const char *id2, int *maximum, int *minimum);
-/* Nonzero when the gain of all three channels can be set. */
+/** @brief Nonzero when the gain of all three channels can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedGain(const char *id1, const char *id2);
-/* Nonzero when the monitor describes its gain definitions. */
+/** @brief Nonzero when the monitor describes its gain definitions.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedGainDefinition(const char *id1, const char *id2);
-/* Nonzero when the gamma can be set. */
+/** @brief Nonzero when the gamma can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedGamma(const char *id1, const char *id2);
-/* Nonzero when the gamma can be set by index. */
+/** @brief Nonzero when the gamma can be set by index.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedGammaIndex(const char *id1, const char *id2);
-/* Sets the gamma adjustment state. */
+/** @brief Sets the gamma adjustment state.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetGammaAdjustmentState(const char *id1, const char *id2, int value);
-/* Reads the tone curve parameter block as the monitor keeps it. */
+/** @brief Reads the tone curve parameter block as the monitor keeps it.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] data receives the data block
+ * @param[in,out] size the buffer's size in bytes; receives the block's length
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrSizeMismatch the buffer is smaller than the block; *size holds its length
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetGammaTCParameter(const char *id1, const char *id2, uint8_t *data, int *size);
-/* Writes the tone curve parameter block. */
+/** @brief Writes the tone curve parameter block.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] data the data block to write
+ * @param[in] size the block's length in bytes
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetGammaTCParameter(const char *id1, const char *id2, const uint8_t *data, int size);
-/* Nonzero when the monitor has tone curve parameters. */
+/** @brief Nonzero when the monitor has tone curve parameters.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedGammaTCParameter(const char *id1, const char *id2);
-/* Reads the tone curve status. */
+/** @brief Reads the tone curve status.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetGammaTCStatus(const char *id1, const char *id2, int *value);
-/* Sets the tone curve status. */
+/** @brief Sets the tone curve status.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetGammaTCStatus(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor has a tone curve status. */
+/** @brief Nonzero when the monitor has a tone curve status.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedGammaTCStatus(const char *id1, const char *id2);
-/* Reads the HLG system gamma index. */
+/** @brief Reads the HLG system gamma index.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetHLGSystemGamma(const char *id1, const char *id2, int *value);
-/* Sets the HLG system gamma index (0 to 255). */
+/** @brief Sets the HLG system gamma index (0 to 255).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetHLGSystemGamma(const char *id1, const char *id2, int value);
-/* Nonzero when the HLG system gamma can be set. */
+/** @brief Nonzero when the HLG system gamma can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedHLGSystemGamma(const char *id1, const char *id2);
-/* Reads whether HLG clipping is on (1) or off (0). */
+/** @brief Reads whether HLG clipping is on (1) or off (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetHLGSystemGammaClipping(const char *id1, const char *id2, int *value);
-/* Switches HLG clipping on (nonzero) or off (0). */
+/** @brief Switches HLG clipping on (nonzero) or off (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetHLGSystemGammaClipping(const char *id1, const char *id2, int value);
-/* Nonzero when HLG clipping can be switched. */
+/** @brief Nonzero when HLG clipping can be switched.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedHLGSystemGammaClipping(const char *id1, const char *id2);
-/* Reads whether the HLG system gamma is in use (1) or not (0). */
+/** @brief Reads whether the HLG system gamma is in use (1) or not (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetHLGSystemGammaEnable(const char *id1, const char *id2, int *value);
-/* Puts the HLG system gamma in use (nonzero) or not (0). */
+/** @brief Puts the HLG system gamma in use (nonzero) or not (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetHLGSystemGammaEnable(const char *id1, const char *id2, int value);
-/* Reads whether the hybrid tone curve is on. */
+/** @brief Reads whether the hybrid tone curve is on.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetMixedImageCurve(const char *id1, const char *id2, int *value);
-/* Switches the hybrid tone curve on (nonzero) or off (0). */
+/** @brief Switches the hybrid tone curve on (nonzero) or off (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetMixedImageCurve(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor has the hybrid tone curve. */
+/** @brief Nonzero when the monitor has the hybrid tone curve.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedMixedImageCurve(const char *id1, const char *id2);
-/* Reads the limited-range 109% setting. */
+/** @brief Reads the limited-range 109% setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetLimited109Setting(const char *id1, const char *id2, int *value);
-/* Sets the limited-range 109% setting. */
+/** @brief Sets the limited-range 109% setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetLimited109Setting(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor has the limited-range 109% setting. */
+/** @brief Nonzero when the monitor has the limited-range 109% setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedLimited109Setting(const char *id1, const char *id2);
-/* Reads the kind of luminance the monitor controls. */
+/** @brief Reads the kind of luminance the monitor controls.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetLuminanceType(const char *id1, const char *id2, int *value);
-/* Nonzero when the monitor reports its luminance kind. */
+/** @brief Nonzero when the monitor reports its luminance kind.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedLuminanceType(const char *id1, const char *id2);
-/* Reads whether the picture is converted to monochrome. */
+/** @brief Reads whether the picture is converted to monochrome.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetMonochromeConversion(const char *id1, const char *id2, int *value);
-/* Converts the picture to monochrome (1) or not (any other value). */
+/** @brief Converts the picture to monochrome (1) or not (any other value).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetMonochromeConversion(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor can convert to monochrome. */
+/** @brief Nonzero when the monitor can convert to monochrome.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedMonochromeConversion(const char *id1, const char *id2);
-/* Reads whether the panel tone measurement mode is on. */
+/** @brief Reads whether the panel tone measurement mode is on.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetPanelToneCharMeasureMode(const char *id1, const char *id2, int *value);
-/* Switches the panel tone measurement mode on (nonzero) or off (0). */
+/** @brief Switches the panel tone measurement mode on (nonzero) or off (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetPanelToneCharMeasureMode(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor has the panel tone measurement mode. */
+/** @brief Nonzero when the monitor has the panel tone measurement mode.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedPanelToneCharMeasureMode(const char *id1, const char *id2);
-/* Reads the uniformity brightness improvement setting. */
+/** @brief Reads the uniformity brightness improvement setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetPUCBrightImproveSetting(const char *id1, const char *id2, int *value);
-/* Switches the uniformity brightness improvement on (nonzero) or off (0). */
+/** @brief Switches the uniformity brightness improvement on (nonzero) or off (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetPUCBrightImproveSetting(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor has the uniformity brightness improvement. */
+/** @brief Nonzero when the monitor has the uniformity brightness improvement.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedPUCBrightImproveSetting(const char *id1, const char *id2);
-/* Puts the uniformity brightness improvement back to its default, off. */
+/** @brief Puts the uniformity brightness improvement back to its default, off.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetPUCBrightImproveSettingDefault(const char *id1, const char *id2);
-/* Reads the uniformity correction priority. */
+/** @brief Reads the uniformity correction priority.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetPUCPriority(const char *id1, const char *id2, int *value);
-/* Sets the uniformity correction priority. */
+/** @brief Sets the uniformity correction priority.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetPUCPriority(const char *id1, const char *id2, int value);
-/* Nonzero when the uniformity correction priority can be set. */
+/** @brief Nonzero when the uniformity correction priority can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedPUCPriority(const char *id1, const char *id2);
-/* Reads the uniformity tone curve status. */
+/** @brief Reads the uniformity tone curve status.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetPUCTCStatus(const char *id1, const char *id2, int *value);
-/* Sets the uniformity tone curve status. */
+/** @brief Sets the uniformity tone curve status.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetPUCTCStatus(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor has the uniformity tone curve status. */
+/** @brief Nonzero when the monitor has the uniformity tone curve status.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedPUCTCStatus(const char *id1, const char *id2);
-/* Sets the uniformity correction on or off. */
+/** @brief Sets the uniformity correction on or off.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetPUCEnable(const char *id1, const char *id2, int value);
-/* Nonzero when the uniformity correction can be switched. */
+/** @brief Nonzero when the uniformity correction can be switched.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedPUCEnable(const char *id1, const char *id2);
-/* Reads the range extension. */
+/** @brief Reads the range extension.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetRangeExtension(const char *id1, const char *id2, int *value);
-/* Sets the range extension. */
+/** @brief Sets the range extension.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetRangeExtension(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor has the range extension. */
+/** @brief Nonzero when the monitor has the range extension.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedRangeExtension(const char *id1, const char *id2);
-/* Reads the range extension setting. */
+/** @brief Reads the range extension setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetRangeExtensionSetting(const char *id1, const char *id2, int *value);
-/* Sets the range extension setting. */
+/** @brief Sets the range extension setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetRangeExtensionSetting(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor has the range extension setting. */
+/** @brief Nonzero when the monitor has the range extension setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedRangeExtensionSetting(const char *id1, const char *id2);
-/* Reads the sharpness. */
+/** @brief Reads the sharpness.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetSharpnessNC2(const char *id1, const char *id2, int *value);
-/* Sets the sharpness. */
+/** @brief Sets the sharpness.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetSharpnessNC2(const char *id1, const char *id2, int value);
-/* Nonzero when the sharpness can be set. */
+/** @brief Nonzero when the sharpness can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedSharpnessNC2(const char *id1, const char *id2);
-/* Reads the Lumadapt setting. */
+/** @brief Reads the Lumadapt setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetLumadapt(const char *id1, const char *id2, int *value);
-/* Sets the Lumadapt setting. */
+/** @brief Sets the Lumadapt setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetLumadapt(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor has Lumadapt. */
+/** @brief Nonzero when the monitor has Lumadapt.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedLumadapt(const char *id1, const char *id2);
-/* Reads the system primaries and white: x, y of red, green, blue and white (8 doubles). */
+/** @brief Reads the system primaries and white: x, y of red, green, blue and white (8 doubles).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] xy receives the x and y coordinates of each point, in turn
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetSystemChromaticity(const char *id1, const char *id2, double *xy);
-/* Sets the system primaries and white: x, y of red, green, blue and white (8 doubles, 0 to 6.5535). */
+/** @brief Sets the system primaries and white: x, y of red, green, blue and white (8 doubles, 0 to 6.5535).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] xy the x and y coordinates of each point, in turn
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetSystemChromaticity(const char *id1, const char *id2, const double *xy);
-/* Nonzero when the system primaries can be set. */
+/** @brief Nonzero when the system primaries can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedSystemChromaticity(const char *id1, const char *id2);
-/* The number of system primary sets the monitor keeps; 0 when unknown. */
+/** @brief The number of system primary sets the monitor keeps; 0 when unknown.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return the count; 0 when it is unknown or the call failed
+ */
 DVC_API int DvCtrlGetSystemChromaticityAllCount(const char *id1, const char *id2);
-/* Puts the system primaries back to the monitor's own. */
+/** @brief Puts the system primaries back to the monitor's own.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlRollbackSystemChromaticity(const char *id1, const char *id2);
-/* Puts every system primary set back to the monitor's own. */
+/** @brief Puts every system primary set back to the monitor's own.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlRollbackSystemChromaticityAll(const char *id1, const char *id2);
-/* Reads whether the uniformity correction is on. */
+/** @brief Reads whether the uniformity correction is on.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetUniformityEnable(const char *id1, const char *id2, int *value);
-/* Switches the uniformity correction on (1) or off (any other value). */
+/** @brief Switches the uniformity correction on (1) or off (any other value).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetUniformityEnable(const char *id1, const char *id2, int value);
-/* Nonzero when the uniformity correction can be switched. */
+/** @brief Nonzero when the uniformity correction can be switched.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedUniformityEnable(const char *id1, const char *id2);
-/* Tells every path of the monitor to fix colour banding; the first answer other than 0 ends it. */
+/** @brief Tells every path of the monitor to fix colour banding; the first answer other than 0 ends it.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlFixColorBanding(const char *id1, const char *id2);
 
 DVC_EXTERN_C_END
@@ -259,29 +1059,30 @@ DVC_EXTERN_C_BEGIN
  * DvCtrlRestoreDisableColorForCandelaUpdate gives it back (opaque). */
 typedef struct DvColorDisableState DvColorDisableState;
 
-/* Switches colour processing off (1) or on (0). `previous` (may be null)
+/** Switches colour processing off (1) or on (0). `previous` (may be null)
  * receives the state before the call; when colour goes off from on and
  * `waitMs` is nonzero, the tone-curve state is refreshed and the call waits
  * `waitMs` milliseconds for the picture to settle. */
 DVC_API DvError DvCtrlSetColorDisable(const char *id1, const char *id2, int value, int *previous, int waitMs);
-/* Switches colour processing and the 3D LUT off for a luminance update and
+/** Switches colour processing and the 3D LUT off for a luminance update and
  * hands back a new state record in *state; the caller owns it until it
  * passes it to DvCtrlRestoreDisableColorForCandelaUpdate. */
 DVC_API DvError DvCtrlDisableColorForCandelaUpdate(const char *id1, const char *id2, DvColorDisableState **state,
                                                    int waitMs);
-/* Puts back what the state record says and frees it, whatever the result;
+/** Puts back what the state record says and frees it, whatever the result;
  * the record must not be used afterwards. A null record gives
  * DvErrInvalidParameter. */
 DVC_API DvError DvCtrlRestoreDisableColorForCandelaUpdate(const char *id1, const char *id2,
                                                           DvColorDisableState *state);
-/* x and y of the red, green and blue primaries and of white: from the
+/** x and y of the red, green and blue primaries and of white: from the
  * monitor's chromaticity controls, else from its EDID (other members are
  * zeroed then). */
 DVC_API DvError DvCtrlGetRGBWChromaticities(const char *id1, const char *id2, colour *red, colour *green,
                                             colour *blue, colour *white);
 
 
-/* Brightness and contrast. "Percentage" carries the ratio of the control's
+/**@{*/
+/** Brightness and contrast. "Percentage" carries the ratio of the control's
  * maximum (0.0 to 1.0; below 0.0 is refused, above 1.0 is sent as the
  * monitor's maximum times the ratio); "Step" the raw value. Over DDC/CI the
  * ratio becomes a raw value by truncation, over USB HID by rounding. */
@@ -293,55 +1094,69 @@ DVC_API DvError DvCtrlGetContrastForPercentage(const char *id1, const char *id2,
 DVC_API DvError DvCtrlGetContrastForStep(const char *id1, const char *id2, int *step);
 DVC_API DvError DvCtrlSetContrastForPercentage(const char *id1, const char *id2, double ratio);
 DVC_API DvError DvCtrlSetContrastForStep(const char *id1, const char *id2, int step);
-/* The contrast range in raw steps (maximum, minimum; each may be null) and
+/**@}*/
+/** The contrast range in raw steps (maximum, minimum; each may be null) and
  * a default step: the model's, else 100 for a maximum of 100, 70 for 140,
  * otherwise half the span. Any failure is DvErrFailed, a monitor without
  * the control DvErrNotSupported. */
 DVC_API DvError DvCtrlGetRangeContrastForStep(const char *id1, const char *id2, int *maximum, int *minimum,
                                               int *defaultStep);
-/* Nonzero when the contrast can be set. */
+/** Nonzero when the contrast can be set. */
 DVC_API int DvCtrlSupportedContrast(const char *id1, const char *id2);
-/* The raw brightness or contrast stored for colour mode `mode` (0 to the
+/**@{*/
+/** The raw brightness or contrast stored for colour mode `mode` (0 to the
  * mode count less one), whichever mode is current. DvErrNotSupported on a
  * monitor without colour modes, DvErrNullOutput for a null `step`. */
 DVC_API DvError DvCtrlGetBrightnessForStepAtMode(const char *id1, const char *id2, int mode, int *step);
 DVC_API DvError DvCtrlGetContrastForStepAtMode(const char *id1, const char *id2, int mode, int *step);
+/**@}*/
 
-/* Gamma as a value (2.2; negative values name special tone curves, which
+/**@{*/
+/** Gamma as a value (2.2; negative values name special tone curves, which
  * DvCtrlEnumGamma lists): a write selects the model's curve nearest the
  * value, the lower one on a tie. A read of a curve the library cannot name
  * gives DvErrRefused. */
 DVC_API DvError DvCtrlGetGamma(const char *id1, const char *id2, double *gamma);
 DVC_API DvError DvCtrlSetGamma(const char *id1, const char *id2, double gamma);
-/* Gamma as an index: the monitor's curve code plus one below 208, the code
+/**@}*/
+/**@{*/
+/** Gamma as an index: the monitor's curve code plus one below 208, the code
  * itself from 208 up (index 1.. as DvCtrlEnumGammaIndex lists them). */
 DVC_API DvError DvCtrlGetGammaIndex(const char *id1, const char *id2, int *index);
 DVC_API DvError DvCtrlSetGammaIndex(const char *id1, const char *id2, int index);
+/**@}*/
 
-/* Colour temperature in kelvin. On monitors that keep it as a value it
+/**@{*/
+/** Colour temperature in kelvin. On monitors that keep it as a value it
  * passes unchanged; on the others a write selects the model's nearest
  * setting (the lower one on a tie; 0 selects the native setting) and a read
  * reports the setting's temperature. */
 DVC_API DvError DvCtrlGetColorTemperature(const char *id1, const char *id2, int *kelvin);
 DVC_API DvError DvCtrlSetColorTemperature(const char *id1, const char *id2, int kelvin);
-/* Nonzero when the colour temperature can be set. */
+/**@}*/
+/** Nonzero when the colour temperature can be set. */
 DVC_API int DvCtrlSupportedColorTemperature(const char *id1, const char *id2);
-/* The colour-temperature index: kelvin below 0xFF00, or a preset marked
+/**@{*/
+/** The colour-temperature index: kelvin below 0xFF00, or a preset marked
  * with 0x10000000 (0x10000000 alone for the native setting, 0x1000FF01 for
  * preset 0xFF01). A write of 0 is refused. */
 DVC_API DvError DvCtrlGetColorTemperatureIndex(const char *id1, const char *id2, int *index);
 DVC_API DvError DvCtrlSetColorTemperatureIndex(const char *id1, const char *id2, int index);
-/* The i-th index the model offers; DvErrNoMoreItems past the end. */
+/**@}*/
+/** The i-th index the model offers; DvErrNoMoreItems past the end. */
 DVC_API DvError DvCtrlEnumColorTemperatureIndex(const char *id1, const char *id2, int position, int *index);
-/* Nonzero when the colour temperature can be set by index. */
+/** Nonzero when the colour temperature can be set by index. */
 DVC_API int DvCtrlSupportedColorTemperatureIndex(const char *id1, const char *id2);
 
-/* Six colours. Every array of six is in the order red, green, blue, cyan,
+/**@{*/
+/** Six colours. Every array of six is in the order red, green, blue, cyan,
  * magenta, yellow, and `position` numbers them 0 to 5 the same way. Values
  * are centred on the middle of the control's range. */
 DVC_API DvError DvCtrlGet6ColorsHue(const char *id1, const char *id2, int *value, int position);
 DVC_API DvError DvCtrlSet6ColorsHue(const char *id1, const char *id2, int value, int position);
-/* `all` nonzero: the range of the setting that acts on all colours. */
+/**@}*/
+/**@{*/
+/** `all` nonzero: the range of the setting that acts on all colours. */
 DVC_API DvError DvCtrlGetRange6ColorsHue(const char *id1, const char *id2, int *maximum, int *minimum, int all);
 DVC_API int DvCtrlSupported6ColorsHue(const char *id1, const char *id2, int all);
 DVC_API DvError DvCtrlGet6ColorsSaturation(const char *id1, const char *id2, int *value, int position);
@@ -354,12 +1169,16 @@ DVC_API DvError DvCtrlSet6ColorsAllLightness(const char *id1, const char *id2, i
                                              int cyan, int magenta, int yellow);
 DVC_API DvError DvCtrlGetRange6ColorsLightness(const char *id1, const char *id2, int *maximum, int *minimum);
 DVC_API int DvCtrlSupported6ColorsLightness(const char *id1, const char *id2);
-/* The six values stored for colour mode `mode` (see the AtMode reads
+/**@}*/
+/**@{*/
+/** The six values stored for colour mode `mode` (see the AtMode reads
  * above). */
 DVC_API DvError DvCtrlGet6ColorsAllHueAtMode(const char *id1, const char *id2, int mode, int *values);
 DVC_API DvError DvCtrlGet6ColorsAllSaturationAtMode(const char *id1, const char *id2, int mode, int *values);
 DVC_API DvError DvCtrlGet6ColorsAllLightnessAtMode(const char *id1, const char *id2, int mode, int *values);
-/* Hue and saturation in the form of the current models (centred on half
+/**@}*/
+/**@{*/
+/** Hue and saturation in the form of the current models (centred on half
  * the range's span on older ones); the arrays in the order above. */
 DVC_API DvError DvCtrlGet6ColorsAllHue2(const char *id1, const char *id2, int *values);
 DVC_API DvError DvCtrlSet6ColorsAllHue2(const char *id1, const char *id2, int red, int green, int blue, int cyan,
@@ -369,6 +1188,7 @@ DVC_API DvError DvCtrlSet6ColorsAllSaturation2(const char *id1, const char *id2,
                                                int cyan, int magenta, int yellow);
 DVC_API DvError DvCtrlGetRange6ColorsHue2(const char *id1, const char *id2, int *maximum, int *minimum);
 DVC_API DvError DvCtrlGetRange6ColorsSaturation2(const char *id1, const char *id2, int *maximum, int *minimum);
+/**@}*/
 /* One colour at a time: hue, saturation and lightness of each colour. */
 #define DVC_DECLARE_SIX_COLOUR(Name) \
     DVC_API DvError DvCtrlGet##Name##Hue2(const char *id1, const char *id2, int *value); \
@@ -385,26 +1205,30 @@ DVC_DECLARE_SIX_COLOUR(Blue)
 DVC_DECLARE_SIX_COLOUR(Magenta)
 #undef DVC_DECLARE_SIX_COLOUR
 
-/* Luminance in cd/m2. `status` (may be null) is written when the monitor
+/**@{*/
+/** Luminance in cd/m2. `status` (may be null) is written when the monitor
  * reports it: 0 once the luminance has settled at its target. */
 DVC_API DvError DvCtrlGetCandela(const char *id1, const char *id2, double *candela, int *status);
 DVC_API DvError DvCtrlSetCandela(const char *id1, const char *id2, double candela);
 DVC_API DvError DvCtrlGetRangeCandela(const char *id1, const char *id2, double *maximum, double *minimum);
-/* HDR luminance range `index` (cd/m2) of the on-screen display; the count
+/**@}*/
+/** HDR luminance range `index` (cd/m2) of the on-screen display; the count
  * is DvCtrlGetCandelaOSDRangeHDRCount. */
 DVC_API DvError DvCtrlGetCandelaOSDRangeHDR(const char *id1, const char *id2, int index, int *maximum,
                                             int *minimum);
-/* Every set of system primaries: x, y of red, green, blue and white (8
+/**@{*/
+/** Every set of system primaries: x, y of red, green, blue and white (8
  * doubles) per set; `sets` must be DvCtrlGetSystemChromaticityAllCount,
  * else DvErrSizeMismatch. */
 DVC_API DvError DvCtrlGetSystemChromaticityAll(const char *id1, const char *id2, double *xy, int sets);
 DVC_API DvError DvCtrlSetSystemChromaticityAll(const char *id1, const char *id2, const double *xy, int sets);
-/* Gain definition table `table` (0 to 255): its 75 bytes. */
+/**@}*/
+/** Gain definition table `table` (0 to 255): its 75 bytes. */
 DVC_API DvError DvCtrlGetGainDefinition(const char *id1, const char *id2, int table, uint8_t *definition);
-/* The brightness regulator on (nonzero) or off; in colour modes of flavour
+/** The brightness regulator on (nonzero) or off; in colour modes of flavour
  * 2 the value is sent as a level. */
 DVC_API DvError DvCtrlSetBrightRegulator(const char *id1, const char *id2, int value);
-/* The model's D65 reference colour (x and y); DvErrNotSupported when the
+/** The model's D65 reference colour (x and y); DvErrNotSupported when the
  * model has none. */
 DVC_API DvError DvCtrlGetD65CRTColor(const char *id1, const char *id2, colour *d65);
 
@@ -412,7 +1236,7 @@ DVC_EXTERN_C_END
 /* End of operations with an encoding of their own */
 
 #ifdef __cplusplus
-/* The gamma adjustment state. Exported under its C++ name: C hosts cannot
+/** The gamma adjustment state. Exported under its C++ name: C hosts cannot
  * call it. */
 DVC_API DvError DvCtrlGetGammaAdjustmentState(const char *id1, const char *id2, int *state);
 #endif

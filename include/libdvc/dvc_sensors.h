@@ -1,4 +1,5 @@
-/* libdvc: sensors and calibration timing. */
+/** @file
+ * libdvc: sensors and calibration timing. */
 #ifndef LIBDVC_DVC_SENSORS_H
 #define LIBDVC_DVC_SENSORS_H
 
@@ -8,41 +9,161 @@
  * src/features/sensors_table.def; change the table, not these lines. */
 DVC_EXTERN_C_BEGIN
 
-/* Reads the acceleration sensor's data block as the monitor keeps it. */
+/** @brief Reads the acceleration sensor's data block as the monitor keeps it.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] data receives the data block
+ * @param[in,out] size the buffer's size in bytes; receives the block's length
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrSizeMismatch the buffer is smaller than the block; *size holds its length
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetAccSensorData(const char *id1, const char *id2, uint8_t *data, int *size);
-/* Nonzero when the monitor has an acceleration sensor. */
+/** @brief Nonzero when the monitor has an acceleration sensor.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedAccSensorData(const char *id1, const char *id2);
-/* Reads the time after which the monitor asks for a calibration. */
+/** @brief Reads the time after which the monitor asks for a calibration.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetCalibrationAlertTime(const char *id1, const char *id2, int *value);
-/* Sets the time after which the monitor asks for a calibration. */
+/** @brief Sets the time after which the monitor asks for a calibration.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetCalibrationAlertTime(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor has a calibration alert time. */
+/** @brief Nonzero when the monitor has a calibration alert time.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedCalibrationAlertTime(const char *id1, const char *id2);
-/* Nonzero when the monitor keeps the time a calibration takes. */
+/** @brief Nonzero when the monitor keeps the time a calibration takes.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedCalibrationExecutionTime(const char *id1, const char *id2);
-/* Reads the calibration state. */
+/** @brief Reads the calibration state.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetCalibrationState(const char *id1, const char *id2, int *value);
-/* Sets the calibration state on (nonzero) or off (0). */
+/** @brief Sets the calibration state on (nonzero) or off (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetCalibrationState(const char *id1, const char *id2, int value);
-/* Nonzero when the monitor has a calibration state. */
+/** @brief Nonzero when the monitor has a calibration state.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedCalibrationState(const char *id1, const char *id2);
-/* Reads the 8 bytes of the panel luminance measured at the factory. */
+/** @brief Reads the 8 bytes of the panel luminance measured at the factory.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] data receives the data block
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetFactoryPanelLuminance(const char *id1, const char *id2, uint8_t *data);
-/* Nonzero when the monitor keeps its factory panel luminance. */
+/** @brief Nonzero when the monitor keeps its factory panel luminance.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedFactoryPanelLuminance(const char *id1, const char *id2);
-/* Reads the outside light sensor's converter value. */
+/** @brief Reads the outside light sensor's converter value.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetOutsidePhotoSensorAD(const char *id1, const char *id2, int *value);
-/* Reads the range (maximum, minimum) of the outside light sensor's value. */
+/** @brief Reads the range (maximum, minimum) of the outside light sensor's value.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] maximum receives the largest value
+ * @param[out] minimum receives the smallest value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetRangeOutsidePhotoSensorAD(const char *id1, const char *id2, int *maximum, int *minimum);
-/* Nonzero when the monitor has an outside light sensor. */
+/** @brief Nonzero when the monitor has an outside light sensor.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedOutsidePhotoSensorAD(const char *id1, const char *id2);
-/* Reads the light sensor's converter value. */
+/** @brief Reads the light sensor's converter value.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetPhotoSensorAD(const char *id1, const char *id2, int *value);
-/* Sets the light sensor's converter value. */
+/** @brief Sets the light sensor's converter value.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] value the value to set
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlSetPhotoSensorAD(const char *id1, const char *id2, int value);
-/* Reads the range (maximum, minimum) of the light sensor's value. */
+/** @brief Reads the range (maximum, minimum) of the light sensor's value.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] maximum receives the largest value
+ * @param[out] minimum receives the smallest value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer for a result is null
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed
+ */
 DVC_API DvError DvCtrlGetRangePhotoSensorAD(const char *id1, const char *id2, int *maximum, int *minimum);
-/* Nonzero when the monitor has a light sensor. */
+/** @brief Nonzero when the monitor has a light sensor.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
 DVC_API int DvCtrlSupportedPhotoSensorAD(const char *id1, const char *id2);
 
 DVC_EXTERN_C_END
@@ -51,28 +172,36 @@ DVC_EXTERN_C_END
 /* Operations with an encoding of their own */
 DVC_EXTERN_C_BEGIN
 
-/* The monitor's temperature in degrees Celsius. */
+/**@{*/
+/** The monitor's temperature in degrees Celsius. */
 DVC_API DvError DvCtrlGetTemperature(const char *id1, const char *id2, double *celsius);
 DVC_API int DvCtrlSupportedTemperature(const char *id1, const char *id2);
-/* Nonzero when the monitor has a calibration sensor. */
+/**@}*/
+/** Nonzero when the monitor has a calibration sensor. */
 DVC_API int DvCtrlHasSensor(const char *id1, const char *id2);
-/* The time a calibration takes, in hours; the ForR9 pair uses the 4-byte
+/**@{*/
+/** The time a calibration takes, in hours; the ForR9 pair uses the 4-byte
  * form of revision-9 firmware alone. */
 DVC_API DvError DvCtrlGetCalibrationExecutionTime(const char *id1, const char *id2, int *hours);
 DVC_API DvError DvCtrlSetCalibrationExecutionTime(const char *id1, const char *id2, int hours);
 DVC_API DvError DvCtrlGetCalibrationExecutionTimeForR9(const char *id1, const char *id2, int *hours);
 DVC_API DvError DvCtrlSetCalibrationExecutionTimeForR9(const char *id1, const char *id2, int hours);
-/* Measures the ambient light (lux); waits up to 5 s for the result. */
+/**@}*/
+/** Measures the ambient light (lux); waits up to 5 s for the result. */
 DVC_API DvError DvCtrlMeasureAmbientLight(const char *id1, const char *id2, double *lux);
-/* Where the model measures on the screen: pixels, and percent of the
+/**@{*/
+/** Where the model measures on the screen: pixels, and percent of the
  * native resolution. */
 DVC_API DvError DvCtrlGetSensorMeasurementPosition(const char *id1, const char *id2, int *x, int *y);
 DVC_API DvError DvCtrlGetSensorMeasurementPositionPercent(const char *id1, const char *id2, double *x, double *y);
-/* The measured rectangle; DvErrFailed when the model gives none. */
+/**@}*/
+/**@{*/
+/** The measured rectangle; DvErrFailed when the model gives none. */
 DVC_API DvError DvCtrlGetSensorMeasurementRect(const char *id1, const char *id2, int *x, int *y, int *width,
                                                int *height);
 DVC_API int DvCtrlSupportedSensorMeasurementRect(const char *id1, const char *id2);
-/* Nonzero when the model shows a centre cross marker. */
+/**@}*/
+/** Nonzero when the model shows a centre cross marker. */
 DVC_API int DvCtrlSupportedCenterCrossMarker(const char *id1, const char *id2);
 
 DVC_EXTERN_C_END

@@ -1,4 +1,5 @@
-/* libdvc: the types that every export shares. */
+/** @file
+ * libdvc: the types that every export shares. */
 #ifndef LIBDVC_DVC_TYPES_H
 #define LIBDVC_DVC_TYPES_H
 

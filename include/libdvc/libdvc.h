@@ -1,4 +1,5 @@
-/* libdvc: read and change the settings of computer monitors over DDC/CI
+/** @file
+ * libdvc: read and change the settings of computer monitors over DDC/CI
  * and USB HID. Include this one header; it brings in every area. */
 #ifndef LIBDVC_LIBDVC_H
 #define LIBDVC_LIBDVC_H

@@ -52,7 +52,7 @@ TEST_F(DvctlMatrix, WritesReadBackAndMistakesAreNamed) {
         {"matrix set CG3180 1 0 0 0 4 0 0 0 1", 2, "", "4 lies outside -4 to 4"},
         {"matrix set CG3180 1 0 0", 2, "", "a matrix takes nine numbers, row by row, not 3"},
         {"matrix set CG3180 -f " + testing::TempDir(), 2, "", "not a regular file"},
-        {"matrix get 17200455", 1, "", "error: DvErrNotSupported"},
+        {"matrix get 17200455", 1, "", "(DvErrNotSupported)"},
     };
     for (const auto& step : steps) {
         const Outcome run = Run(step.args);

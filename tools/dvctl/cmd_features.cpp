@@ -1,6 +1,7 @@
 // dvctl features MONITOR: which features of the catalogue the monitor has,
 // by asking each feature's Supported export once. Features for which the
-// library has no Supported export are listed apart, not guessed at.
+// library has no Supported export say so rather than guess; beside each,
+// whether dvctl can read it and set it.
 #include <fmt/core.h>
 
 #include <map>
@@ -8,8 +9,10 @@
 #include <optional>
 
 #include "command.hpp"
+#include "feature_access.hpp"
 #include "feature_listing.hpp"
 #include "session.hpp"
+#include "value_text.hpp"
 
 namespace dvc::cli {
 
@@ -45,24 +48,25 @@ std::vector<Answer> AskAll(const Monitor& monitor) {
     return answers;
 }
 
+// "yes", "no", or, when the library has no Supported export for the
+// feature, "can't tell".
+const char* SupportedWord(const Answer& a) {
+    if (!a.supported) return "can't tell";
+    return *a.supported ? "yes" : "no";
+}
+
 void PrintText(const Monitor& monitor, const std::vector<Answer>& answers, bool all) {
-    int yes = 0, unknown = 0;
+    int yes = 0;
+    for (const auto& a : answers)
+        if (a.supported && *a.supported) ++yes;
+    fmt::print("{} {} (monitor {}): {} of {} features supported\n", Printable(monitor.model), Printable(monitor.serial),
+               monitor.index, yes, answers.size());
+    fmt::print("{:<34} {:<11} {:<9} {:<8} {}\n", "feature", "supported", "can read", "can set", "what it is");
     for (const auto& a : answers) {
-        if (!a.supported) ++unknown;
-        else if (*a.supported) ++yes;
+        if (a.supported && !*a.supported && !all) continue;
+        fmt::print("{:<34} {:<11} {:<9} {:<8} {}\n", a.feature->name, SupportedWord(a),
+                   CanRead(*a.feature) ? "yes" : "no", CanSet(*a.feature) ? "yes" : "no", a.feature->words);
     }
-    fmt::print("{} {} (monitor {}): {} of {} features supported\n", monitor.model, monitor.serial, monitor.index, yes,
-               answers.size());
-    for (const auto& a : answers)
-        if (a.supported && *a.supported) fmt::print("  {}\n", Describe(*a.feature));
-    fmt::print("Not known: the library has no Supported export for these {} features, so they were not asked:\n",
-               unknown);
-    for (const auto& a : answers)
-        if (!a.supported) fmt::print("  {}\n", Describe(*a.feature));
-    if (!all) return;
-    fmt::print("Not supported:\n");
-    for (const auto& a : answers)
-        if (a.supported && !*a.supported) fmt::print("  {}\n", Describe(*a.feature));
 }
 
 void PrintJson(const Monitor& monitor, const std::vector<Answer>& answers, bool all) {
@@ -71,6 +75,8 @@ void PrintJson(const Monitor& monitor, const std::vector<Answer>& answers, bool 
         if (a.supported && !*a.supported && !all) continue;
         auto entry = DescribeJson(*a.feature);
         entry["supported"] = a.supported ? nlohmann::ordered_json(*a.supported) : nlohmann::ordered_json(nullptr);
+        entry["canRead"] = CanRead(*a.feature);
+        entry["canSet"] = CanSet(*a.feature);
         entry["askedBy"] = a.feature->supported.name ? nlohmann::ordered_json(a.feature->supported.name)
                                                      : nlohmann::ordered_json(nullptr);
         list.push_back(std::move(entry));
@@ -95,7 +101,7 @@ void AddFeaturesCommand(CLI::App& app, const GlobalOptions& global) {
     auto* cmd = app.add_subcommand("features", "list the features a monitor supports");
     cmd->add_option("monitor", options->monitor, "index, serial number or model name")->required();
     cmd->add_flag("--all", options->all, "also list the features the monitor does not support");
-    cmd->add_flag("--json", options->json, "print JSON (\"supported\": true, false, or null when not asked)");
+    cmd->add_flag("--json", options->json, "print JSON (\"supported\": true, false, or null when it cannot be asked)");
     cmd->callback([&global, options] { RunFeatures(global, *options); });
 }
 

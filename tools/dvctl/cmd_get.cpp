@@ -10,6 +10,7 @@
 #include "feature_access.hpp"
 #include "feature_listing.hpp"
 #include "session.hpp"
+#include "settings_file.hpp"
 
 namespace dvc::cli {
 
@@ -21,12 +22,40 @@ struct GetOptions {
     std::vector<std::string> words;
     SelectionOptions selection;
     bool range = false;
+    bool all = false;
     bool json = false;
 };
+
+// Every value the monitor has, one "name: value" line each (a failed read
+// names its DvError), or one JSON object.
+void PrintAll(const Monitor& monitor, bool json) {
+    const auto values = ReadValues(monitor);
+    if (!json) {
+        for (const auto& v : values)
+            fmt::print("{}: {}\n", Label(*v.feature, v.channel),
+                       v.error.empty() ? v.reading.text : "(" + v.error + ")");
+        return;
+    }
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const auto& v : values) {
+        nlohmann::ordered_json entry{{"feature", v.feature->name}};
+        if (v.channel) entry["channel"] = *v.channel;
+        if (!v.error.empty()) entry["error"] = v.error;
+        for (const auto& [key, value] : v.reading.fields.items()) entry[key] = value;
+        list.push_back(std::move(entry));
+    }
+    fmt::print("{}\n",
+               nlohmann::ordered_json{{"serial", monitor.serial}, {"model", monitor.model}, {"values", list}}.dump(2));
+}
 
 void RunGet(const GlobalOptions& global, const GetOptions& options) {
     Session session(global, false);
     const Monitor& monitor = session.Find(options.monitor);
+    if (options.all) {
+        if (!options.feature.empty()) throw UsageError("get --all reads every feature; name none");
+        PrintAll(monitor, options.json);
+        return;
+    }
     if (options.feature.empty()) {
         PrintFeatures(CanRead, options.json);
         return;
@@ -49,6 +78,7 @@ void AddGetCommand(CLI::App& app, const GlobalOptions& global) {
     cmd->add_option("channel", options->words, "r, g or b for a channel feature (as --channel)");
     options->selection.AddTo(*cmd);
     cmd->add_flag("--range", options->range, "read the feature's range (min and max)");
+    cmd->add_flag("--all", options->all, "read every value the monitor supports");
     cmd->add_flag("--json", options->json, "print JSON");
     cmd->callback([&global, options] { RunGet(global, *options); });
 }

@@ -8,6 +8,7 @@
 #include "model_facts.hpp"
 #include "real_displays.hpp"
 #include "session.hpp"
+#include "value_text.hpp"
 
 namespace dvc::cli {
 
@@ -40,7 +41,7 @@ void RunInfo(const GlobalOptions& global, const InfoOptions& options) {
     fmt::print("{}", ToText(monitor, facts));
     if (display != nullptr)
         fmt::print("serial number: {}\nattached to: {}\n",
-                   display->identity.fullSerial.empty() ? "(none reported)" : display->identity.fullSerial,
+                   display->identity.fullSerial.empty() ? "(none reported)" : Printable(display->identity.fullSerial),
                    Where(*display));
 }
 

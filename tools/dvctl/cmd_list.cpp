@@ -8,8 +8,11 @@
 #include <stdexcept>
 
 #include "command.hpp"
+#include "failure.hpp"
+#include "no_monitor_hint.hpp"
 #include "real_displays.hpp"
 #include "session.hpp"
+#include "value_text.hpp"
 
 namespace dvc::cli {
 
@@ -34,22 +37,23 @@ void RunList(const GlobalOptions& global, const ListOptions& options) {
         buses = LookAtDisplayBuses();
         const std::string problem = AccessProblem(buses);
         if (!problem.empty() && session.Monitors().empty())
-            throw std::runtime_error("cannot reach the monitors: " + problem);
+            throw Failure(DvErrFailed,
+                          "cannot reach the monitors: " + problem + "; dvctl --sim uses virtual monitors instead",
+                          true);
         if (!problem.empty()) fmt::print(stderr, "warning: some monitors may be missing: {}\n", problem);
     }
+    if (session.Monitors().empty() && session.Real())
+        throw Failure(DvErrFailed, "no monitors found: " + NoMonitorHint(), true);
     if (options.json) {
         nlohmann::ordered_json out = nlohmann::ordered_json::array();
         for (const auto& m : session.Monitors()) {
-            nlohmann::ordered_json row{{"index", m.index},
-                                       {"serial", m.serial},
-                                       {"model", m.model},
-                                       {"pathKind", m.firstKind},
-                                       {"pathKindName", KindName(m.firstKind)},
-                                       {"paths", PathNames(m)}};
+            nlohmann::ordered_json row{
+                {"index", m.index},        {"serial", Printable(m.serial)},         {"model", Printable(m.model)},
+                {"pathKind", m.firstKind}, {"pathKindName", KindName(m.firstKind)}, {"paths", PathNames(m)}};
             if (const ddc::Display* d = DisplayOf(buses, m)) {
                 row["bus"] = d->where.bus;
                 row["connector"] = d->where.connector;
-                row["fullSerial"] = d->identity.fullSerial;
+                row["fullSerial"] = Printable(d->identity.fullSerial);
             }
             out.push_back(row);
         }
@@ -57,22 +61,23 @@ void RunList(const GlobalOptions& global, const ListOptions& options) {
         return;
     }
     if (session.Monitors().empty()) {
-        fmt::print("no monitors found\n");
+        fmt::print("no monitors in this virtual world\n");
         return;
     }
     const bool real = !UsingVirtualMonitors(global);
     if (!real) {
         fmt::print("{:<5} {:<9} {:<16} {:<9} {}\n", "index", "serial", "model", "found", "paths");
         for (const auto& m : session.Monitors())
-            fmt::print("{:<5} {:<9} {:<16} {:<9} {}\n", m.index, m.serial, m.model, KindName(m.firstKind),
-                       fmt::join(PathNames(m), ", "));
+            fmt::print("{:<5} {:<9} {:<16} {:<9} {}\n", m.index, Printable(m.serial), Printable(m.model),
+                       KindName(m.firstKind), fmt::join(PathNames(m), ", "));
         return;
     }
     fmt::print("{:<5} {:<9} {:<16} {:<9} {:<16} {}\n", "index", "serial", "model", "found", "paths", "bus");
     for (const auto& m : session.Monitors()) {
         const ddc::Display* d = DisplayOf(buses, m);
-        fmt::print("{:<5} {:<9} {:<16} {:<9} {:<16} {}\n", m.index, m.serial, m.model, KindName(m.firstKind),
-                   fmt::format("{}", fmt::join(PathNames(m), ", ")), d != nullptr ? Where(*d) : "-");
+        fmt::print("{:<5} {:<9} {:<16} {:<9} {:<16} {}\n", m.index, Printable(m.serial), Printable(m.model),
+                   KindName(m.firstKind), fmt::format("{}", fmt::join(PathNames(m), ", ")),
+                   d != nullptr ? Where(*d) : "-");
     }
 }
 

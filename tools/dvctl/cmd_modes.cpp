@@ -40,7 +40,7 @@ void RunModes(const GlobalOptions& global, const ModesOptions& options) {
     Session session(global, false);
     const Monitor& monitor = session.Find(options.monitor);
     const auto modes = ColourModes(monitor);
-    if (modes.empty()) throw Failure(DvErrNotSupported, fmt::format("{} has no colour modes", monitor.model));
+    if (modes.empty()) throw Failure(DvErrNotSupported, fmt::format("{} has no colour modes", monitor.model), true);
     int current = -1;
     Check(DvCtrlGetMode(monitor.serial.c_str(), monitor.model.c_str(), &current), "reading the current mode");
     const auto skipped = SkippedAtShownInput(monitor, modes.size());

@@ -53,9 +53,9 @@ void RunSimReport(const GlobalOptions& global, const SimReportOptions& options) 
     Session session(sim, false);
     const Monitor& m = session.Find(options.monitor);
     const PostReport post = FindPost();
-    if (post == nullptr) throw Failure(DvErrFailed, "the simulator library libdvcsim.so.1 was not found");
+    if (post == nullptr) throw Failure(DvErrFailed, "the simulator library libdvcsim.so.1 was not found", true);
     if (post(m.serial.c_str(), code, data.data(), static_cast<uint32_t>(data.size())) != 0) {
-        throw Failure(DvErrFailed, fmt::format("the report could not be posted to {} {}", m.model, m.serial));
+        throw Failure(DvErrFailed, fmt::format("the report could not be posted to {} {}", m.model, m.serial), true);
     }
     if (options.json) {
         const nlohmann::json out{{"serial", m.serial}, {"model", m.model}, {"code", code}, {"data", Hex(data)}};

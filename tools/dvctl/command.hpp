@@ -10,7 +10,8 @@
 namespace dvc::cli {
 
 struct GlobalOptions {
-    std::string simWorld;  // empty: no virtual world named on the command line
+    std::string simWorld;   // empty: no virtual world named on the command line
+    bool simFresh = false;  // start the virtual monitors from their profiles
 };
 
 void AddListCommand(CLI::App& app, const GlobalOptions& global);
@@ -18,6 +19,8 @@ void AddInfoCommand(CLI::App& app, const GlobalOptions& global);
 void AddFeaturesCommand(CLI::App& app, const GlobalOptions& global);
 void AddGetCommand(CLI::App& app, const GlobalOptions& global);
 void AddSetCommand(CLI::App& app, const GlobalOptions& global);
+void AddDumpCommand(CLI::App& app, const GlobalOptions& global);
+void AddLoadCommand(CLI::App& app, const GlobalOptions& global);
 void AddRunCommand(CLI::App& app, const GlobalOptions& global);
 void AddPictureCommand(CLI::App& app, const GlobalOptions& global);
 void AddModesCommand(CLI::App& app, const GlobalOptions& global);

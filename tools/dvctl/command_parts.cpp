@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "failure.hpp"
+#include "value_text.hpp"
 
 namespace dvc::cli {
 
@@ -43,7 +44,8 @@ void PrintReading(const Monitor& monitor, const Feature& feature, const Selectio
         fmt::print("{}\n", reading.text);
         return;
     }
-    nlohmann::ordered_json out{{"serial", monitor.serial}, {"model", monitor.model}, {"feature", feature.name}};
+    nlohmann::ordered_json out{
+        {"serial", Printable(monitor.serial)}, {"model", Printable(monitor.model)}, {"feature", feature.name}};
     if (selection.channel) out["channel"] = *selection.channel;
     if (selection.index) out["index"] = *selection.index;
     for (const auto& [key, value] : reading.fields.items()) out[key] = value;

@@ -7,6 +7,7 @@
 
 #include "failure.hpp"
 #include "libdvc/libdvc.h"
+#include "value_text.hpp"
 
 namespace dvc::cli {
 
@@ -105,8 +106,8 @@ nlohmann::ordered_json ToJson(const Monitor& monitor, const ModelFacts& facts) {
         flavors.push_back({{"flavor", f.flavor}, {"modes", f.modes}, {"features", f.features}});
     return {
         {"index", monitor.index},
-        {"serial", monitor.serial},
-        {"model", monitor.model},
+        {"serial", Printable(monitor.serial)},
+        {"model", Printable(monitor.model)},
         {"pathKind", monitor.firstKind},
         {"modeCount", facts.modeCount},
         {"nativeLutBitDepth",
@@ -140,8 +141,8 @@ std::string Capabilities(const ModelFacts& facts) {
 
 std::string ToText(const Monitor& monitor, const ModelFacts& facts) {
     std::string out;
-    out += fmt::format("{} {} (monitor {}, found over {})\n", monitor.model, monitor.serial, monitor.index,
-                       KindName(monitor.firstKind));
+    out += fmt::format("{} {} (monitor {}, found over {})\n", Printable(monitor.model), Printable(monitor.serial),
+                       monitor.index, KindName(monitor.firstKind));
     out += fmt::format("  capabilities:       {}\n", Capabilities(facts));
     out += fmt::format("  panel revision:     {}\n", facts.panelRevision);
     std::vector<std::string> gamma;

@@ -10,6 +10,7 @@
 #include "failure.hpp"
 #include "libdvc/libdvc.h"
 #include "port_names.hpp"
+#include "value_text.hpp"
 
 namespace dvc::cli {
 
@@ -19,12 +20,6 @@ bool IsNumber(std::string_view word) {
     int value = 0;
     const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
     return error == std::errc{} && end == word.data() + word.size() && !word.empty();
-}
-
-bool SameText(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-               return std::tolower(x) == std::tolower(y);
-           });
 }
 
 std::string ModeWord(const Monitor& monitor, const std::string& word) {
@@ -65,10 +60,11 @@ const std::vector<SwitchWords> kSwitchWords{
     {"all-key-lock", {{"lock", 1}, {"unlock", 0}, {"on", 1}, {"off", 0}}},
 };
 
+// A switch takes its words, or the numbers they stand for.
 std::string SwitchValue(const SwitchWords& sw, const std::string& word) {
     std::vector<std::string> accepted;
     for (const SwitchWord& w : sw.words) {
-        if (SameText(w.word, word)) return std::to_string(w.value);
+        if (SameText(w.word, word) || (IsNumber(word) && ParseInt(word) == w.value)) return std::to_string(w.value);
         accepted.push_back(w.word);
     }
     throw UsageError(fmt::format("{}: \"{}\" is not a state of this switch; accepted: {}", sw.feature, word,
@@ -106,9 +102,10 @@ std::vector<int> InputPorts(const Monitor& monitor) {
 std::vector<std::string> MonitorWords(const Feature& feature, const Monitor& monitor,
                                       const std::vector<std::string>& words) {
     const std::string_view name = feature.name;
-    if (words.size() != 1 || IsNumber(words[0])) return words;
+    if (words.size() != 1) return words;
     for (const SwitchWords& sw : kSwitchWords)
         if (name == sw.feature) return {SwitchValue(sw, words[0])};
+    if (IsNumber(words[0])) return words;
     if (name != "mode" && name != "input") return words;
     return {name == "mode" ? ModeWord(monitor, words[0]) : InputWord(monitor, words[0])};
 }

@@ -8,6 +8,10 @@
 #include "discovery_cache.hpp"
 #include "failure.hpp"
 #include "libdvc/libdvc.h"
+#include "no_monitor_hint.hpp"
+#include "real_displays.hpp"
+#include "sim_world.hpp"
+#include "value_text.hpp"
 
 namespace dvc::cli {
 
@@ -51,7 +55,8 @@ const char* KindName(int kind) {
 }
 
 Session::Session(const GlobalOptions& global, bool probePaths) {
-    if (!global.simWorld.empty()) setenv("DVC_SIM", global.simWorld.c_str(), 1);
+    PrepareVirtualWorld(global);
+    real_ = !UsingVirtualMonitors(global);
     UseDiscoveryCache();
     // Which kinds reach which monitor, in two discoveries: DDC/CI type 1
     // alone (it cannot join type 0), then DDC/CI type 0 before HID, so that
@@ -83,6 +88,7 @@ Session::Session(const GlobalOptions& global, bool probePaths) {
         }
         monitors_.push_back(std::move(m));
     }
+    CheckVirtualWorldLoaded(global);
 }
 
 Session::~Session() { DvCtrlRelease(); }
@@ -93,15 +99,18 @@ const Monitor& Session::Find(const std::string& name) const {
         if (index < monitors_.size()) return monitors_[index];
     }
     for (const auto& m : monitors_)
-        if (m.serial == name) return m;
+        if (SameText(m.serial, name)) return m;
     const auto byModel =
-        std::count_if(monitors_.begin(), monitors_.end(), [&](const Monitor& m) { return m.model == name; });
+        std::count_if(monitors_.begin(), monitors_.end(), [&](const Monitor& m) { return SameText(m.model, name); });
     if (byModel > 1)
-        throw Failure(DvErrInvalidParameter, "\"" + name + "\" is the model of " + std::to_string(byModel) +
-                                                 " monitors; name one by serial number");
+        throw Failure(DvErrInvalidParameter,
+                      "\"" + Printable(name) + "\" is the model of " + std::to_string(byModel) +
+                          " monitors; name one by serial number",
+                      true);
     for (const auto& m : monitors_)
-        if (m.model == name) return m;
-    throw Failure(DvErrFailed, "no monitor is named \"" + name + "\"; dvctl list shows them");
+        if (SameText(m.model, name)) return m;
+    if (monitors_.empty() && real_) throw Failure(DvErrFailed, "no monitors found: " + NoMonitorHint(), true);
+    throw Failure(DvErrFailed, "no monitor is named \"" + Printable(name) + "\"; dvctl list shows them", true);
 }
 
 }  // namespace dvc::cli

@@ -39,11 +39,16 @@ public:
 
     const std::vector<Monitor>& Monitors() const { return monitors_; }
     // The monitor a name means: an index, else a serial number, else a model
-    // name that exactly one monitor has. Throws a Failure otherwise.
+    // name that exactly one monitor has, in any case. Throws a Failure
+    // otherwise.
     const Monitor& Find(const std::string& name) const;
+
+    // True when the monitors are the real ones (no virtual world).
+    bool Real() const { return real_; }
 
 private:
     std::vector<Monitor> monitors_;
+    bool real_ = true;
 };
 
 }  // namespace dvc::cli

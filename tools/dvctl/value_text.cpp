@@ -87,6 +87,27 @@ std::vector<uint8_t> ParseHex(std::string_view text) {
     return bytes;
 }
 
+bool SameText(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+               return std::tolower(x) == std::tolower(y);
+           });
+}
+
+std::string Printable(std::string_view text) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string out;
+    for (const unsigned char c : text) {
+        if (c >= 0x20 && c < 0x7F && c != '\\') {
+            out += static_cast<char>(c);
+            continue;
+        }
+        out += "\\x";
+        out += kDigits[c >> 4];
+        out += kDigits[c & 0xF];
+    }
+    return out;
+}
+
 std::string Hex(const std::vector<uint8_t>& bytes) {
     static constexpr char kDigits[] = "0123456789abcdef";
     std::string out;

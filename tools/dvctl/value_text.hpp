@@ -24,4 +24,11 @@ std::vector<uint8_t> ParseHex(std::string_view text);
 // Bytes as lowercase hex digits without separators.
 std::string Hex(const std::vector<uint8_t>& bytes);
 
+// Equal but for the case of ASCII letters.
+bool SameText(std::string_view a, std::string_view b);
+
+// Text from a monitor as it can be printed: bytes outside printable ASCII
+// (and the backslash) as \xNN.
+std::string Printable(std::string_view text);
+
 }  // namespace dvc::cli

@@ -63,7 +63,9 @@ Sim::Answer Sim::Dispatch(Call& c, VirtualMonitor& m) {
         break;
     default: a.result = DvErrFailed;
     }
-    if (state_file_) state_file_->End(*world_);
+    // A change the state file could not keep is not made: the caller hears
+    // of it as a failed write.
+    if (state_file_ && !state_file_->End(*world_) && IsWrite(c.op) && Usable(a.result)) a.result = DvErrFailed;
     a.reports = std::move(ctx.PendingReports());
     return a;
 }

@@ -1,13 +1,13 @@
 #include "data_paths.hpp"
 
-#include "platform/bounded_file.hpp"
-
 #include <dlfcn.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
+
+#include "platform/bounded_file.hpp"
 
 namespace dvc::sim {
 namespace fs = std::filesystem;

@@ -9,7 +9,6 @@
 #include <fstream>
 
 #include "platform/bounded_file.hpp"
-#include "platform/checked_convert.hpp"
 
 namespace dvc::test {
 namespace {
@@ -38,37 +37,6 @@ TEST(BoundedFile, OnlyRegularFilesWithinTheCap) {
         EXPECT_EQ(r.bytes.empty(), c.error != FileReadError::None) << c.path;
     }
     std::filesystem::remove_all(dir);
-}
-
-TEST(CheckedToInt, RefusesWhatTheTypeCannotHold) {
-    const double inf = std::numeric_limits<double>::infinity();
-    struct Case {
-        double value;
-        bool ok;
-        int32_t out;
-    } cases[] = {{0.0, true, 0},
-                 {-0.9, true, 0},
-                 {2147483647.9, true, INT32_MAX},
-                 {-2147483648.5, true, INT32_MIN},
-                 {2147483648.0, false, 0},
-                 {-2147483649.0, false, 0},
-                 {std::nan(""), false, 0},
-                 {inf, false, 0},
-                 {-inf, false, 0},
-                 {1e300, false, 0}};
-    for (const Case& c : cases) {
-        int32_t out = 0;
-        EXPECT_EQ(CheckedToInt(c.value, out), c.ok) << c.value;
-        EXPECT_EQ(out, c.out) << c.value;
-    }
-    uint16_t field = 7;
-    EXPECT_FALSE(CheckedRoundToInt(65535.5, field));
-    EXPECT_EQ(field, 7) << "untouched when refused";
-    EXPECT_TRUE(CheckedRoundToInt(65534.5, field));
-    EXPECT_EQ(field, 65535);
-    uint64_t big = 0;
-    EXPECT_FALSE(CheckedToInt(18446744073709551616.0, big));
-    EXPECT_FALSE(CheckedToInt(-1.0, big));
 }
 
 }  // namespace

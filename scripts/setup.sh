@@ -2,7 +2,7 @@
 # Installs the Debian packages that the build needs, only those missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ ccache pkg-config python3 python3-pytest doxygen
+packages=(cmake ninja-build g++ clang ccache pkg-config python3 python3-pytest doxygen
           libgtest-dev libgmock-dev libbenchmark-dev
           nlohmann-json3-dev libcli11-dev libfmt-dev libhidapi-dev)
 

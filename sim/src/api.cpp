@@ -33,6 +33,7 @@ Status ActivateWorldJson(const std::string& json_text, const std::string& origin
 
 void DeactivateWorld() { Sim::Get().Deactivate(); }
 bool WorldActive() { return Sim::Get().Active(); }
+std::string Problem() { return Sim::Get().Problem(); }
 std::vector<std::string> BuiltinWorlds() { return ListDataFiles("worlds"); }
 std::vector<std::string> BuiltinProfiles() { return ListDataFiles("profiles"); }
 std::vector<MonitorInfo> Monitors() { return Sim::Get().Monitors(); }

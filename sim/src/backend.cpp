@@ -1,5 +1,6 @@
 // The C table that ddclink's and hidlink's sim backends call. No exception
 // leaves it: a failure inside the simulator becomes DvErrFailed.
+#include <string>
 #include <vector>
 
 #include "dvcsim/backend.h"
@@ -69,4 +70,15 @@ extern "C" int32_t dvcsim_post_report(const char* serial, uint32_t code, const u
     } catch (...) {
         return -1;
     }
+}
+
+extern "C" const char* dvcsim_problem(void) {
+    // Kept per thread so that the text stays valid until the caller's next call.
+    thread_local std::string text;
+    try {
+        text = dvc::sim::Problem();
+    } catch (...) {
+        text = "the simulator failed";
+    }
+    return text.empty() ? nullptr : text.c_str();
 }

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
+
+#include "platform/bounded_file.hpp"
 
 namespace dvc::sim {
 namespace fs = std::filesystem;
@@ -52,24 +52,15 @@ std::vector<std::string> ListDataFiles(const std::string& kind) {
 }
 
 std::optional<std::string> ReadFile(const std::string& path, std::string& error) {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) {
-        error = path + ": no such file";
+    // Worlds, profiles and the state file: regular files only, size-capped,
+    // so that a FIFO or a device never hangs the reader.
+    FileRead read = ReadBoundedFile(path, kMaxDataFile);
+    if (!read) {
+        error = path + ": " + FileReadErrorText(read.error);
+        if (read.error == FileReadError::TooLarge) error += " (64 MiB)";
         return std::nullopt;
     }
-    auto size = fs::file_size(path, ec);
-    if (ec || size > (64u << 20)) {
-        error = path + ": unreadable or larger than 64 MiB";
-        return std::nullopt;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = path + ": cannot be opened";
-        return std::nullopt;
-    }
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return std::move(read.bytes);
 }
 
 }  // namespace dvc::sim

@@ -7,6 +7,7 @@
 #include "config_error.hpp"
 #include "data_paths.hpp"
 #include "json_read.hpp"
+#include "platform/checked_convert.hpp"
 
 namespace dvc::sim {
 namespace {
@@ -242,7 +243,9 @@ void LoadTiming(World& w, const Json& t, const std::string& where) {
     w.timing_given = true;
     w.timing.enabled = json::BoolOr(t, "enabled", true, where);
     auto ms = [&](const char* key, int64_t& us) {
-        if (const Json* v = json::Find(t, key)) us = static_cast<int64_t>(json::Number(*v, where + "." + key) * 1000.0);
+        const Json* v = json::Find(t, key);
+        if (v != nullptr && !CheckedToInt(json::Number(*v, where + "." + key) * 1000.0, us))
+            throw ConfigError(where + "." + key + ": 0..10000 ms");
         if (us < 0 || us > 10'000'000) throw ConfigError(where + "." + key + ": 0..10000 ms");
     };
     ms("ddcci_reply_ms", w.timing.ddcci_reply_us);

@@ -1,11 +1,15 @@
 #include "report_mailbox.hpp"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+
+#include "data_paths.hpp"
+#include "platform/bounded_file.hpp"
 
 namespace dvc::sim {
 
@@ -58,10 +62,12 @@ bool ReportMailbox::Post(std::string_view serial, uint32_t code, const std::vect
         n += std::snprintf(line + n, sizeof line - n, " %02X", data[i]);
     line[n++] = '\n';
     // One write of a short line: appends from several processes never mix.
-    std::FILE* f = std::fopen(BoxPath(serial).c_str(), "a");
-    if (f == nullptr) return false;
-    const bool ok = std::fwrite(line, 1, static_cast<std::size_t>(n), f) == static_cast<std::size_t>(n);
-    return std::fclose(f) == 0 && ok;
+    // Opened without blocking and written only when it is a regular file.
+    const int fd = ::open(BoxPath(serial).c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0600);
+    if (fd < 0) return false;
+    struct stat st {};
+    const bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::write(fd, line, static_cast<std::size_t>(n)) == n;
+    return ::close(fd) == 0 && ok;
 }
 
 ReportMailbox::~ReportMailbox() {
@@ -88,21 +94,16 @@ std::vector<std::string> ReportMailbox::ReadLines(const std::string& serial, lon
     std::vector<std::string> lines;
     const std::string path = BoxPath(serial);
     if (FileSize(path) < offset) offset = 0;  // the box was emptied or replaced
-    std::FILE* f = std::fopen(path.c_str(), "r");
-    if (f == nullptr || std::fseek(f, offset, SEEK_SET) != 0) {
-        if (f != nullptr) std::fclose(f);
-        return lines;
+    // A box that is no regular file (a FIFO would block) or has grown past
+    // the cap is not read.
+    const FileRead read = ReadBoundedFile(path, kMaxDataFile);
+    if (!read || static_cast<std::size_t>(offset) > read.bytes.size()) return lines;
+    std::size_t at = static_cast<std::size_t>(offset);
+    for (std::size_t end = read.bytes.find('\n', at); end != std::string::npos; end = read.bytes.find('\n', at)) {
+        lines.push_back(read.bytes.substr(at, end - at));
+        at = end + 1;
     }
-    std::string line;
-    for (int c = std::fgetc(f); c != EOF; c = std::fgetc(f)) {
-        line += static_cast<char>(c);
-        if (c != '\n') continue;
-        offset += static_cast<long>(line.size());
-        line.pop_back();
-        lines.push_back(std::move(line));
-        line.clear();
-    }
-    std::fclose(f);
+    offset = static_cast<long>(at);
     return lines;
 }
 

@@ -97,6 +97,8 @@ void Sim::LoadEnvWorld() {
         Install(LoadWorld(env), false);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "dvcsim: DVC_SIM=%s: %s\n", env, e.what());
+        std::lock_guard lock(mutex_);
+        if (problem_.empty()) problem_ = std::string("world ") + env + " cannot be loaded: " + e.what();
     }
 }
 
@@ -165,6 +167,11 @@ Timing Sim::GetTiming() {
 void Sim::SetTiming(const Timing& t) {
     Locked([&] { timing_ = t; });
 }
+std::string Sim::Problem() {
+    std::lock_guard lock(mutex_);
+    if (!problem_.empty()) return problem_;
+    return state_file_ ? state_file_->error() : std::string{};
+}
 uint64_t Sim::ReportsSent() {
     return Locked([&] { return reports_sent_; });
 }
@@ -219,8 +226,7 @@ bool Sim::PutCell(std::string_view serial, uint32_t code, uint32_t slot, const s
         if (value) m->state.SetValue(key, *value);
         if (data) m->state.SetData(key, *data);
     }
-    if (state_file_) state_file_->End(*world_);
-    return true;
+    return state_file_ ? state_file_->End(*world_) : true;
 }
 
 void Sim::ResetState() {

@@ -84,6 +84,9 @@ public:
     void ResetState();
     bool Inject(std::string_view serial, uint32_t code, const std::vector<uint8_t>& data);
     uint64_t ReportsSent();
+    // The first failure a host should report: the DVC_SIM world that could
+    // not be loaded, or the state file's trouble; empty when none.
+    std::string Problem();
 
 private:
     // One transport call on its way through the pipeline (transaction.cpp).
@@ -124,6 +127,8 @@ private:
     void Deliver(std::unique_lock<std::mutex>& lock, const VirtualMonitor& m, std::vector<Context::Report> reports,
                  std::chrono::milliseconds delay, std::chrono::microseconds link_time);
 
+    int32_t FoundCount(const FaultRule* fault, std::vector<VirtualMonitor*>& list);
+    static void ListFaultDelay(std::unique_lock<std::mutex>& lock, const FaultRule* fault);
     VirtualMonitor* Resolve(Link link, uint32_t target);
     void Log(Transaction t, std::chrono::nanoseconds link_time = {}, bool fault = false);
     void SendReports(std::unique_lock<std::mutex>& lock, uint32_t handle, std::vector<Context::Report> reports);
@@ -141,6 +146,7 @@ private:
     std::unique_ptr<World> world_;
     bool in_process_ = false;
     std::string env_tried_;
+    std::string problem_;
     uint32_t generation_ = 0;
     int32_t ddc_type_ = 0;
     std::vector<VirtualMonitor*> ddc_list_;

@@ -14,7 +14,9 @@ int32_t Sim::Transact(Call& c) {
     VirtualMonitor* m = Resolve(c.link, c.target);
     if (m == nullptr) return Unanswered(c, nullptr, c.op == Op::IsSupported ? 0 : DvErrFailed, false);
     const FaultRule* fault = faults_.Match(c.link, m->serial, c.op, c.code);
-    if (fault != nullptr && fault->kind == FaultKind::Result) return Unanswered(c, m, fault->result, true);
+    // IsSupported has no error code: a failed query answers "not supported".
+    if (fault != nullptr && fault->kind == FaultKind::Result)
+        return Unanswered(c, m, c.op == Op::IsSupported ? 0 : fault->result, true);
     Answer a = Dispatch(c, *m);
     if (fault != nullptr && Usable(a.result)) Spoil(*fault, c, a);
     Present(c, a);
@@ -63,7 +65,9 @@ Sim::Answer Sim::Dispatch(Call& c, VirtualMonitor& m) {
         break;
     default: a.result = DvErrFailed;
     }
-    if (state_file_) state_file_->End(*world_);
+    // A change the state file could not keep is not made: the caller hears
+    // of it as a failed write.
+    if (state_file_ && !state_file_->End(*world_) && IsWrite(c.op) && Usable(a.result)) a.result = DvErrFailed;
     a.reports = std::move(ctx.PendingReports());
     return a;
 }

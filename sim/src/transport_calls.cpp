@@ -2,6 +2,7 @@
 // hidlink.h): list and handle operations are answered here; per-monitor
 // reads and writes check their buffers and go down the transaction path.
 #include <algorithm>
+#include <thread>
 
 #include "sim.hpp"
 
@@ -45,15 +46,20 @@ int32_t Sim::WriteData(Link link, Op op, uint32_t target, uint32_t code, const v
 // ---- DDC/CI ----------------------------------------------------------------
 
 int32_t Sim::DdcSetType(int32_t type) {
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
     int32_t r = (type == 0 || type == 1) ? DvOk : DvErrInvalidParameter;
+    const FaultRule* fault = faults_.Match(Link::DDCCI, {}, Op::SetCommunicationType, 0);
+    if (fault != nullptr && fault->kind == FaultKind::Result) r = fault->result;
+    if (fault != nullptr && fault->kind == FaultKind::RefusedData) r = DvErrRefused;
     if (r == DvOk) ddc_type_ = type;
-    Log(Transaction{Link::DDCCI, 0, Op::SetCommunicationType, static_cast<uint32_t>(type), 0, {}, 0, 0, r, {}});
+    Log(Transaction{Link::DDCCI, 0, Op::SetCommunicationType, static_cast<uint32_t>(type), 0, {}, 0, 0, r, {}}, {},
+        fault != nullptr);
+    ListFaultDelay(lock, fault);
     return r;
 }
 
 int32_t Sim::DdcFind() {
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
     ddc_list_.clear();
     if (world_) {
         for (const auto& m : world_->monitors)
@@ -61,10 +67,39 @@ int32_t Sim::DdcFind() {
                 std::find(m->ddcci_types.begin(), m->ddcci_types.end(), ddc_type_) != m->ddcci_types.end())
                 ddc_list_.push_back(m.get());
     }
-    auto n = static_cast<int32_t>(ddc_list_.size());
-    Log(Transaction{
-        Link::DDCCI, 0, Op::Find, static_cast<uint32_t>(ddc_type_), static_cast<uint32_t>(n), {}, 0, 0, n, {}});
+    const FaultRule* fault = faults_.Match(Link::DDCCI, {}, Op::Find, 0);
+    const int32_t n = FoundCount(fault, ddc_list_);
+    Log(
+        Transaction{
+            Link::DDCCI, 0, Op::Find, static_cast<uint32_t>(ddc_type_), static_cast<uint32_t>(n), {}, 0, 0, n, {}},
+        {}, fault != nullptr);
+    ListFaultDelay(lock, fault);
     return n;
+}
+
+// The count a Find reports under a fault: a failure or refusal (and an empty
+// list), a list cut to `keep_bytes` entries, a garbage count that matches
+// no list, or (delay) the true count.
+int32_t Sim::FoundCount(const FaultRule* fault, std::vector<VirtualMonitor*>& list) {
+    const auto n = static_cast<int32_t>(list.size());
+    if (fault == nullptr) return n;
+    switch (fault->kind) {
+    case FaultKind::Result: list.clear(); return fault->result;
+    case FaultKind::RefusedData: list.clear(); return DvErrRefused;
+    case FaultKind::ShortData:
+        list.resize(std::min<std::size_t>(list.size(), fault->keep_bytes));
+        return static_cast<int32_t>(list.size());
+    case FaultKind::GarbageData: return static_cast<int32_t>(faults_.GarbageValue() & 0xFF);
+    default: return n;
+    }
+}
+
+// A scripted delay of a list operation, slept without the lock.
+void Sim::ListFaultDelay(std::unique_lock<std::mutex>& lock, const FaultRule* fault) {
+    if (fault == nullptr || fault->kind != FaultKind::Delay) return;
+    const auto delay = fault->delay;
+    lock.unlock();
+    std::this_thread::sleep_for(delay);
 }
 
 int32_t Sim::DdcIsSupported(uint32_t index, uint32_t code) {
@@ -112,26 +147,39 @@ int32_t Sim::DdcRelease() {
 // ---- HID -------------------------------------------------------------------
 
 int32_t Sim::HidFind() {
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
     hid_list_.clear();
     if (world_)
         for (const auto& m : world_->monitors)
             if (m->has_hid) hid_list_.push_back(m.get());
     hid_found_ = true;
-    auto n = static_cast<int32_t>(hid_list_.size());
-    Log(Transaction{Link::HID, 0, Op::Find, 0, static_cast<uint32_t>(n), {}, 0, 0, n, {}});
+    const FaultRule* fault = faults_.Match(Link::HID, {}, Op::Find, 0);
+    const int32_t n = FoundCount(fault, hid_list_);
+    Log(Transaction{Link::HID, 0, Op::Find, 0, static_cast<uint32_t>(n), {}, 0, 0, n, {}}, {}, fault != nullptr);
+    ListFaultDelay(lock, fault);
     return n;
 }
 
+// Under a fault the handle is withheld (an error, or a short answer that
+// leaves 0), replaced by garbage, or given with a refusal.
 int32_t Sim::HidRetrieve(uint32_t index, uint32_t* handle) {
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
     int32_t r = DvOk;
     uint32_t h = 0;
-    if (!hid_found_ || index >= hid_list_.size()) r = DvErrInvalidParameter;
-    else if (handle == nullptr) r = DvErrInvalidParameter;
-    else *handle = h = hid_list_[index]->hid_handle;
-    Log(Transaction{
-        Link::HID, h, Op::Retrieve, index, h, {}, 0, 0, r, r == 0 ? hid_list_[index]->serial : std::string{}});
+    const bool known = hid_found_ && index < hid_list_.size();
+    if (!known || handle == nullptr) r = DvErrInvalidParameter;
+    const std::string serial = known ? hid_list_[index]->serial : std::string{};
+    const FaultRule* fault = r == DvOk ? faults_.Match(Link::HID, serial, Op::Retrieve, 0) : nullptr;
+    if (r == DvOk) {
+        h = hid_list_[index]->hid_handle;
+        if (fault != nullptr && fault->kind == FaultKind::Result) r = fault->result;
+        if (fault != nullptr && fault->kind == FaultKind::RefusedData) r = DvErrRefused;
+        if (fault != nullptr && (fault->kind == FaultKind::Result || fault->kind == FaultKind::ShortData)) h = 0;
+        if (fault != nullptr && fault->kind == FaultKind::GarbageData) h = faults_.GarbageValue();
+        if (r >= 0 || r == DvErrRefused) *handle = h;
+    }
+    Log(Transaction{Link::HID, h, Op::Retrieve, index, h, {}, 0, 0, r, serial}, {}, fault != nullptr);
+    ListFaultDelay(lock, fault);
     return r;
 }
 

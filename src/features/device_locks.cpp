@@ -50,6 +50,8 @@ int SupportedMonitorMutex(VarnMonitor& monitor) {
 }
 
 DvError GetHIDHandle(VarnMonitor& monitor, uint32_t* handle) {
+    // A null out-pointer is the paths' to answer: the HID path fails, the
+    // DDC/CI path does not implement the call, and the last path decides.
     return FirstSuccess(monitor.Paths(), [handle](VarnMonitorInterface& path) { return path.GetHandle(handle); });
 }
 

@@ -36,7 +36,9 @@ DvError GetGamma(VarnMonitor& monitor, double* gamma) {
 }
 
 DvError SetGamma(VarnMonitor& monitor, double gamma) {
-    if (std::isnan(gamma)) return DvErrInvalidParameter;
+    // NaN and infinity name no gamma: refused rather than matched to the
+    // table's end.
+    if (!std::isfinite(gamma)) return DvErrInvalidParameter;
     std::vector<registry::GammaEntry> table;
     if (LoadGammaTable(monitor, table) != DvOk) return DvErrNotSupported;
     const auto chosen = registry::NearestGamma(table, gamma);

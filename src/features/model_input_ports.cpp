@@ -12,6 +12,8 @@ DvError GetSupportedInputPort(VarnMonitor& monitor, int* ports, int capacity) {
     std::vector<int> codes;
     const DvError r = LoadInputPortList(monitor, codes);
     if (r != DvOk) return r;
+    // The first min(count, capacity) entries are written and the list read's
+    // result returned: a capacity of 0 or less writes nothing and succeeds.
     const std::size_t room = capacity > 0 ? static_cast<std::size_t>(capacity) : 0;
     const std::size_t n = std::min(codes.size(), room);
     if (n > 0 && ports == nullptr) return DvErrInvalidParameter;

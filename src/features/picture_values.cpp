@@ -8,6 +8,7 @@
 #include "paths/feature_codes.hpp"
 #include "paths/feature_shapes.hpp"
 #include "paths/picture.hpp"
+#include "platform/checked_convert.hpp"
 
 namespace dvc::features {
 
@@ -41,11 +42,10 @@ DvError GetCandela(VarnMonitor& monitor, double* candela, int* status) {
 }
 
 DvError SetCandela(VarnMonitor& monitor, double candela) {
-    const double hundredths = std::floor(candela * 100.0 + 0.5);
-    if (!(hundredths >= 0 && hundredths <= UINT32_MAX)) return DvErrInvalidParameter;
-    return FirstAnswer(monitor.Paths(), [&](VarnMonitorInterface& path) {
-        return paths::SetCandela(path, static_cast<uint32_t>(hundredths));
-    });
+    uint32_t hundredths = 0;
+    if (!CheckedRoundToInt(candela * 100.0, hundredths)) return DvErrInvalidParameter;
+    return FirstAnswer(monitor.Paths(),
+                       [&](VarnMonitorInterface& path) { return paths::SetCandela(path, hundredths); });
 }
 
 DvError GetRangeCandela(VarnMonitor& monitor, double* maximum, double* minimum) {

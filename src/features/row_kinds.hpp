@@ -326,6 +326,12 @@ struct ForwardSetXY {
         const uint32_t code = R::kCode;
         return (path.*R::kVia)(code, &x, &y);
     }
+    // The coordinates travel as 16-bit numbers of 0.0001: what that cannot
+    // carry (negative, above 6.5535, NaN, infinite) is refused.
+    template <class R>
+    static DvError Check(double x, double y) {
+        return paths::ChromaticityFits(x) && paths::ChromaticityFits(y) ? DvOk : DvErrInvalidParameter;
+    }
 };
 
 // Channel fan-out: channel i uses code i; a channel outside the table fails

@@ -1,4 +1,5 @@
 #include "paths/feature_shapes.hpp"
+#include "paths/value_codec.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -180,7 +181,7 @@ DvError BlockXYSet(VarnMonitorInterface& path, uint32_t code, uint32_t pairs, co
     std::vector<uint8_t> block(pairs * 4, 0);
     for (uint32_t i = 0; i < pairs * 2; ++i) {
         if (!ChromaticityFits(xy[i])) return DvErrInvalidParameter;
-        PutLittleField(block.data() + 2 * i, 2, static_cast<uint32_t>(std::floor(xy[i] * 10000.0 + 0.5)));
+        PutLittleField(block.data() + 2 * i, 2, RoundedChromaticityField(xy[i]));
     }
     return path.WriteData(code, block.data(), pairs * 4, 0);
 }

@@ -7,6 +7,7 @@
 #include "paths/feature_codes.hpp"
 #include "paths/feature_shapes.hpp"
 #include "paths/picture.hpp"
+#include "paths/value_codec.hpp"
 
 namespace dvc::paths {
 
@@ -33,7 +34,7 @@ DvError SetSystemChromaticityAll(VarnMonitorInterface& path, const double* xy, i
     if (length != static_cast<uint64_t>(sets) * kSetBytes) return DvErrSizeMismatch;
     std::vector<uint8_t> block(length, 0);
     for (std::size_t i = 0; i < static_cast<std::size_t>(sets) * kCoordinatesPerSet; ++i)
-        PutLittleField(block.data() + 2 * i, 2, static_cast<uint32_t>(std::floor(xy[i] * kScale + 0.5)));
+        PutLittleField(block.data() + 2 * i, 2, RoundedChromaticityField(xy[i]));
     return path.WriteData(codes::kSystemChromaticityAll, block.data(), length, 0);
 }
 

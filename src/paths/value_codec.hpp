@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "platform/checked_convert.hpp"
+
 namespace dvc::paths {
 
 // A double cut toward zero into the 32-bit word that goes to the monitor.
@@ -15,7 +17,9 @@ constexpr uint32_t TruncateToWord(double value) noexcept {
     if (!(value == value)) return 0;
     if (value <= -2147483648.0) return 0x80000000u;
     if (value >= 4294967295.0) return 0xFFFFFFFFu;
-    return value < 0 ? static_cast<uint32_t>(static_cast<int32_t>(value)) : static_cast<uint32_t>(value);
+    int64_t word = 0;
+    CheckedToInt(value, word);
+    return static_cast<uint32_t>(word);
 }
 
 // Raw value as a ratio of the control's maximum.
@@ -44,8 +48,17 @@ constexpr int32_t RangeMiddle(int32_t maximum, int32_t minimum) noexcept {
 
 // Chromaticity coordinates travel as unsigned 16-bit numbers of 0.0001.
 inline constexpr double kChromaticityScale = 10000.0;
+// Callers check ChromaticityFits first; what does not fit becomes 0. The
+// HID chromaticity write cuts toward zero, the blocks of primaries round.
 constexpr uint16_t ChromaticityField(double coordinate) noexcept {
-    return static_cast<uint16_t>(TruncateToWord(coordinate * kChromaticityScale) & 0xFFFFu);
+    uint16_t field = 0;
+    CheckedToInt(coordinate * kChromaticityScale, field);
+    return field;
+}
+inline uint16_t RoundedChromaticityField(double coordinate) noexcept {
+    uint16_t field = 0;
+    CheckedRoundToInt(coordinate * kChromaticityScale, field);
+    return field;
 }
 constexpr double ChromaticityValue(int32_t raw) noexcept { return raw / kChromaticityScale; }
 

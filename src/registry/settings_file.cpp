@@ -2,8 +2,9 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <fstream>
+#include <sstream>
 
+#include "platform/bounded_file.hpp"
 #include "platform/executable_path.hpp"
 
 namespace dvc::registry {
@@ -76,8 +77,12 @@ std::string SettingsFilePath(const char* path) {
 
 std::optional<std::vector<int>> ReadSettingsFile(const std::string& path) {
     if (path.empty()) return std::nullopt;
-    std::ifstream file(path);
-    if (!file.is_open()) return std::nullopt;
+    // A FIFO, a device or an oversized file counts as a file that cannot be
+    // opened: discovery goes on with the default kinds instead of hanging.
+    constexpr std::size_t kSettingsCap = 1u << 20;
+    FileRead read = ReadBoundedFile(path, kSettingsCap);
+    if (!read) return std::nullopt;
+    std::istringstream file(std::move(read.bytes));
     return ParseSettings(file);
 }
 

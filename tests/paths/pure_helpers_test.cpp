@@ -13,7 +13,8 @@ namespace dvc::paths {
 namespace {
 
 // The serial number's eight bytes, then the model without trailing blanks,
-// each cut at a NUL. Conversions to the monitor's word saturate; NaN gives 0.
+// each cut at a NUL. Conversions to the monitor's word saturate; NaN and a
+// chromaticity beyond its field give 0.
 TEST(PureHelpers, IdentificationValueCodecAndLutBankMap) {
     for (const auto& [block, split] : {std::pair<std::string, std::string>{{"ABCDEFGH1234  \0\0", 16}, "ABCDEFGH|1234"},
                                        {{"1234\0\0\0\0AB C \0CD", 15}, "1234|AB C"},
@@ -24,7 +25,7 @@ TEST(PureHelpers, IdentificationValueCodecAndLutBankMap) {
     EXPECT_EQ((std::vector<uint32_t>{TruncatedRaw(100, 1e300), RoundedRaw(-100, 1e300), TruncatedRaw(-10, 0.5),
                                      TruncateToWord(NAN), ChromaticityField(6.5537), AcceptableRatio(NAN),
                                      static_cast<uint32_t>(RangeMiddle(INT32_MIN, INT32_MIN))}),
-              (std::vector<uint32_t>{0xFFFFFFFF, 0x80000000, static_cast<uint32_t>(-5), 0, 1, 0, 0x80000000}));
+              (std::vector<uint32_t>{0xFFFFFFFF, 0x80000000, static_cast<uint32_t>(-5), 0, 0, 0, 0x80000000}));
     const uint8_t bank1[] = {0x00, 0x04, 0x08, 0x0C, 0x04, 0x28, 0x2C, 0x30, 0x04, 0x08, 0x0C};
     for (uint32_t table = 0; table < 11; ++table) {
         EXPECT_EQ(LutFirstBlock(1, table), bank1[table]);

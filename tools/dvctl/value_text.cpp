@@ -48,6 +48,8 @@ int ParseInt(std::string_view text) {
     std::uint64_t magnitude = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude, base);
     if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) Bad(text, "a whole number");
+    // Beyond 32 bits before the sign is applied, so that negating cannot overflow.
+    if (magnitude > std::numeric_limits<std::uint32_t>::max()) Bad(text, "a whole number of 32 bits");
     const std::int64_t value = negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
     const bool pattern = base == 16 && !negative && magnitude <= std::numeric_limits<std::uint32_t>::max();
     if (!pattern && (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()))

@@ -22,6 +22,12 @@ typedef void (*DvSimReportSink)(uint32_t handle, uint32_t code, const void* data
 #define DVCSIM_POST_REPORT_SYMBOL "dvcsim_post_report"
 typedef int32_t (*DvSimPostReport)(const char* serial, uint32_t code, const uint8_t* data, uint32_t size);
 
+/* For hosts that must report the simulator's trouble (dvcsim::Problem): the
+ * first failure in words that name the file, or NULL when all is well. The
+ * text stays valid until the calling thread's next call. */
+#define DVCSIM_PROBLEM_SYMBOL "dvcsim_problem"
+typedef const char* (*DvSimProblem)(void);
+
 typedef struct DvSimBackend {
     uint32_t abi;  /* DVCSIM_BACKEND_ABI */
     uint32_t size; /* sizeof(DvSimBackend) */
@@ -63,6 +69,7 @@ typedef struct DvSimBackend {
 
 /* Exported by libdvcsim.so.1. */
 const DvSimBackend* dvcsim_backend(void);
+const char* dvcsim_problem(void);
 
 #ifdef __cplusplus
 }

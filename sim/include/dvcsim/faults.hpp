@@ -19,6 +19,11 @@ enum class FaultKind : uint8_t {
     Delay,        // the call takes `delay` longer, then runs normally (a slow monitor)
 };
 
+// Discovery is faulted too: Find (either link) fails, is refused, finds
+// only `keep_bytes` monitors (ShortData), or reports a garbage count;
+// Retrieve fails, withholds the handle (ShortData: 0), gives a garbage
+// handle, or refuses; SetCommunicationType fails or refuses. Delay slows
+// each of them.
 struct FaultRule {
     std::optional<Link> link;  // any link when empty
     std::string serial;        // any monitor when empty

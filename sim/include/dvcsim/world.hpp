@@ -37,6 +37,10 @@ Status ActivateWorldJson(const std::string& json_text, const std::string& origin
 void DeactivateWorld();
 // True while an in-process world, or the world that DVC_SIM names, is loaded.
 bool WorldActive();
+// The first failure that a host should report and exit non-zero for: the
+// world DVC_SIM names could not be loaded, or the state file is unusable,
+// damaged (and set aside) or could not be written. Empty when none.
+std::string Problem();
 
 // Short names of the built-in worlds and profiles that can be found.
 std::vector<std::string> BuiltinWorlds();

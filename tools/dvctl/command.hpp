@@ -30,5 +30,6 @@ void AddCapabilitiesCommand(CLI::App& app, const GlobalOptions& global);
 void AddMatrixCommand(CLI::App& app, const GlobalOptions& global);
 void Add3DLutCommand(CLI::App& app, const GlobalOptions& global);
 void AddLutCommand(CLI::App& app, const GlobalOptions& global);
+void AddProfileCommand(CLI::App& app, const GlobalOptions& global);
 
 }  // namespace dvc::cli

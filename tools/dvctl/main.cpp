@@ -70,6 +70,7 @@ int main(int argc, char** argv) {
     dvc::cli::AddMatrixCommand(app, global);
     dvc::cli::Add3DLutCommand(app, global);
     dvc::cli::AddLutCommand(app, global);
+    dvc::cli::AddProfileCommand(app, global);
     if (std::string_view(argv[1]) == "help") return PrintHelp(app, argc, argv);
     try {
         app.parse(argc, argv);

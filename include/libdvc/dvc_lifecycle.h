@@ -7,29 +7,49 @@
 
 DVC_EXTERN_C_BEGIN
 
-/** 0x01440000: version 1.68.0.0, whatever state the library is in. */
+/** @brief The library's version, whatever state the library is in.
+ * @return 0x01440000: version 1.68.0.0 */
 DVC_API uint32_t DvCtrlVersion(void);
-/** The buffer size for `count` firmware version strings (count x 6). */
+/** @brief The buffer size for `count` firmware version strings.
+ * @param count number of version strings
+ * @return count x 6 bytes */
 DVC_API int DvCtrlGetOSDDisplayFirmwareVersionsStringSize(int count);
 
-/** Number of monitors in the registry; 0 when busy. */
+/** @brief Number of monitors in the registry.
+ * @return the number of monitors; 0 when the library is busy */
 DVC_API int DvCtrlGetNumMonitors(void);
-/** Copies the pair of the monitor at `index` (registry order): 9 bytes of
- * serial number and 17 bytes of model name. */
+/** @brief Copies the pair of the monitor at `index` (registry order).
+ * @param index the monitor's position, 0 to DvCtrlGetNumMonitors() - 1
+ * @param[out] serial receives the serial number (9 bytes, zero-filled)
+ * @param[out] model receives the model name (17 bytes, zero-filled)
+ * @retval DvOk done
+ * @retval DvErrFailed a buffer is null, `index` is out of range, or the library is busy */
 DVC_API DvError DvCtrlGetSerialProduct(int index, char *serial, char *model);
-/** The path kind with which the monitor was first found; -1 when unknown. */
+/** @brief The path kind with which the monitor was first found.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] kind receives DvPathHID, DvPathDDCCIType0 or DvPathDDCCIType1; -1 when the call fails
+ * @retval DvOk done
+ * @retval DvErrFailed `kind` is null, the monitor is not known, or the library is busy */
 DVC_API DvError DvCtrlGetCommunicationPath(const char *id1, const char *id2, int *kind);
 
-/** Thread-safe mode (0) serialises all calls; nonzero stops counting calls
- * in flight (the host must then never overlap calls with discovery). */
+/** @brief Chooses the threading mode. Thread-safe mode (0) serialises all calls; nonzero stops counting calls
+ * in flight (the host must then never overlap calls with discovery).
+ * @param option 0: thread-safe mode; nonzero: thread-unsafe mode */
 DVC_API void DvCtrlSetThreadUnsafeOption(int option);
 /**@{*/
-/** Take and leave the registry lock across calls (thread-safe mode only). */
+/** @brief Take and leave the registry lock across calls (thread-safe mode only; no effect otherwise).
+ * They take no parameters and return nothing. */
 DVC_API void DvCtrlLock(void);
 DVC_API void DvCtrlUnlock(void);
 /**@}*/
 /**@{*/
-/** Hold one monitor's own lock across calls of this thread. */
+/** @brief Hold one monitor's own lock across calls of this thread (DvCtrlLockMonitor takes it,
+ * DvCtrlUnlockMonitor leaves it).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @retval DvOk done
+ * @retval DvErrFailed the monitor is not known, or (DvCtrlLockMonitor) the library is busy */
 DVC_API DvError DvCtrlLockMonitor(const char *id1, const char *id2);
 DVC_API DvError DvCtrlUnlockMonitor(const char *id1, const char *id2);
 /**@}*/

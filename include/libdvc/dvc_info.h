@@ -68,18 +68,55 @@ DVC_EXTERN_C_END
 /* Operations with an encoding of their own */
 DVC_EXTERN_C_BEGIN
 
-/** Resets settings: kind 1 all settings, 3 the colour-adjustment state, 0
- * and 2 and 6 upwards as the monitor defines them. Kinds 4 and 5 give
- * DvErrNotSupported. */
+/** @brief Resets settings.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param kind 1: all settings; 3: the colour-adjustment state; 0, 2 and 6 upwards: as the monitor defines them
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `kind` is negative
+ * @retval DvErrNotSupported `kind` is 4 or 5, or no path of the monitor has the feature
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlReset(const char *id1, const char *id2, int kind);
-/** Resets one setting group, named by the monitor's reset value. */
+/** @brief Resets one setting group, named by the monitor's reset value.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the reset value, written to the monitor as it is
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlEachReset(const char *id1, const char *id2, int value);
-/** Saves the current settings: kind 0, 1 or 2 selects what is saved, `value`
- * (16 bits) where. */
+/** @brief Saves the current settings.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param kind 0, 1 or 2: selects what is saved
+ * @param value where it is saved (16 bits)
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed `kind` is not 0, 1 or 2, the monitor is not known, the library is busy, or the transport
+ *         failed */
 DVC_API DvError DvCtrlCurrentSave(const char *id1, const char *id2, int kind, int value);
-/** Stores the current settings in the monitor. */
+/** @brief Stores the current settings in the monitor.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSave(const char *id1, const char *id2);
-/** The firmware version text; DvErrSizeMismatch when it does not fit. */
+/** @brief Copies the firmware version text with its NUL.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] buffer receives the text
+ * @param capacity the size of `buffer` in bytes
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `buffer` is null or `capacity` is 0 or below
+ * @retval DvErrSizeMismatch the text does not fit
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetFirmwareVersion(const char *id1, const char *id2, char *buffer, int capacity);
 
 DVC_EXTERN_C_END

@@ -21,10 +21,13 @@ typedef struct DvColorPatchRequest {
 
 /** @brief Shows a flat colour patch generated inside the monitor, or hides it. When a patch appears
  *  where none was shown, the call waits the model's settle time before it returns.
+ *  @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ *  @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  *  @param show Nonzero to show `request`; 0 (or a null request) hides the patch.
- *  @param request The patch; its colours must lie within 0.0 to 1.0.
+ *  @param[in] request The patch; its colours must lie within 0.0 to 1.0.
  *  @return DvOk; DvErrOutOfUnitRange for a colour outside 0.0 to 1.0 (nothing sent); DvErrNotSupported when the
- *  monitor has no patch generator; the path's error otherwise. */
+ *  monitor has no patch generator; DvErrFailed when the monitor is not known or the library is busy; the path's
+ *  error otherwise. */
 DVC_API DvError DvCtrlGenerateColorPatch(const char *id1, const char *id2, int show,
                                          const DvColorPatchRequest *request);
 
@@ -56,7 +59,9 @@ typedef struct DvProfileData {
 /** @brief Assembles the data a colour profile of the monitor needs: device white, black and primaries as the
  *  monitor renders them (white normalised to Y = 1), the peak luminance, and the three tone curves. It calls
  *  other exports (system chromaticity, chip matrix, luminance, gamma index, tone LUT), each under its own lock.
- *  @param profile Out: the profile data.
+ *  @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ *  @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ *  @param[out] profile Out: the profile data.
  *  @return DvOk; DvErrInvalidParameter for a null profile; DvErrFailed when white has no luminance through the
  *  monitor's matrices; otherwise the error of the first read that fails (what was filled before stays). */
 DVC_API DvError DvCtrlProfGetData(const char *id1, const char *id2, DvProfileData *profile);

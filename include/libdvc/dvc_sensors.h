@@ -173,35 +173,126 @@ DVC_EXTERN_C_END
 DVC_EXTERN_C_BEGIN
 
 /**@{*/
-/** The monitor's temperature in degrees Celsius. */
+/** @brief Reads the monitor's temperature.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] celsius receives the temperature in degrees Celsius
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `celsius` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetTemperature(const char *id1, const char *id2, double *celsius);
+/** @brief Nonzero when the monitor reports its temperature.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return 1 when it has; 0 when it has not, or the call failed */
 DVC_API int DvCtrlSupportedTemperature(const char *id1, const char *id2);
 /**@}*/
-/** Nonzero when the monitor has a calibration sensor. */
+/** @brief Nonzero when the monitor has a calibration sensor.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return 1 when it has; 0 when it has not, or the call failed */
 DVC_API int DvCtrlHasSensor(const char *id1, const char *id2);
 /**@{*/
-/** The time a calibration takes, in hours; the ForR9 pair uses the 4-byte
- * form of revision-9 firmware alone. */
+/** @brief Reads the time a calibration takes.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] hours receives the time in hours
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `hours` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetCalibrationExecutionTime(const char *id1, const char *id2, int *hours);
+/** @brief Sets the time a calibration takes.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param hours the time in hours
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `hours` is negative
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetCalibrationExecutionTime(const char *id1, const char *id2, int hours);
+/** @brief Reads the time a calibration takes, in the 4-byte form of revision-9 firmware alone.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] hours receives the time in hours
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `hours` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetCalibrationExecutionTimeForR9(const char *id1, const char *id2, int *hours);
+/** @brief Sets the time a calibration takes, in the 4-byte form of revision-9 firmware alone.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param hours the time in hours
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `hours` is negative
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetCalibrationExecutionTimeForR9(const char *id1, const char *id2, int hours);
 /**@}*/
-/** Measures the ambient light (lux); waits up to 5 s for the result. */
+/** @brief Measures the ambient light; waits up to 5 s for the result.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] lux receives the illuminance in lux
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `lux` is null
+ * @retval DvErrTimeout the result did not come within 5 s
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlMeasureAmbientLight(const char *id1, const char *id2, double *lux);
 /**@{*/
-/** Where the model measures on the screen: pixels, and percent of the
- * native resolution. */
+/** @brief Where the model measures on the screen, in pixels.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] x receives the horizontal position
+ * @param[out] y receives the vertical position
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `x` or `y` is null
+ * @retval DvErrNotSupported the model gives no position
+ * @retval DvErrFailed the monitor is not known, or the library is busy */
 DVC_API DvError DvCtrlGetSensorMeasurementPosition(const char *id1, const char *id2, int *x, int *y);
+/** @brief Where the model measures on the screen, in percent of the native resolution (reads the resolution).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] x receives the horizontal position
+ * @param[out] y receives the vertical position
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `x` or `y` is null
+ * @retval DvErrNotSupported the model gives no position
+ * @retval DvErrFailed the native resolution is empty, the monitor is not known, or the library is busy
+ * @return otherwise the error of reading the native resolution */
 DVC_API DvError DvCtrlGetSensorMeasurementPositionPercent(const char *id1, const char *id2, double *x, double *y);
 /**@}*/
 /**@{*/
-/** The measured rectangle; DvErrFailed when the model gives none. */
+/** @brief The rectangle that the sensor measures, in pixels.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] x receives the left edge
+ * @param[out] y receives the top edge
+ * @param[out] width receives the width
+ * @param[out] height receives the height
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer is null
+ * @retval DvErrFailed the model gives no rectangle, the monitor is not known, or the library is busy */
 DVC_API DvError DvCtrlGetSensorMeasurementRect(const char *id1, const char *id2, int *x, int *y, int *width,
                                                int *height);
+/** @brief Nonzero when the model gives a measured rectangle.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return 1 when it has; 0 when it has not, or the call failed */
 DVC_API int DvCtrlSupportedSensorMeasurementRect(const char *id1, const char *id2);
 /**@}*/
-/** Nonzero when the model shows a centre cross marker. */
+/** @brief Nonzero when the model shows a centre cross marker (it gives a measurement position).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return 1 when it has; 0 when it has not, or the call failed */
 DVC_API int DvCtrlSupportedCenterCrossMarker(const char *id1, const char *id2);
 
 DVC_EXTERN_C_END

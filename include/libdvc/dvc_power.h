@@ -711,25 +711,123 @@ DVC_EXTERN_C_END
 DVC_EXTERN_C_BEGIN
 
 /**@{*/
-/** Thriftlux sense settings, each 0 to 255: the level, its sensitivity, the
- * second-generation setting, and which of the sense times is used. Each
- * answers DvErrNotSupported where its Supported export gives 0. */
+/** @brief Reads the Thriftlux sense level.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value, 0 to 255
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported the monitor does not have the setting (its Supported export gives 0)
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetThriftluxSenseLevel(const char *id1, const char *id2, int *value);
+/** @brief Sets the Thriftlux sense level.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the value, 0 to 255
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is outside 0 to 255
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported the monitor does not have the setting (its Supported export gives 0)
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetThriftluxSenseLevel(const char *id1, const char *id2, int value);
+/** @brief Nonzero when the monitor has the Thriftlux sense level.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return 1 when it has; 0 when it has not, or the call failed */
 DVC_API int DvCtrlSupportedThriftluxSenseLevel(const char *id1, const char *id2);
+/** @brief Reads the sensitivity of the Thriftlux sense level.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value, 0 to 255
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported the monitor does not have the setting (its Supported export gives 0)
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetThriftluxSenseSensitivity(const char *id1, const char *id2, int *value);
+/** @brief Sets the sensitivity of the Thriftlux sense level.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the value, 0 to 255
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is outside 0 to 255
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported the monitor does not have the setting (its Supported export gives 0)
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetThriftluxSenseSensitivity(const char *id1, const char *id2, int value);
+/** @brief Nonzero when the monitor has the sensitivity of the Thriftlux sense level.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return 1 when it has; 0 when it has not, or the call failed */
 DVC_API int DvCtrlSupportedThriftluxSenseSensitivity(const char *id1, const char *id2);
+/** @brief Reads the second-generation Thriftlux sense setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value, 0 to 255
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported the monitor does not have the setting (its Supported export gives 0)
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetThriftluxSenseV2(const char *id1, const char *id2, int *value);
+/** @brief Sets the second-generation Thriftlux sense setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the value, 0 to 255
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is outside 0 to 255
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported the monitor does not have the setting (its Supported export gives 0)
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetThriftluxSenseV2(const char *id1, const char *id2, int value);
+/** @brief Nonzero when the monitor has the second-generation Thriftlux sense setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return 1 when it has; 0 when it has not, or the call failed */
 DVC_API int DvCtrlSupportedThriftluxSenseV2(const char *id1, const char *id2);
+/** @brief Reads which of the Thriftlux sense times is used.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value, 0 to 255
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported the monitor does not have the setting (its Supported export gives 0)
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetThriftluxSenseTimeIndex(const char *id1, const char *id2, int *value);
+/** @brief Sets which of the Thriftlux sense times is used.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the value, 0 to 255
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is outside 0 to 255, or is not the index of one of the monitor's sense times
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported the monitor does not have the setting (its Supported export gives 0)
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetThriftluxSenseTimeIndex(const char *id1, const char *id2, int value);
+/** @brief Nonzero when the monitor has which of the Thriftlux sense times is used.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return 1 when it has; 0 when it has not, or the call failed */
 DVC_API int DvCtrlSupportedThriftluxSenseTimeIndex(const char *id1, const char *id2);
 /**@}*/
 /**@{*/
-/** The sense time in use, in seconds. */
+/** @brief Reads the Thriftlux sense time in use.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] seconds receives the time in seconds
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `seconds` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported the monitor does not have the setting (DvCtrlSupportedThriftluxSenseTime gives 0)
+ * @retval DvErrFailed the index in use names no sense time, the monitor is not known, the library is busy, or
+ *         the transport failed */
 DVC_API DvError DvCtrlGetThriftluxSenseTime(const char *id1, const char *id2, int *seconds);
+/** @brief Nonzero when the monitor reports the Thriftlux sense time.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return 1 when it does; 0 when it does not, or the call failed */
 DVC_API int DvCtrlSupportedThriftluxSenseTime(const char *id1, const char *id2);
 /**@}*/
 

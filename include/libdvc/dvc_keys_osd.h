@@ -434,50 +434,169 @@ typedef struct DvPixelErrorAnalyzerInfo {
     int32_t errors;  /* pixel errors found */
 } DvPixelErrorAnalyzerInfo;
 
-/** Shows the centre cross marker (the call takes 200 ms). */
+/** @brief Shows the centre cross marker (the call takes 200 ms).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlShowCenterCrossMarker(const char *id1, const char *id2);
-/** Hides the centre cross marker and checks that it went (three tries). */
+/** @brief Hides the centre cross marker and checks that it went (three tries).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlHideCenterCrossMarker(const char *id1, const char *id2);
-/** How often the front key `key` (0 to 255) has been pressed. */
+/** @brief How often a front key has been pressed.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param key the key number, 0 to 255
+ * @param [out] count receives the number of presses
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `key` is outside 0 to 255, or `count` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetKeyPushCount(const char *id1, const char *id2, int key, int *count);
 
-/** Key number `index` among the virtual keys the monitor takes;
- * DvErrNoMoreItems past the last. */
+/** @brief Key number `index` among the virtual keys the monitor takes.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param index the entry, from 0
+ * @param [out] key receives the key number
+ * @retval DvOk done
+ * @retval DvErrNoMoreItems `index` is negative or past the last
+ * @retval DvErrInvalidParameter `key` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlEnumVirtualKey(const char *id1, const char *id2, int index, int *key);
 /**@{*/
-/** Shows and hides the indicator screen of the on-screen display. */
+/** @brief Shows (DvCtrlShowIndicatorOSD) and hides (DvCtrlHideIndicatorOSD) the indicator screen of the on-screen
+ * display.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlShowIndicatorOSD(const char *id1, const char *id2);
 DVC_API DvError DvCtrlHideIndicatorOSD(const char *id1, const char *id2);
 /**@}*/
 /**@{*/
-/** The key ids that the custom key lock can lock: the first `capacity` into
- * `keys`, their number into `count`. */
+/** @brief The key ids that the custom key lock can lock.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param [out] keys receives the first `capacity` key ids; may be null when `capacity` is 0
+ * @param capacity room in `keys`
+ * @param [out] count receives the number of lockable keys, also when `capacity` is short
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `count` is null, `capacity` is negative, or `keys` is null while `capacity` is not 0
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetAvailableDsCustomKeyLock(const char *id1, const char *id2, int *keys, int capacity, int *count);
+/** @brief Nonzero when the monitor has the custom key lock and it can lock at least one key.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return 1 when it has; 0 when it has not, or the call failed */
 DVC_API int DvCtrlSupportedDsCustomKeyLock(const char *id1, const char *id2);
 /**@}*/
 /**@{*/
-/** Colour patches drawn by the monitor: a built-in patch (0 to 255), a
- * colour (0 to 255 each), or none. */
+/** @brief Shows a built-in colour patch drawn by the monitor.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param patch the built-in patch, 0 to 255
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `patch` is outside 0 to 255
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlShowColorPatchFixed(const char *id1, const char *id2, int patch);
+/** @brief Shows a colour patch of the given colour, drawn by the monitor.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param red the red level, 0 to 255
+ * @param green the green level, 0 to 255
+ * @param blue the blue level, 0 to 255
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a level is outside 0 to 255
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlShowColorPatch(const char *id1, const char *id2, int red, int green, int blue);
+/** @brief Hides the colour patch.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlHideColorPatch(const char *id1, const char *id2);
 /**@}*/
 /**@{*/
-/** Bits per component of the colour patches. */
+/** @brief Bits per component of the colour patches (8 where the model gives no depth).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param [out] bits receives the bits per component
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `bits` is null
+ * @retval DvErrNotSupported the monitor has no colour patches
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetColorPatchBitDepth(const char *id1, const char *id2, int *bits);
+/** @brief Reads the pixel error analyzer's record.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param [out] info receives the record
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `info` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetPixelErrorAnalyzerInfo(const char *id1, const char *id2, DvPixelErrorAnalyzerInfo *info);
 /**@}*/
 /**@{*/
-/** Hands the picture to the pixel error analyzer, and takes it back. */
+/** @brief Hands the picture to the pixel error analyzer (DvCtrlStartPixelErrorAnalyzer), and takes it back
+ * (DvCtrlStopPixelErrorAnalyzer).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlStartPixelErrorAnalyzer(const char *id1, const char *id2);
 DVC_API DvError DvCtrlStopPixelErrorAnalyzer(const char *id1, const char *id2);
 /**@}*/
 /**@{*/
-/** The firmware versions the on-screen display shows, five digits each; as
- * text into a buffer of DvCtrlGetOSDDisplayFirmwareVersionsStringSize(count)
- * characters, separated by spaces. */
+/** @brief Number of the firmware versions the on-screen display shows.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return the number; 0 when the monitor gives none, or the call failed */
 DVC_API int DvCtrlGetOSDDisplayFirmwareVersionsCount(const char *id1, const char *id2);
+/** @brief The firmware versions the on-screen display shows, as numbers.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param [out] versions receives `count` versions
+ * @param count number of versions to read
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `versions` is null or `count` is 0 or below
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetOSDDisplayFirmwareVersions(const char *id1, const char *id2, int *versions, int count);
+/** @brief The firmware versions the on-screen display shows, as text: five digits each, separated by spaces.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param [out] buffer receives the text; it holds DvCtrlGetOSDDisplayFirmwareVersionsStringSize(count) characters
+ * @param count number of versions, 1 to DvCtrlGetOSDDisplayFirmwareVersionsCount()
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `buffer` is null or `count` is outside 1 to the number of versions
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetOSDDisplayFirmwareVersionsString(const char *id1, const char *id2, char *buffer, int count);
 /**@}*/
 

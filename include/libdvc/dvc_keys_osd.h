@@ -454,7 +454,7 @@ DVC_API DvError DvCtrlHideCenterCrossMarker(const char *id1, const char *id2);
  * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param key the key number, 0 to 255
- * @param [out] count receives the number of presses
+ * @param[out] count receives the number of presses
  * @retval DvOk done
  * @retval DvErrInvalidParameter `key` is outside 0 to 255, or `count` is null
  * @retval DvErrRefused the monitor refused the request
@@ -466,7 +466,7 @@ DVC_API DvError DvCtrlGetKeyPushCount(const char *id1, const char *id2, int key,
  * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param index the entry, from 0
- * @param [out] key receives the key number
+ * @param[out] key receives the key number
  * @retval DvOk done
  * @retval DvErrNoMoreItems `index` is negative or past the last
  * @retval DvErrInvalidParameter `key` is null
@@ -490,9 +490,9 @@ DVC_API DvError DvCtrlHideIndicatorOSD(const char *id1, const char *id2);
 /** @brief The key ids that the custom key lock can lock.
  * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
- * @param [out] keys receives the first `capacity` key ids; may be null when `capacity` is 0
+ * @param[out] keys receives the first `capacity` key ids; may be null when `capacity` is 0
  * @param capacity room in `keys`
- * @param [out] count receives the number of lockable keys, also when `capacity` is short
+ * @param[out] count receives the number of lockable keys, also when `capacity` is short
  * @retval DvOk done
  * @retval DvErrInvalidParameter `count` is null, `capacity` is negative, or `keys` is null while `capacity` is not 0
  * @retval DvErrRefused the monitor refused the request
@@ -541,7 +541,7 @@ DVC_API DvError DvCtrlHideColorPatch(const char *id1, const char *id2);
 /** @brief Bits per component of the colour patches (8 where the model gives no depth).
  * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
- * @param [out] bits receives the bits per component
+ * @param[out] bits receives the bits per component
  * @retval DvOk done
  * @retval DvErrInvalidParameter `bits` is null
  * @retval DvErrNotSupported the monitor has no colour patches
@@ -550,7 +550,7 @@ DVC_API DvError DvCtrlGetColorPatchBitDepth(const char *id1, const char *id2, in
 /** @brief Reads the pixel error analyzer's record.
  * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
- * @param [out] info receives the record
+ * @param[out] info receives the record
  * @retval DvOk done
  * @retval DvErrInvalidParameter `info` is null
  * @retval DvErrRefused the monitor refused the request
@@ -579,7 +579,7 @@ DVC_API int DvCtrlGetOSDDisplayFirmwareVersionsCount(const char *id1, const char
 /** @brief The firmware versions the on-screen display shows, as numbers.
  * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
- * @param [out] versions receives `count` versions
+ * @param[out] versions receives `count` versions
  * @param count number of versions to read
  * @retval DvOk done
  * @retval DvErrInvalidParameter `versions` is null or `count` is 0 or below
@@ -590,7 +590,7 @@ DVC_API DvError DvCtrlGetOSDDisplayFirmwareVersions(const char *id1, const char 
 /** @brief The firmware versions the on-screen display shows, as text: five digits each, separated by spaces.
  * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
- * @param [out] buffer receives the text; it holds DvCtrlGetOSDDisplayFirmwareVersionsStringSize(count) characters
+ * @param[out] buffer receives the text; it holds DvCtrlGetOSDDisplayFirmwareVersionsStringSize(count) characters
  * @param count number of versions, 1 to DvCtrlGetOSDDisplayFirmwareVersionsCount()
  * @retval DvOk done
  * @retval DvErrInvalidParameter `buffer` is null or `count` is outside 1 to the number of versions

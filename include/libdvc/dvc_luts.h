@@ -312,50 +312,85 @@ DVC_EXTERN_C_END
 DVC_EXTERN_C_BEGIN
 
 /** @brief Reads the matrix of a slot in the 16-bit form.
- *  @param slot 0 to 255. @param matrix Out: nine doubles.
+ *  @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ *  @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ *  @param slot 0 to 255.
+ *  @param[out] matrix Out: nine doubles.
  *  @return DvOk; DvErrInvalidParameter for a null matrix or a slot outside 0 to 255; the path's error otherwise. */
 DVC_API DvError DvCtrlGetColorMatrix(const char *id1, const char *id2, int slot, double *matrix);
 /** @brief Writes the matrix of a slot in the 16-bit form.
- *  @param slot 0 to 255. @param matrix Nine doubles, each within -4.0 to 4.0 - 2^-13.
+ *  @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ *  @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ *  @param slot 0 to 255.
+ *  @param[in] matrix Nine doubles, each within -4.0 to 4.0 - 2^-13.
  *  @param enable Nonzero: switch the slot on afterwards (the result is then that of the mask update).
- *  @return DvOk; DvErrInvalidParameter for a null matrix, a bad slot or an element without a 16-bit form, nothing sent. */
+ *  @return DvOk; DvErrInvalidParameter for a null matrix, a bad slot or an element without a 16-bit form,
+ *  nothing sent. */
 DVC_API DvError DvCtrlSetColorMatrix(const char *id1, const char *id2, int slot, const double *matrix, int enable);
 /** @brief Reads the matrix of a slot in the 32-bit form.
- *  @param slot 0 to 255. @param matrix Out: nine doubles.
+ *  @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ *  @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ *  @param slot 0 to 255.
+ *  @param[out] matrix Out: nine doubles.
  *  @return DvOk; DvErrInvalidParameter for a null matrix or a bad slot; the path's error otherwise. */
 DVC_API DvError DvCtrlGetColorMatrix32(const char *id1, const char *id2, int slot, double *matrix);
 /** @brief Writes the matrix of a slot in the 32-bit form.
- *  @param slot 0 to 255. @param matrix Nine doubles, each within -4.0 to 4.0 - 2^-29.
+ *  @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ *  @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ *  @param slot 0 to 255.
+ *  @param[in] matrix Nine doubles, each within -4.0 to 4.0 - 2^-29.
  *  @param enable Nonzero: switch the slot on afterwards.
- *  @return DvOk; DvErrInvalidParameter for a null matrix, a bad slot or an element without a 32-bit form, nothing sent. */
+ *  @return DvOk; DvErrInvalidParameter for a null matrix, a bad slot or an element without a 32-bit form,
+ *  nothing sent. */
 DVC_API DvError DvCtrlSetColorMatrix32(const char *id1, const char *id2, int slot, const double *matrix, int enable);
 /** @brief Reads the raw 16-bit elements of a slot, unchanged.
- *  @param slot 0 to 255. @param raw Out: nine signed 16-bit values.
+ *  @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ *  @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ *  @param slot 0 to 255.
+ *  @param[out] raw Out: nine signed 16-bit values.
  *  @return DvOk; DvErrInvalidParameter for a null buffer or a bad slot. */
 DVC_API DvError DvCtrlGetColorMatrixDirect(const char *id1, const char *id2, int slot, int16_t *raw);
 /** @brief Writes raw 16-bit elements into a slot, unchanged.
- *  @param slot 0 to 255. @param raw Nine signed 16-bit values. @param enable Nonzero: switch the slot on.
+ *  @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ *  @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ *  @param slot 0 to 255.
+ *  @param[in] raw Nine signed 16-bit values.
+ *  @param enable Nonzero: switch the slot on.
  *  @return DvOk; DvErrInvalidParameter for a null buffer or a bad slot. */
 DVC_API DvError DvCtrlSetColorMatrixDirect(const char *id1, const char *id2, int slot, const int16_t *raw, int enable);
 /** @brief Reads the raw 32-bit elements of a slot, unchanged.
- *  @param slot 0 to 255. @param raw Out: nine signed 32-bit values.
+ *  @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ *  @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ *  @param slot 0 to 255.
+ *  @param[out] raw Out: nine signed 32-bit values.
  *  @return DvOk; DvErrInvalidParameter for a null buffer or a bad slot. */
 DVC_API DvError DvCtrlGetColorMatrixDirect32(const char *id1, const char *id2, int slot, int32_t *raw);
 /** @brief Writes raw 32-bit elements into a slot, unchanged.
- *  @param slot 0 to 255. @param raw Nine signed 32-bit values. @param enable Nonzero: switch the slot on.
+ *  @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ *  @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ *  @param slot 0 to 255.
+ *  @param[in] raw Nine signed 32-bit values.
+ *  @param enable Nonzero: switch the slot on.
  *  @return DvOk; DvErrInvalidParameter for a null buffer or a bad slot. */
 DVC_API DvError DvCtrlSetColorMatrixDirect32(const char *id1, const char *id2, int slot, const int32_t *raw,
                                              int enable);
 /** @brief Reads the matrix that the video chip applies in front of the bank.
- *  @param matrix Out: nine doubles.
+ *  @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ *  @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ *  @param[out] matrix Out: nine doubles.
  *  @return DvOk; DvErrInvalidParameter for a null matrix; the path's error otherwise. */
 DVC_API DvError DvCtrlGetAsicMatrix32(const char *id1, const char *id2, double *matrix);
 /** @brief Nonzero when the monitor has colour matrices (from the model where it says so, else from the monitor).
+ *  @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ *  @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  *  @return 1 or 0. */
 DVC_API int DvCtrlSupportedColorMatrix(const char *id1, const char *id2);
 /** @brief Writes a matrix so that the chip's matrix C is cancelled: C into slot 0, the matrix into
  *  the slot and C's inverse into the last slot (C^-1 times the matrix when the slot is the last).
- *  @param slot 1 to 255. @param matrix Nine doubles.
+ *  @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ *  @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ *  @param slot 1 to 255.
+ *  @param[in] matrix Nine doubles.
  *  @param enable Nonzero: only slots 0, the slot and the last slot stay on (mask 0xFFFE with their bits cleared).
  *  @return DvOk once written (the individual writes are not reported); DvErrInvalidParameter for slot 0, a bad
  *  slot, a null matrix or an element without a 32-bit form; DvErrFailed when C cannot be read or is singular
@@ -363,7 +398,12 @@ DVC_API int DvCtrlSupportedColorMatrix(const char *id1, const char *id2);
 DVC_API DvError DvCtrlSetColorMatrixAdjustedForR9Bug32(const char *id1, const char *id2, int slot,
                                                        const double *matrix, int enable);
 /** @brief As DvCtrlSetColorMatrixAdjustedForR9Bug32, and hands back the raw inverse written to the last slot.
- *  @param inverse Out (may be null): nine signed 32-bit values; untouched when the slot is the last.
+ *  @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ *  @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ *  @param slot 1 to 255.
+ *  @param[in] matrix Nine doubles.
+ *  @param enable As DvCtrlSetColorMatrixAdjustedForR9Bug32.
+ *  @param[out] inverse Out (may be null): nine signed 32-bit values; untouched when the slot is the last.
  *  @return As DvCtrlSetColorMatrixAdjustedForR9Bug32. */
 DVC_API DvError DvCtrlSetColorMatrixAdjustedForR9Bug32_c1(const char *id1, const char *id2, int slot,
                                                           const double *matrix, int enable, int32_t *inverse);
@@ -380,32 +420,60 @@ DVC_EXTERN_C_END
 DVC_EXTERN_C_BEGIN
 
 /** @brief Reads the monitor's working 3D LUT.
- *  @param image 3*gridCount^3 values, written block by block.
+ *  @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ *  @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ *  @param[out] image 3*gridCount^3 values, written block by block.
  *  @param gridCount the model's grid (DvCtrlGet3DLUTGridCount).
  *  @return DvOk; DvErrInvalidParameter for a null image; DvErrSizeMismatch
  *  when gridCount is not the model's; DvErrNotSupported without a
  *  transferable 3D LUT; else the failing block's result. */
 DVC_API DvError DvCtrlGet3DLUTDirect(const char *id1, const char *id2, uint16_t *image, uint16_t gridCount);
 /** @brief Sends a whole 3D LUT to the monitor's working table.
+ *  @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ *  @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ *  @param[in] image 3*gridCount^3 values.
+ *  @param gridCount the model's grid (DvCtrlGet3DLUTGridCount).
  *  @return as DvCtrlGet3DLUTDirect. */
 DVC_API DvError DvCtrlSet3DLUTDirect(const char *id1, const char *id2, const uint16_t *image, uint16_t gridCount);
 /** @brief Reads the monitor's factory 3D LUT (read-only in the monitor).
+ *  @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ *  @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ *  @param[out] image 3*gridCount^3 values.
+ *  @param gridCount the model's grid (DvCtrlGet3DLUTGridCount).
  *  @return as DvCtrlGet3DLUTDirect. */
 DVC_API DvError DvCtrlGet3DLUTFactory(const char *id1, const char *id2, uint16_t *image, uint16_t gridCount);
 /** @brief Reads media emulation table `index` (0 to DvCtrlGetMediaEmuCount - 1).
+ *  @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ *  @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ *  @param index the table, 0 to DvCtrlGetMediaEmuCount - 1.
+ *  @param[out] image 3*gridCount^3 values.
+ *  @param gridCount the tables' grid (DvCtrlGetMediaEmu3DLUTGridCount).
  *  @return as DvCtrlGet3DLUTDirect; DvErrInvalidParameter for an index
  *  outside the model's tables. */
 DVC_API DvError DvCtrlGetMediaEmu3DLUTDirect(const char *id1, const char *id2, int index, uint16_t *image,
                                              uint16_t gridCount);
 /** @brief Sends media emulation table `index`.
+ *  @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ *  @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ *  @param index the table, 0 to DvCtrlGetMediaEmuCount - 1.
+ *  @param[in] image 3*gridCount^3 values.
+ *  @param gridCount the tables' grid (DvCtrlGetMediaEmu3DLUTGridCount).
  *  @return as DvCtrlGetMediaEmu3DLUTDirect. */
 DVC_API DvError DvCtrlSetMediaEmu3DLUTDirect(const char *id1, const char *id2, int index, const uint16_t *image,
                                              uint16_t gridCount);
-/** @brief The 3D LUT's nodes per axis; 0 when the monitor has no transferable 3D LUT. */
+/** @brief The 3D LUT's nodes per axis.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return the grid count; 0 when the monitor has no transferable 3D LUT, or the call failed */
 DVC_API int DvCtrlGet3DLUTGridCount(const char *id1, const char *id2);
-/** @brief The media emulation tables' nodes per axis; 0 when the model has none. */
+/** @brief The media emulation tables' nodes per axis.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return the grid count; 0 when the model has none, or the call failed */
 DVC_API int DvCtrlGetMediaEmu3DLUTGridCount(const char *id1, const char *id2);
 /** @brief The 3D LUT's grid levels.
+ *  @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ *  @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  *  @param levels room for `count` levels; @param count the grid count.
  *  @return DvOk; DvErrInvalidParameter for a null array; DvErrNotSupported
  *  when the model has no grid; DvErrSizeMismatch when count is not its grid count. */
@@ -417,11 +485,18 @@ DVC_API DvError DvCtrlGet3DLUTGridLevels(const char *id1, const char *id2, uint1
  *  Destination levels outside the source levels are clamped into them; a
  *  destination level equal to a source level gives that node's values
  *  exactly. Null buffers, fewer than two source levels or too little memory
- *  leave the destination as it was. */
+ *  leave the destination as it was.
+ *  @param[in] srcImage the source image, 3*srcGridCount^3 values.
+ *  @param[in] srcLevels the source grid levels, srcGridCount ascending values.
+ *  @param srcGridCount the source's nodes per axis (at least 2).
+ *  @param[out] dstImage receives the destination image, 3*dstGridCount^3 values.
+ *  @param[in] dstLevels the destination grid levels, dstGridCount values.
+ *  @param dstGridCount the destination's nodes per axis. */
 DVC_API void DvCtrlHelperInterpolate3DLUT(const uint16_t *srcImage, const uint16_t *srcLevels, uint16_t srcGridCount,
                                           uint16_t *dstImage, const uint16_t *dstLevels, uint16_t dstGridCount);
 /** @brief The standard grid levels of a 10- or 17-node grid.
- *  @param levels room for gridCount levels.
+ *  @param gridCount 10 or 17.
+ *  @param[out] levels room for gridCount levels.
  *  @return DvOk; DvErrFailed (nothing written) for any other grid count or a null array. */
 DVC_API DvError DvCtrlHelperGetStandardGridLevels(uint16_t gridCount, uint16_t *levels);
 
@@ -432,14 +507,18 @@ DVC_EXTERN_C_BEGIN
 
 /**
  * @brief Nonzero when the tone LUT of one channel can be read and written.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param channel the LUT channel (1 red, 2 green, 3 blue on most models).
  * @return the support flag, whatever the monitor answered; 0 for an unknown monitor.
  */
 DVC_API int DvCtrlSupportedLUT(const char *id1, const char *id2, int channel);
 /**
  * @brief Writes the 256-entry tone LUT of one channel.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param channel the LUT channel (the monitor's table number).
- * @param levels 256 output levels, 0.0 to 1.0.
+ * @param[in] levels 256 output levels, 0.0 to 1.0.
  * @param bank the LUT bank (0 or 1).
  * @return DvOk; DvErrInvalidParameter for a null pointer or a negative channel or bank;
  *         DvErrOutOfUnitRange when a level cannot be encoded (nothing is sent);
@@ -449,8 +528,10 @@ DVC_API int DvCtrlSupportedLUT(const char *id1, const char *id2, int channel);
 DVC_API DvError DvCtrlSetLUT(const char *id1, const char *id2, int channel, const double *levels, const int *bank);
 /**
  * @brief Reads the 256-entry tone LUT of one channel.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param channel the LUT channel (the monitor's table number).
- * @param levels receives 256 output levels.
+ * @param[out] levels receives 256 output levels.
  * @param bank the LUT bank (0 or 1).
  * @return DvOk; DvErrInvalidParameter for a null pointer or a negative channel or bank;
  *         DvErrNotSupported or DvErrFailed when the model has no LUT data or no path answers.
@@ -458,6 +539,8 @@ DVC_API DvError DvCtrlSetLUT(const char *id1, const char *id2, int channel, cons
 DVC_API DvError DvCtrlGetLUT(const char *id1, const char *id2, int channel, double *levels, const int *bank);
 /**
  * @brief Compares two LUTs in the monitor's own steps.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param kind 0 for a tone LUT, 16 for a 1021-entry front LUT.
  * @param first the first array of @p count levels.
  * @param second the second array of @p count levels.
@@ -477,31 +560,41 @@ DVC_EXTERN_C_BEGIN
 
 /**
  * @brief Enumerates the colour gamut indices that the model offers.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param index the position in the list, from 0.
- * @param gamut receives the gamut index at that position.
+ * @param[out] gamut receives the gamut index at that position.
  * @return DvOk; DvErrNoMoreItems past the end; DvErrInvalidParameter for a null pointer.
  */
 DVC_API DvError DvCtrlEnumGamutIndex(const char *id1, const char *id2, int index, int *gamut);
 /**
  * @brief Nonzero when the model has media emulations.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @return 1 or 0; 0 for an unknown monitor.
  */
 DVC_API int DvCtrlSupportedMediaEmu(const char *id1, const char *id2);
 /**
  * @brief Reads the largest value of a direct rear-LUT entry of a colour channel.
- * @param maximum receives the value.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] maximum receives the value.
  * @return DvOk; DvErrNotSupported when the model gives none; DvErrInvalidParameter for a null pointer.
  */
 DVC_API DvError DvCtrlGetMaxRearLUTDirectColor(const char *id1, const char *id2, int *maximum);
 /**
  * @brief Reads the largest value of a direct rear-LUT entry in monochrome.
- * @param maximum receives the value.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] maximum receives the value.
  * @return DvOk; DvErrNotSupported when the model gives none; DvErrInvalidParameter for a null pointer.
  */
 DVC_API DvError DvCtrlGetMaxRearLUTDirectMono(const char *id1, const char *id2, int *maximum);
 /**
  * @brief Reads the precision of the front LUT in bits.
- * @param precision receives the number of bits.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] precision receives the number of bits.
  * @return DvOk; DvErrNotSupported when the model gives none; DvErrInvalidParameter for a null pointer.
  */
 DVC_API DvError DvCtrlGetFrontLUTPrecision(const char *id1, const char *id2, int *precision);
@@ -514,18 +607,24 @@ DVC_EXTERN_C_BEGIN
 
 /**
  * @brief Nonzero when the monitor has a rear LUT.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @return 1 or 0; 0 for an unknown monitor.
  */
 DVC_API int DvCtrlSupportedRearLUT(const char *id1, const char *id2);
 /**
  * @brief The length of the rear LUT block in bytes.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @return the length; 0 when the monitor gives none or is unknown.
  */
 DVC_API int DvCtrlGetRearLUTSize(const char *id1, const char *id2);
 /**
  * @brief Reads the rear LUT block as the monitor keeps it.
- * @param data receives the block; may be null when *size is 0, to ask for the length.
- * @param size the capacity of @p data on the way in, the block's length on the way out.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] data receives the block; may be null when *size is 0, to ask for the length.
+ * @param[in,out] size the capacity of @p data on the way in, the block's length on the way out.
  * @return DvOk; DvErrSizeMismatch when the capacity is below the length (*size then holds it);
  *         DvErrNotSupported on models whose panel generation has no direct rear LUT;
  *         DvErrInvalidParameter for a null size, a negative one, or a null buffer with a capacity.
@@ -533,6 +632,8 @@ DVC_API int DvCtrlGetRearLUTSize(const char *id1, const char *id2);
 DVC_API DvError DvCtrlGetRearLUTDirectWithROM(const char *id1, const char *id2, unsigned char *data, int *size);
 /**
  * @brief Writes the rear LUT block in the monitor's own layout.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param data the block's first @p size bytes; the rest of the block is written as zeros.
  * @param size the number of bytes, at most the block's length.
  * @return DvOk; DvErrSizeMismatch when @p size exceeds the block's length;

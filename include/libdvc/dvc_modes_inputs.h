@@ -972,139 +972,546 @@ typedef struct DvSignalInformation {
     int32_t inputPort;   /* exported number of the port it arrives on; 0 when not known */
 } DvSignalInformation;
 
-/** Writes the EDID to the monitor's DDC and waits (up to five minutes) until
- * the monitor reports it done; DvErrFailed when it reports failure. */
+/** @brief Writes the EDID to the monitor's DDC and waits (up to five minutes) until the monitor reports it done.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @retval DvOk done
+ * @retval DvErrTimeout the monitor did not report the end in time
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor reports failure, the monitor is not known, the library is busy, or the transport
+ *         failed */
 DVC_API DvError DvCtrlExecuteEDIDDDCWrite(const char *id1, const char *id2);
-/** Starts an automatic adjustment: kind 1 to 4. With `wait` nonzero, waits
- * up to 10 s for it to finish (DvErrTimeout when it does not). */
+/** @brief Starts an automatic adjustment.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param kind the adjustment, 1 to 4
+ * @param wait nonzero: wait up to 10 s for it to finish
+ * @retval DvOk done
+ * @retval DvErrTimeout `wait` is nonzero and the adjustment did not finish within 10 s
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported `kind` is outside 1 to 4, or no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetAutoAdjust(const char *id1, const char *id2, int kind, int wait);
-/** The image-in-image area at `index` (0 to the area count - 1). */
+/** @brief Reads an area of the image-in-image layout.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param index the area, 0 to the area count - 1
+ * @param[out] area receives the area
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `index` is out of range, or `area` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetIISArea(const char *id1, const char *id2, int index, DvIISArea *area);
-/** The current properties of output segment `segment`. */
+/** @brief Reads the current properties of an output segment.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param segment the output segment
+ * @param[out] property receives the properties
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `segment` is out of range, or `property` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetOutputSegmentProperty(const char *id1, const char *id2, int segment,
                                                DvOutputSegmentProperty *property);
-/** The fixed properties of output segment `segment`. */
+/** @brief Reads the fixed properties of an output segment.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param segment the output segment
+ * @param[out] property receives the properties
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `segment` is out of range, or `property` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetOutputSegmentPropertyConstant(const char *id1, const char *id2, int segment,
                                                        DvOutputSegmentProperty *property);
-/** Selects the USB upstream port (0 to 255); over USB HID only. */
+/** @brief Selects the USB upstream port; over USB HID only.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param port the upstream port, 0 to 255
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `port` is outside 0 to 255
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetUSBSelection(const char *id1, const char *id2, int port);
-/** Clears the selection of the target that later target-selection calls
- * address. */
+/** @brief Clears the selection of the target that later target-selection calls address.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlClearTargetSelection(const char *id1, const char *id2);
-/** Port type, range, bit depth, colour format, colorimetry and transfer
- * function of the incoming signal. */
+/** @brief Port type, range, bit depth, colour format, colorimetry and transfer function of the incoming signal.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] info receives the record; a field is -1 when the monitor does not say
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `info` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetSignalInfoFrame(const char *id1, const char *id2, DvSignalInfoFrame *info);
 
-/**@{*/
-/** Colour mode names. The size counts the NUL; it is the same for every mode
- * and 0 on a monitor without colour modes (the name reads then give
- * DvErrNotSupported). A name longer than the monitor keeps is refused. */
+/** @brief Copies the name of a colour mode with its NUL.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param index the colour mode
+ * @param[out] buffer receives the name
+ * @param capacity the size of `buffer`; DvCtrlGetModeNameSize gives what it needs
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `index` is out of range, or `buffer` is null
+ * @retval DvErrSizeMismatch `capacity` is short
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported the monitor has no colour modes
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetModeName(const char *id1, const char *id2, int index, char *buffer, int capacity);
+/** @brief The buffer size for a colour mode name, with its NUL (the same for every mode).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param index the colour mode
+ * @return the size in bytes; 0 on a monitor without colour modes, or when the call failed */
 DVC_API int DvCtrlGetModeNameSize(const char *id1, const char *id2, int index);
+/** @brief Renames a colour mode.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param index the colour mode
+ * @param[in] name the new name
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `index` is out of range, or `name` is null
+ * @retval DvErrRefused the monitor refused the request, or the name is longer than the monitor keeps
+ * @retval DvErrNotSupported the monitor has no colour modes
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetModeName(const char *id1, const char *id2, int index, const char *name);
-/**@}*/
-/**@{*/
-/** The table of skipped colour modes: one row per supported input port (in
- * the order of DvCtrlGetSupportedInputPort), `columns` entries per row, 1
- * where the mode is skipped at that port. */
+/** @brief Reads the table of skipped colour modes: one row per supported input port (in the order of
+ * DvCtrlGetSupportedInputPort), `columns` entries per row, 1 where the mode is skipped at that port.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] table receives the table, one row per supported input port
+ * @param columns entries per row
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `table` is null or `columns` is out of range
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetModeSkipAll(const char *id1, const char *id2, int *table, int columns);
+/** @brief Writes the table of skipped colour modes: one row per supported input port (in the order of
+ * DvCtrlGetSupportedInputPort), `columns` entries per row, 1 where the mode is skipped at that port.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] table the table, one row per supported input port
+ * @param columns entries per row
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `table` is null or `columns` is out of range
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetModeSkipAll(const char *id1, const char *id2, const int *table, int columns);
+/** @brief Nonzero when the monitor has the table of skipped colour modes.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return 1 when it has; 0 when it has not, or the call failed */
 DVC_API int DvCtrlSupportedModeSkipAll(const char *id1, const char *id2);
-/**@}*/
-/**@{*/
-/** The row of the port with exported number `port` (10, 30, 2560, ...). */
+/** @brief Reads the row of the skipped colour modes table of one input port (1 where the mode is skipped).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param port the port's exported number (10, 30, 2560, ...)
+ * @param[out] skips receives `count` entries
+ * @param count entries to read
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `port` is not a port of the model, `skips` is null, or `count` is out of range
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetModeSkipAtPort(const char *id1, const char *id2, int port, int *skips, int count);
+/** @brief Writes the row of the skipped colour modes table of one input port (1 where the mode is skipped).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param port the port's exported number (10, 30, 2560, ...)
+ * @param[in] skips `count` entries
+ * @param count entries to write
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `port` is not a port of the model, `skips` is null, or `count` is out of range
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetModeSkipAtPort(const char *id1, const char *id2, int port, const int *skips, int count);
-/**@}*/
-/** The flavour that colour mode `mode` keeps, current or not. */
+/** @brief The flavour that a colour mode keeps, current or not.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param mode the colour mode
+ * @param[out] flavor receives the flavour
+ * @retval DvOk done
+ * @retval DvErrNullOutput `flavor` is null
+ * @retval DvErrInvalidParameter `mode` is out of range
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported the model has no flavours, or no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetFlavorAtMode(const char *id1, const char *id2, int mode, int *flavor);
-/** The `index`-th enabled output segment; DvErrNoMoreItems past the last. */
+/** @brief The `index`-th enabled output segment.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param index the entry, from 0
+ * @param[out] segment receives the segment id
+ * @retval DvOk done
+ * @retval DvErrNoMoreItems `index` is past the last
+ * @retval DvErrInvalidParameter `index` is negative, or `segment` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlEnumEnabledOutputSegmentID(const char *id1, const char *id2, int index, int *segment);
-/**@{*/
-/** The colour mode (0 to 255) of an enabled output segment. */
+/** @brief Reads the colour mode of an enabled output segment.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param segment the output segment
+ * @param[out] mode receives the colour mode, 0 to 255
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter the segment is not enabled, or `mode` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetModeOfOutputSegment(const char *id1, const char *id2, int segment, int *mode);
+/** @brief Sets the colour mode of an enabled output segment.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param segment the output segment
+ * @param mode the colour mode, 0 to 255
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter the segment is not enabled, or `mode` is outside 0 to 255
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetModeOfOutputSegment(const char *id1, const char *id2, int segment, int mode);
-/**@}*/
-/** Writes area `index` of the image-in-image layout. */
+/** @brief Writes an area of the image-in-image layout.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param index the area, 0 to the area count - 1
+ * @param[in] area the area
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `index` is out of range, or `area` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetIISArea(const char *id1, const char *id2, int index, const DvIISArea *area);
-/** Writes the properties of output segment `segment` (kind 1 or 2). */
+/** @brief Writes the properties of an output segment.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param segment the output segment
+ * @param[in] property the properties (kind 1 or 2)
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `segment` is out of range, `property` is null, or its kind is not 1 or 2
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetOutputSegmentProperty(const char *id1, const char *id2, int segment,
                                                const DvOutputSegmentProperty *property);
 
-/**@{*/
-/** The Tonality setting (the picture-mode menu). On a monitor with colour
- * modes each Tonality value stands for a colour mode. */
+/** @brief The `index`-th Tonality value (picture-mode menu entry) of the model.
+ * On a monitor with colour modes each Tonality value stands for a colour mode.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param index the entry, from 0
+ * @param[out] value receives the Tonality value
+ * @retval DvOk done
+ * @retval DvErrNoMoreItems `index` is negative or past the last
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrFailed the monitor is not known, or the library is busy */
 DVC_API DvError DvCtrlEnumTonality(const char *id1, const char *id2, int index, int *value);
+/** @brief Nonzero when the model offers a Tonality value.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the Tonality value
+ * @return 1 when it does; 0 when it does not, or the call failed */
 DVC_API int DvCtrlHasTonality(const char *id1, const char *id2, int value);
+/** @brief Number of the model's Tonality values.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return the number; 0 when the call failed */
 DVC_API int DvCtrlGetTonalityCount(const char *id1, const char *id2);
+/** @brief Reads the current Tonality (the picture-mode menu). On a monitor with colour modes each Tonality value
+ * stands for a colour mode.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the Tonality value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor reports a value the model does not have, the monitor is not known, the library is
+ *         busy, or the transport failed */
 DVC_API DvError DvCtrlGetTonality(const char *id1, const char *id2, int *value);
+/** @brief Sets the Tonality (the picture-mode menu). On a monitor with colour modes each Tonality value stands for
+ * a colour mode.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the Tonality value
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the model does not have `value`, the monitor is not known, the library is busy, or the
+ *         transport failed */
 DVC_API DvError DvCtrlSetTonality(const char *id1, const char *id2, int value);
+/** @brief Nonzero when the monitor has the Tonality setting.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return 1 when it has; 0 when it has not, or the call failed */
 DVC_API int DvCtrlSupportedTonality(const char *id1, const char *id2);
-/**@}*/
-/**@{*/
-/** The menu entry's name; the size (with its NUL) is that of the longest. */
+/** @brief Copies the name of a Tonality menu entry with its NUL.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the Tonality value
+ * @param[out] buffer receives the name
+ * @param capacity the size of `buffer`; DvCtrlGetTonalityNameSize gives what it needs
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is not the model's, or `buffer` is null
+ * @retval DvErrSizeMismatch `capacity` is short
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetTonalityName(const char *id1, const char *id2, int value, char *buffer, int capacity);
+/** @brief The buffer size for a Tonality menu entry's name: that of the longest, with its NUL.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return the size in bytes; 0 when the call failed */
 DVC_API int DvCtrlGetTonalityNameSize(const char *id1, const char *id2);
+/** @brief Renames a Tonality menu entry.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the Tonality value
+ * @param[in] name the new name
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is not the model's, or `name` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetTonalityName(const char *id1, const char *id2, int value, const char *name);
-/**@}*/
-/**@{*/
-/** Whether the menu skips `value`. */
+/** @brief Whether the menu skips a Tonality value.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the Tonality value
+ * @param[out] skipped receives 1 when skipped, else 0
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `skipped` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetTonalitySkip(const char *id1, const char *id2, int value, int *skipped);
+/** @brief Sets whether the menu skips a Tonality value.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the Tonality value
+ * @param skipped 1: skip it; 0: show it
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetTonalitySkip(const char *id1, const char *id2, int value, int skipped);
+/** @brief Nonzero when the monitor can skip Tonality values in its menu.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return 1 when it has; 0 when it has not, or the call failed */
 DVC_API int DvCtrlSupportedTonalitySkip(const char *id1, const char *id2);
-/**@}*/
 
-/**@{*/
-/** The shown input as an index of the model's input-port list (0 when the
- * monitor reports a port the list lacks); an index past the list writes
- * port code 0. */
+/** @brief The shown input, as an index of the model's input-port list.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] index receives the index; 0 when the monitor reports a port the list lacks
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `index` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetSignal(const char *id1, const char *id2, int *index);
+/** @brief Shows an input, named by its index in the model's input-port list.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param index the index; an index past the list writes port code 0
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetSignal(const char *id1, const char *id2, int index);
+/** @brief Number of entries of the model's input-port list.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return the number; 0 when the call failed */
 DVC_API int DvCtrlGetSignalCount(const char *id1, const char *id2);
-/**@}*/
-/**@{*/
-/** The input port of each window, as exported numbers; DvErrSizeMismatch
- * when `capacity` is short. A set names one port per window. */
+/** @brief The input port of each window, as exported numbers.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] ports receives one port per window
+ * @param capacity room in `ports`
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `ports` is null
+ * @retval DvErrSizeMismatch `capacity` is short
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetInputPorts(const char *id1, const char *id2, int *ports, int capacity);
+/** @brief Sets the input port of each window, as exported numbers.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] ports one port per window
+ * @param count number of entries in `ports`
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `ports` is null, `count` is 0 or below, or a port has no port code
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetInputPorts(const char *id1, const char *id2, const int *ports, int count);
+/** @brief Number of windows that each show an input port.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return the number; 0 when the call failed */
 DVC_API int DvCtrlGetInputPortCount(const char *id1, const char *id2);
-/**@}*/
-/**@{*/
-/** The input port of the first window, as an exported number. */
+/** @brief The input port of the first window, as an exported number.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] port receives the port
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `port` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported the monitor reports a port without a number, or no path has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetInputPort(const char *id1, const char *id2, int *port);
+/** @brief Sets the input port of the first window, as an exported number.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param port the port's exported number
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported `port` is not one of the model's, or no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetInputPort(const char *id1, const char *id2, int port);
-/**@}*/
-/**@{*/
-/** The automatic input switch: 1 on, 0 off. */
+/** @brief Reads the automatic input switch.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] on receives 1 on, 0 off
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `on` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetInputAuto(const char *id1, const char *id2, int *on);
+/** @brief Sets the automatic input switch.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param on 1 on, 0 off
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetInputAuto(const char *id1, const char *id2, int on);
+/** @brief Nonzero when the monitor has the automatic input switch.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return 1 when it has; 0 when it has not, or the call failed */
 DVC_API int DvCtrlSupportedInputAuto(const char *id1, const char *id2);
-/**@}*/
-/** The panel's native width and height in pixels. */
+/** @brief The panel's native width and height in pixels.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] width receives the width
+ * @param[out] height receives the height
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `width` or `height` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetNativeResolution(const char *id1, const char *id2, int *width, int *height);
-/**@{*/
-/** The incoming signal's width and height in pixels. */
+/** @brief The incoming signal's width and height in pixels.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] width receives the width
+ * @param[out] height receives the height
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `width` or `height` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetSignalResolution(const char *id1, const char *id2, int *width, int *height);
+/** @brief The incoming signal as the monitor measures it: resolution, refresh rate, pixel clock and port.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] information receives the record
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `information` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetSignalInformation(const char *id1, const char *id2, DvSignalInformation *information);
-/**@}*/
-/**@{*/
-/** The DisplayPort version in tenths (12 is 1.2). */
+/** @brief The DisplayPort version in tenths (12 is 1.2).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] version receives the version
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `version` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetDPVersion(const char *id1, const char *id2, int *version);
+/** @brief Nonzero when the monitor reports its DisplayPort version.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return 1 when it does; 0 when it does not, or the call failed */
 DVC_API int DvCtrlSupportedDPVersion(const char *id1, const char *id2);
-/**@}*/
-/**@{*/
-/** The compatibility switch: 1 on, 0 off. */
+/** @brief Reads the compatibility switch.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] on receives 1 on, 0 off
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `on` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetCompatibilityMode(const char *id1, const char *id2, int *on);
+/** @brief Sets the compatibility switch.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param on 1 on, 0 off
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetCompatibilityMode(const char *id1, const char *id2, int on);
+/** @brief Nonzero when the monitor has the compatibility switch.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return 1 when it has; 0 when it has not, or the call failed */
 DVC_API int DvCtrlSupportedCompatibilityMode(const char *id1, const char *id2);
-/**@}*/
-/**@{*/
-/** The selected signal type; a set refuses a type the monitor cannot select. */
+/** @brief Reads the selected signal type.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] type receives the type
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `type` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetSignalTypeSelection(const char *id1, const char *id2, int *type);
+/** @brief Selects a signal type.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param type the type
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request, or cannot select `type`
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetSignalTypeSelection(const char *id1, const char *id2, int type);
-/**@}*/
-/** The signal types the monitor can select (see
- * DvCtrlGetSupportedSignalTypeSelectionsCount). */
+/** @brief The signal types the monitor can select (see DvCtrlGetSupportedSignalTypeSelectionsCount).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] types receives the types
+ * @param capacity room in `types`
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `types` is null
+ * @retval DvErrSizeMismatch `capacity` is short
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetSupportedSignalTypeSelections(const char *id1, const char *id2, int *types, int capacity);
 
 DVC_EXTERN_C_END

@@ -1059,136 +1059,537 @@ DVC_EXTERN_C_BEGIN
  * DvCtrlRestoreDisableColorForCandelaUpdate gives it back (opaque). */
 typedef struct DvColorDisableState DvColorDisableState;
 
-/** Switches colour processing off (1) or on (0). `previous` (may be null)
- * receives the state before the call; when colour goes off from on and
- * `waitMs` is nonzero, the tone-curve state is refreshed and the call waits
- * `waitMs` milliseconds for the picture to settle. */
+/** @brief Switches colour processing off or on. When colour goes off from on and `waitMs` is nonzero, the
+ * tone-curve state is refreshed and the call waits `waitMs` milliseconds for the picture to settle.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value 1: colour processing off; 0: on
+ * @param[out] previous receives the state before the call; may be null
+ * @param waitMs milliseconds to wait for the picture to settle; 0: none
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is not 0 or 1
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetColorDisable(const char *id1, const char *id2, int value, int *previous, int waitMs);
-/** Switches colour processing and the 3D LUT off for a luminance update and
- * hands back a new state record in *state; the caller owns it until it
- * passes it to DvCtrlRestoreDisableColorForCandelaUpdate. */
+/** @brief Switches colour processing and the 3D LUT off for a luminance update and hands back a new state
+ * record; the caller owns it until it passes it to DvCtrlRestoreDisableColorForCandelaUpdate.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] state receives the new state record
+ * @param waitMs milliseconds to wait for the picture to settle; 0: none
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `state` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlDisableColorForCandelaUpdate(const char *id1, const char *id2, DvColorDisableState **state,
                                                    int waitMs);
-/** Puts back what the state record says and frees it, whatever the result;
- * the record must not be used afterwards. A null record gives
- * DvErrInvalidParameter. */
+/** @brief Puts back what the state record says and frees it, whatever the result; the record must not be
+ * used afterwards.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] state the record from DvCtrlDisableColorForCandelaUpdate
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `state` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlRestoreDisableColorForCandelaUpdate(const char *id1, const char *id2,
                                                           DvColorDisableState *state);
-/** x and y of the red, green and blue primaries and of white: from the
- * monitor's chromaticity controls, else from its EDID (other members are
- * zeroed then). */
+/** @brief x and y of the red, green and blue primaries and of white: from the monitor's chromaticity controls,
+ * else from its EDID (other members are zeroed then).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] red receives the red primary
+ * @param[out] green receives the green primary
+ * @param[out] blue receives the blue primary
+ * @param[out] white receives white
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a pointer is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetRGBWChromaticities(const char *id1, const char *id2, colour *red, colour *green,
                                             colour *blue, colour *white);
 
 
-/**@{*/
-/** Brightness and contrast. "Percentage" carries the ratio of the control's
- * maximum (0.0 to 1.0; below 0.0 is refused, above 1.0 is sent as the
- * monitor's maximum times the ratio); "Step" the raw value. Over DDC/CI the
- * ratio becomes a raw value by truncation, over USB HID by rounding. */
+/** @brief Reads the brightness as a ratio of the control's maximum. "Percentage" carries the ratio of the
+ * control's maximum (0.0 to 1.0; below 0.0 is refused, above 1.0 is sent as the monitor's maximum times the ratio);
+ * over DDC/CI the ratio becomes a raw value by truncation, over USB HID by rounding.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] ratio receives the ratio, 0.0 to 1.0
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `ratio` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetBrightnessForPercentage(const char *id1, const char *id2, double *ratio);
+/** @brief Reads the brightness as the control's raw value.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] step receives the raw value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `step` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetBrightnessForStep(const char *id1, const char *id2, int *step);
+/** @brief Sets the brightness as a ratio of the control's maximum. "Percentage" carries the ratio of the
+ * control's maximum (0.0 to 1.0; below 0.0 is refused, above 1.0 is sent as the monitor's maximum times the ratio);
+ * over DDC/CI the ratio becomes a raw value by truncation, over USB HID by rounding.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param ratio the ratio, 0.0 to 1.0
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `ratio` is below 0.0
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetBrightnessForPercentage(const char *id1, const char *id2, double ratio);
+/** @brief Sets the brightness as the control's raw value.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param step the raw value
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetBrightnessForStep(const char *id1, const char *id2, int step);
+/** @brief Reads the contrast as a ratio of the control's maximum. "Percentage" carries the ratio of the
+ * control's maximum (0.0 to 1.0; below 0.0 is refused, above 1.0 is sent as the monitor's maximum times the ratio);
+ * over DDC/CI the ratio becomes a raw value by truncation, over USB HID by rounding.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] ratio receives the ratio, 0.0 to 1.0
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `ratio` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetContrastForPercentage(const char *id1, const char *id2, double *ratio);
+/** @brief Reads the contrast as the control's raw value.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] step receives the raw value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `step` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetContrastForStep(const char *id1, const char *id2, int *step);
+/** @brief Sets the contrast as a ratio of the control's maximum. "Percentage" carries the ratio of the
+ * control's maximum (0.0 to 1.0; below 0.0 is refused, above 1.0 is sent as the monitor's maximum times the ratio);
+ * over DDC/CI the ratio becomes a raw value by truncation, over USB HID by rounding.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param ratio the ratio, 0.0 to 1.0
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `ratio` is below 0.0
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetContrastForPercentage(const char *id1, const char *id2, double ratio);
+/** @brief Sets the contrast as the control's raw value.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param step the raw value
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetContrastForStep(const char *id1, const char *id2, int step);
-/**@}*/
-/** The contrast range in raw steps (maximum, minimum; each may be null) and
- * a default step: the model's, else 100 for a maximum of 100, 70 for 140,
- * otherwise half the span. Any failure is DvErrFailed, a monitor without
- * the control DvErrNotSupported. */
+/** @brief The contrast range in raw steps and a default step: the model's, else 100 for a maximum of 100,
+ * 70 for 140, otherwise half the span.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] maximum receives the largest step; may be null
+ * @param[out] minimum receives the smallest step; may be null
+ * @param[out] defaultStep receives the default step
+ * @retval DvOk done
+ * @retval DvErrNotSupported the monitor has no contrast control
+ * @retval DvErrFailed any other failure: the monitor is not known, the library is busy, or the read failed */
 DVC_API DvError DvCtrlGetRangeContrastForStep(const char *id1, const char *id2, int *maximum, int *minimum,
                                               int *defaultStep);
-/** Nonzero when the contrast can be set. */
+/** @brief Nonzero when the contrast can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return 1 when it can; 0 when it cannot, or the call failed */
 DVC_API int DvCtrlSupportedContrast(const char *id1, const char *id2);
-/**@{*/
-/** The raw brightness or contrast stored for colour mode `mode` (0 to the
- * mode count less one), whichever mode is current. DvErrNotSupported on a
- * monitor without colour modes, DvErrNullOutput for a null `step`. */
+/** @brief The raw brightness stored for a colour mode, whichever mode is current.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param mode the colour mode, 0 to the mode count less one
+ * @param[out] step receives the raw value
+ * @retval DvOk done
+ * @retval DvErrNullOutput `step` is null
+ * @retval DvErrInvalidParameter `mode` is out of range
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported the monitor has no colour modes
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetBrightnessForStepAtMode(const char *id1, const char *id2, int mode, int *step);
+/** @brief The raw contrast stored for a colour mode, whichever mode is current.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param mode the colour mode, 0 to the mode count less one
+ * @param[out] step receives the raw value
+ * @retval DvOk done
+ * @retval DvErrNullOutput `step` is null
+ * @retval DvErrInvalidParameter `mode` is out of range
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported the monitor has no colour modes
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetContrastForStepAtMode(const char *id1, const char *id2, int mode, int *step);
-/**@}*/
 
-/**@{*/
-/** Gamma as a value (2.2; negative values name special tone curves, which
- * DvCtrlEnumGamma lists): a write selects the model's curve nearest the
- * value, the lower one on a tie. A read of a curve the library cannot name
- * gives DvErrRefused. */
+/** @brief Reads the gamma as a value (2.2; negative values name special tone curves, which DvCtrlEnumGamma
+ * lists).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] gamma receives the value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `gamma` is null
+ * @retval DvErrRefused the monitor refused the request, or its curve is one the library cannot name
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetGamma(const char *id1, const char *id2, double *gamma);
+/** @brief Selects the model's gamma curve nearest a value (the lower one on a tie).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param gamma the value (2.2; negative values name special tone curves)
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported the model has no gamma curves, or no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetGamma(const char *id1, const char *id2, double gamma);
-/**@}*/
-/**@{*/
-/** Gamma as an index: the monitor's curve code plus one below 208, the code
- * itself from 208 up (index 1.. as DvCtrlEnumGammaIndex lists them). */
+/** @brief Reads the gamma as an index: the monitor's curve code plus one below 208, the code itself from 208 up
+ * (as DvCtrlEnumGammaIndex lists them).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] index receives the index
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `index` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetGammaIndex(const char *id1, const char *id2, int *index);
+/** @brief Selects the gamma curve by index: the monitor's curve code plus one below 208, the code itself from
+ * 208 up (as DvCtrlEnumGammaIndex lists them).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param index the index, from 1
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `index` is out of range
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetGammaIndex(const char *id1, const char *id2, int index);
-/**@}*/
 
-/**@{*/
-/** Colour temperature in kelvin. On monitors that keep it as a value it
- * passes unchanged; on the others a write selects the model's nearest
- * setting (the lower one on a tie; 0 selects the native setting) and a read
- * reports the setting's temperature. */
+/** @brief Reads the colour temperature in kelvin.
+ * On monitors that keep it as a value it passes unchanged; on the others a write selects the model's nearest
+ * setting (the lower one on a tie; 0 selects the native setting) and a read reports the setting's temperature.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] kelvin receives the temperature
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `kelvin` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetColorTemperature(const char *id1, const char *id2, int *kelvin);
+/** @brief Sets the colour temperature in kelvin.
+ * On monitors that keep it as a value it passes unchanged; on the others a write selects the model's nearest
+ * setting (the lower one on a tie; 0 selects the native setting) and a read reports the setting's temperature.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param kelvin the temperature; 0: the native setting
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetColorTemperature(const char *id1, const char *id2, int kelvin);
-/**@}*/
-/** Nonzero when the colour temperature can be set. */
+/** @brief Nonzero when the colour temperature can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return 1 when it can; 0 when it cannot, or the call failed */
 DVC_API int DvCtrlSupportedColorTemperature(const char *id1, const char *id2);
-/**@{*/
-/** The colour-temperature index: kelvin below 0xFF00, or a preset marked
- * with 0x10000000 (0x10000000 alone for the native setting, 0x1000FF01 for
- * preset 0xFF01). A write of 0 is refused. */
+/** @brief Reads the colour-temperature index. The index is kelvin below 0xFF00, or a preset marked with
+ * 0x10000000 (0x10000000 alone for the native setting, 0x1000FF01 for preset 0xFF01).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] index receives the index
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `index` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported the monitor has no colour-temperature setting by index
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetColorTemperatureIndex(const char *id1, const char *id2, int *index);
+/** @brief Sets the colour-temperature index. The index is kelvin below 0xFF00, or a preset marked with
+ * 0x10000000 (0x10000000 alone for the native setting, 0x1000FF01 for preset 0xFF01).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param index the index; 0 is refused
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `index` is 0 or not one the model offers
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported the monitor has no colour-temperature setting by index
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetColorTemperatureIndex(const char *id1, const char *id2, int index);
-/**@}*/
-/** The i-th index the model offers; DvErrNoMoreItems past the end. */
+/** @brief The colour-temperature index at `position` among those the model offers.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param position the entry, from 0
+ * @param[out] index receives the index
+ * @retval DvOk done
+ * @retval DvErrNoMoreItems `position` is past the end
+ * @retval DvErrInvalidParameter `position` is negative, or `index` is null
+ * @retval DvErrFailed the monitor is not known, or the library is busy */
 DVC_API DvError DvCtrlEnumColorTemperatureIndex(const char *id1, const char *id2, int position, int *index);
-/** Nonzero when the colour temperature can be set by index. */
+/** @brief Nonzero when the colour temperature can be set by index.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return 1 when it can; 0 when it cannot, or the call failed */
 DVC_API int DvCtrlSupportedColorTemperatureIndex(const char *id1, const char *id2);
 
-/**@{*/
-/** Six colours. Every array of six is in the order red, green, blue, cyan,
- * magenta, yellow, and `position` numbers them 0 to 5 the same way. Values
- * are centred on the middle of the control's range. */
+/** @brief Reads the hue of one of the six colours, centred on the middle of the control's range.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @param position the colour: 0 red, 1 green, 2 blue, 3 cyan, 4 magenta, 5 yellow
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null or `position` is outside 0 to 5
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGet6ColorsHue(const char *id1, const char *id2, int *value, int position);
+/** @brief Sets the hue of one of the six colours, centred on the middle of the control's range.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the value
+ * @param position the colour: 0 red, 1 green, 2 blue, 3 cyan, 4 magenta, 5 yellow
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `position` is outside 0 to 5, or `value` is out of range
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSet6ColorsHue(const char *id1, const char *id2, int value, int position);
-/**@}*/
-/**@{*/
-/** `all` nonzero: the range of the setting that acts on all colours. */
+/** @brief The range of the six colours' hue.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] maximum receives the largest value
+ * @param[out] minimum receives the smallest value
+ * @param all nonzero: the setting that acts on all colours
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `maximum` or `minimum` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetRange6ColorsHue(const char *id1, const char *id2, int *maximum, int *minimum, int all);
+/** @brief Nonzero when the six colours' hue can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param all nonzero: the setting that acts on all colours
+ * @return 1 when it can; 0 when it cannot, or the call failed */
 DVC_API int DvCtrlSupported6ColorsHue(const char *id1, const char *id2, int all);
+/** @brief Reads the saturation of one of the six colours, centred on the middle of the control's range.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the value
+ * @param position the colour: 0 red, 1 green, 2 blue, 3 cyan, 4 magenta, 5 yellow
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null or `position` is outside 0 to 5
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGet6ColorsSaturation(const char *id1, const char *id2, int *value, int position);
+/** @brief Sets the saturation of one of the six colours, centred on the middle of the control's range.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the value
+ * @param position the colour: 0 red, 1 green, 2 blue, 3 cyan, 4 magenta, 5 yellow
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `position` is outside 0 to 5, or `value` is out of range
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSet6ColorsSaturation(const char *id1, const char *id2, int value, int position);
+/** @brief The range of the six colours' saturation.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] maximum receives the largest value
+ * @param[out] minimum receives the smallest value
+ * @param all nonzero: the setting that acts on all colours
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `maximum` or `minimum` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetRange6ColorsSaturation(const char *id1, const char *id2, int *maximum, int *minimum,
                                                 int all);
+/** @brief Nonzero when the six colours' saturation can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param all nonzero: the setting that acts on all colours
+ * @return 1 when it can; 0 when it cannot, or the call failed */
 DVC_API int DvCtrlSupported6ColorsSaturation(const char *id1, const char *id2, int all);
+/** @brief Reads the lightness of all six colours, centred on the middle of the control's range.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] values receives six values: red, green, blue, cyan, magenta, yellow
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `values` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGet6ColorsAllLightness(const char *id1, const char *id2, int *values);
+/** @brief Sets the lightness of all six colours, centred on the middle of the control's range.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param red the red value
+ * @param green the green value
+ * @param blue the blue value
+ * @param cyan the cyan value
+ * @param magenta the magenta value
+ * @param yellow the yellow value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a value is out of range
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSet6ColorsAllLightness(const char *id1, const char *id2, int red, int green, int blue,
                                              int cyan, int magenta, int yellow);
+/** @brief The range of the six colours' lightness.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] maximum receives the largest value
+ * @param[out] minimum receives the smallest value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `maximum` or `minimum` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetRange6ColorsLightness(const char *id1, const char *id2, int *maximum, int *minimum);
+/** @brief Nonzero when the six colours' lightness can be set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return 1 when it can; 0 when it cannot, or the call failed */
 DVC_API int DvCtrlSupported6ColorsLightness(const char *id1, const char *id2);
-/**@}*/
-/**@{*/
-/** The six values stored for colour mode `mode` (see the AtMode reads
- * above). */
+/** @brief The six hue values stored for a colour mode, whichever mode is current.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param mode the colour mode, 0 to the mode count less one
+ * @param[out] values receives six values: red, green, blue, cyan, magenta, yellow
+ * @retval DvOk done
+ * @retval DvErrNullOutput `values` is null
+ * @retval DvErrInvalidParameter `mode` is out of range
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported the monitor has no colour modes
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGet6ColorsAllHueAtMode(const char *id1, const char *id2, int mode, int *values);
+/** @brief The six saturation values stored for a colour mode, whichever mode is current.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param mode the colour mode, 0 to the mode count less one
+ * @param[out] values receives six values: red, green, blue, cyan, magenta, yellow
+ * @retval DvOk done
+ * @retval DvErrNullOutput `values` is null
+ * @retval DvErrInvalidParameter `mode` is out of range
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported the monitor has no colour modes
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGet6ColorsAllSaturationAtMode(const char *id1, const char *id2, int mode, int *values);
+/** @brief The six lightness values stored for a colour mode, whichever mode is current.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param mode the colour mode, 0 to the mode count less one
+ * @param[out] values receives six values: red, green, blue, cyan, magenta, yellow
+ * @retval DvOk done
+ * @retval DvErrNullOutput `values` is null
+ * @retval DvErrInvalidParameter `mode` is out of range
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported the monitor has no colour modes
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGet6ColorsAllLightnessAtMode(const char *id1, const char *id2, int mode, int *values);
-/**@}*/
-/**@{*/
-/** Hue and saturation in the form of the current models (centred on half
- * the range's span on older ones); the arrays in the order above. */
+/** @brief Reads the hue of all six colours
+ * in the form of the current models (centred on half the range's span on older ones).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] values receives six values: red, green, blue, cyan, magenta, yellow
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `values` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGet6ColorsAllHue2(const char *id1, const char *id2, int *values);
+/** @brief Sets the hue of all six colours
+ * in the form of the current models (centred on half the range's span on older ones).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param red the red value
+ * @param green the green value
+ * @param blue the blue value
+ * @param cyan the cyan value
+ * @param magenta the magenta value
+ * @param yellow the yellow value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a value is out of range
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSet6ColorsAllHue2(const char *id1, const char *id2, int red, int green, int blue, int cyan,
                                         int magenta, int yellow);
+/** @brief Reads the saturation of all six colours
+ * in the form of the current models (centred on half the range's span on older ones).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] values receives six values: red, green, blue, cyan, magenta, yellow
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `values` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGet6ColorsAllSaturation2(const char *id1, const char *id2, int *values);
+/** @brief Sets the saturation of all six colours
+ * in the form of the current models (centred on half the range's span on older ones).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param red the red value
+ * @param green the green value
+ * @param blue the blue value
+ * @param cyan the cyan value
+ * @param magenta the magenta value
+ * @param yellow the yellow value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter a value is out of range
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSet6ColorsAllSaturation2(const char *id1, const char *id2, int red, int green, int blue,
                                                int cyan, int magenta, int yellow);
+/** @brief The range of the six colours' hue
+ * in the form of the current models (centred on half the range's span on older ones).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] maximum receives the largest value
+ * @param[out] minimum receives the smallest value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `maximum` or `minimum` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetRange6ColorsHue2(const char *id1, const char *id2, int *maximum, int *minimum);
+/** @brief The range of the six colours' saturation
+ * in the form of the current models (centred on half the range's span on older ones).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] maximum receives the largest value
+ * @param[out] minimum receives the smallest value
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `maximum` or `minimum` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetRange6ColorsSaturation2(const char *id1, const char *id2, int *maximum, int *minimum);
-/**@}*/
 /* One colour at a time: hue, saturation and lightness of each colour. */
 #define DVC_DECLARE_SIX_COLOUR(Name) \
     DVC_API DvError DvCtrlGet##Name##Hue2(const char *id1, const char *id2, int *value); \
@@ -1205,39 +1606,121 @@ DVC_DECLARE_SIX_COLOUR(Blue)
 DVC_DECLARE_SIX_COLOUR(Magenta)
 #undef DVC_DECLARE_SIX_COLOUR
 
-/**@{*/
-/** Luminance in cd/m2. `status` (may be null) is written when the monitor
- * reports it: 0 once the luminance has settled at its target. */
+/** @brief Reads the luminance in cd/m2.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] candela receives the luminance
+ * @param[out] status written when the monitor reports it: 0 once the luminance has settled at its
+ *        target; may be null
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `candela` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetCandela(const char *id1, const char *id2, double *candela, int *status);
+/** @brief Sets the target luminance in cd/m2.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param candela the luminance
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `candela` is out of range
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetCandela(const char *id1, const char *id2, double candela);
+/** @brief The luminance range in cd/m2.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] maximum receives the largest luminance
+ * @param[out] minimum receives the smallest luminance
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `maximum` or `minimum` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetRangeCandela(const char *id1, const char *id2, double *maximum, double *minimum);
-/**@}*/
-/** HDR luminance range `index` (cd/m2) of the on-screen display; the count
- * is DvCtrlGetCandelaOSDRangeHDRCount. */
+/** @brief HDR luminance range `index` (cd/m2) of the on-screen display; the count is
+ * DvCtrlGetCandelaOSDRangeHDRCount.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param index the range, from 0
+ * @param[out] maximum receives the largest luminance
+ * @param[out] minimum receives the smallest luminance
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `index` is out of range, or a pointer is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetCandelaOSDRangeHDR(const char *id1, const char *id2, int index, int *maximum,
                                             int *minimum);
-/**@{*/
-/** Every set of system primaries: x, y of red, green, blue and white (8
- * doubles) per set; `sets` must be DvCtrlGetSystemChromaticityAllCount,
- * else DvErrSizeMismatch. */
+/** @brief Reads every set of system primaries: x, y of red, green, blue and white (8 doubles) per set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] xy receives 8 doubles per set
+ * @param sets the number of sets: DvCtrlGetSystemChromaticityAllCount
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `xy` is null
+ * @retval DvErrSizeMismatch `sets` is not the monitor's count
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetSystemChromaticityAll(const char *id1, const char *id2, double *xy, int sets);
+/** @brief Writes every set of system primaries: x, y of red, green, blue and white (8 doubles) per set.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[in] xy 8 doubles per set
+ * @param sets the number of sets: DvCtrlGetSystemChromaticityAllCount
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `xy` is null
+ * @retval DvErrSizeMismatch `sets` is not the monitor's count
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetSystemChromaticityAll(const char *id1, const char *id2, const double *xy, int sets);
-/**@}*/
-/** Gain definition table `table` (0 to 255): its 75 bytes. */
+/** @brief Reads a gain definition table: its 75 bytes.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param table the table, 0 to 255
+ * @param[out] definition receives 75 bytes
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `table` is outside 0 to 255, or `definition` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetGainDefinition(const char *id1, const char *id2, int table, uint8_t *definition);
-/** The brightness regulator on (nonzero) or off; in colour modes of flavour
- * 2 the value is sent as a level. */
+/** @brief Switches the brightness regulator on or off; in colour modes of flavour 2 the value is sent as a
+ * level.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value nonzero: on; 0: off (a level in colour modes of flavour 2)
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetBrightRegulator(const char *id1, const char *id2, int value);
-/** The model's D65 reference colour (x and y); DvErrNotSupported when the
- * model has none. */
+/** @brief The model's D65 reference colour (x and y).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] d65 receives the colour
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `d65` is null
+ * @retval DvErrNotSupported the model has none
+ * @retval DvErrFailed the monitor is not known, or the library is busy */
 DVC_API DvError DvCtrlGetD65CRTColor(const char *id1, const char *id2, colour *d65);
 
 DVC_EXTERN_C_END
 /* End of operations with an encoding of their own */
 
 #ifdef __cplusplus
-/** The gamma adjustment state. Exported under its C++ name: C hosts cannot
- * call it. */
+/** @brief Reads the gamma adjustment state. Exported under its C++ name: C hosts cannot call it.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] state receives the state
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `state` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetGammaAdjustmentState(const char *id1, const char *id2, int *state);
 #endif
 

@@ -1067,7 +1067,7 @@ typedef struct DvColorDisableState DvColorDisableState;
  * @param[out] previous receives the state before the call; may be null
  * @param waitMs milliseconds to wait for the picture to settle; 0: none
  * @retval DvOk done
- * @retval DvErrInvalidParameter `value` is not 0 or 1
+ * @retval DvErrInvalidParameter `waitMs` is negative
  * @retval DvErrRefused the monitor refused the request
  * @retval DvErrNotSupported no path of the monitor has the feature
  * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
@@ -1258,6 +1258,7 @@ DVC_API DvError DvCtrlGetGamma(const char *id1, const char *id2, double *gamma);
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param gamma the value (2.2; negative values name special tone curves)
  * @retval DvOk done
+ * @retval DvErrInvalidParameter `gamma` is not a finite number
  * @retval DvErrRefused the monitor refused the request
  * @retval DvErrNotSupported the model has no gamma curves, or no path of the monitor has the feature
  * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
@@ -1279,7 +1280,7 @@ DVC_API DvError DvCtrlGetGammaIndex(const char *id1, const char *id2, int *index
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param index the index, from 1
  * @retval DvOk done
- * @retval DvErrInvalidParameter `index` is out of range
+ * @retval DvErrInvalidParameter `index` is below 1
  * @retval DvErrRefused the monitor refused the request
  * @retval DvErrNotSupported no path of the monitor has the feature
  * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
@@ -1330,7 +1331,7 @@ DVC_API DvError DvCtrlGetColorTemperatureIndex(const char *id1, const char *id2,
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param index the index; 0 is refused
  * @retval DvOk done
- * @retval DvErrInvalidParameter `index` is 0 or not one the model offers
+ * @retval DvErrInvalidParameter `index` is 0
  * @retval DvErrRefused the monitor refused the request
  * @retval DvErrNotSupported the monitor has no colour-temperature setting by index
  * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
@@ -1341,8 +1342,8 @@ DVC_API DvError DvCtrlSetColorTemperatureIndex(const char *id1, const char *id2,
  * @param position the entry, from 0
  * @param[out] index receives the index
  * @retval DvOk done
- * @retval DvErrNoMoreItems `position` is past the end
- * @retval DvErrInvalidParameter `position` is negative, or `index` is null
+ * @retval DvErrNoMoreItems `position` is negative or past the end, or the model has no indices
+ * @retval DvErrInvalidParameter `index` is null
  * @retval DvErrFailed the monitor is not known, or the library is busy */
 DVC_API DvError DvCtrlEnumColorTemperatureIndex(const char *id1, const char *id2, int position, int *index);
 /** @brief Nonzero when the colour temperature can be set by index.
@@ -1357,7 +1358,7 @@ DVC_API int DvCtrlSupportedColorTemperatureIndex(const char *id1, const char *id
  * @param[out] value receives the value
  * @param position the colour: 0 red, 1 green, 2 blue, 3 cyan, 4 magenta, 5 yellow
  * @retval DvOk done
- * @retval DvErrInvalidParameter `value` is null or `position` is outside 0 to 5
+ * @retval DvErrInvalidParameter `value` is null
  * @retval DvErrRefused the monitor refused the request
  * @retval DvErrNotSupported no path of the monitor has the feature
  * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
@@ -1368,10 +1369,10 @@ DVC_API DvError DvCtrlGet6ColorsHue(const char *id1, const char *id2, int *value
  * @param value the value
  * @param position the colour: 0 red, 1 green, 2 blue, 3 cyan, 4 magenta, 5 yellow
  * @retval DvOk done
- * @retval DvErrInvalidParameter `position` is outside 0 to 5, or `value` is out of range
+ * @retval DvErrInvalidParameter `value` does not fit the control
  * @retval DvErrRefused the monitor refused the request
  * @retval DvErrNotSupported no path of the monitor has the feature
- * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed, or the range cannot be read */
 DVC_API DvError DvCtrlSet6ColorsHue(const char *id1, const char *id2, int value, int position);
 /** @brief The range of the six colours' hue.
  * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
@@ -1397,7 +1398,7 @@ DVC_API int DvCtrlSupported6ColorsHue(const char *id1, const char *id2, int all)
  * @param[out] value receives the value
  * @param position the colour: 0 red, 1 green, 2 blue, 3 cyan, 4 magenta, 5 yellow
  * @retval DvOk done
- * @retval DvErrInvalidParameter `value` is null or `position` is outside 0 to 5
+ * @retval DvErrInvalidParameter `value` is null
  * @retval DvErrRefused the monitor refused the request
  * @retval DvErrNotSupported no path of the monitor has the feature
  * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
@@ -1408,10 +1409,10 @@ DVC_API DvError DvCtrlGet6ColorsSaturation(const char *id1, const char *id2, int
  * @param value the value
  * @param position the colour: 0 red, 1 green, 2 blue, 3 cyan, 4 magenta, 5 yellow
  * @retval DvOk done
- * @retval DvErrInvalidParameter `position` is outside 0 to 5, or `value` is out of range
+ * @retval DvErrInvalidParameter `value` does not fit the control
  * @retval DvErrRefused the monitor refused the request
  * @retval DvErrNotSupported no path of the monitor has the feature
- * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed, or the range cannot be read */
 DVC_API DvError DvCtrlSet6ColorsSaturation(const char *id1, const char *id2, int value, int position);
 /** @brief The range of the six colours' saturation.
  * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
@@ -1623,7 +1624,7 @@ DVC_API DvError DvCtrlGetCandela(const char *id1, const char *id2, double *cande
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param candela the luminance
  * @retval DvOk done
- * @retval DvErrInvalidParameter `candela` is out of range
+ * @retval DvErrInvalidParameter `candela` has no whole number of hundredths in range
  * @retval DvErrRefused the monitor refused the request
  * @retval DvErrNotSupported no path of the monitor has the feature
  * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
@@ -1647,7 +1648,7 @@ DVC_API DvError DvCtrlGetRangeCandela(const char *id1, const char *id2, double *
  * @param[out] maximum receives the largest luminance
  * @param[out] minimum receives the smallest luminance
  * @retval DvOk done
- * @retval DvErrInvalidParameter `index` is out of range, or a pointer is null
+ * @retval DvErrInvalidParameter `maximum` or `minimum` is null
  * @retval DvErrRefused the monitor refused the request
  * @retval DvErrNotSupported no path of the monitor has the feature
  * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
@@ -1659,7 +1660,7 @@ DVC_API DvError DvCtrlGetCandelaOSDRangeHDR(const char *id1, const char *id2, in
  * @param[out] xy receives 8 doubles per set
  * @param sets the number of sets: DvCtrlGetSystemChromaticityAllCount
  * @retval DvOk done
- * @retval DvErrInvalidParameter `xy` is null
+ * @retval DvErrInvalidParameter `xy` is null, or `sets` is 0 or below or above the most the library takes
  * @retval DvErrSizeMismatch `sets` is not the monitor's count
  * @retval DvErrRefused the monitor refused the request
  * @retval DvErrNotSupported no path of the monitor has the feature
@@ -1671,7 +1672,8 @@ DVC_API DvError DvCtrlGetSystemChromaticityAll(const char *id1, const char *id2,
  * @param[in] xy 8 doubles per set
  * @param sets the number of sets: DvCtrlGetSystemChromaticityAllCount
  * @retval DvOk done
- * @retval DvErrInvalidParameter `xy` is null
+ * @retval DvErrInvalidParameter `xy` is null, or `sets` is 0 or below or above the most the library takes, or a value has
+ *         no encoding
  * @retval DvErrSizeMismatch `sets` is not the monitor's count
  * @retval DvErrRefused the monitor refused the request
  * @retval DvErrNotSupported no path of the monitor has the feature

@@ -1372,7 +1372,8 @@ DVC_API DvError DvCtrlGet6ColorsHue(const char *id1, const char *id2, int *value
  * @retval DvErrInvalidParameter `value` does not fit the control
  * @retval DvErrRefused the monitor refused the request
  * @retval DvErrNotSupported no path of the monitor has the feature
- * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed, or the range cannot be read */
+ * @retval DvErrFailed the range cannot be read, the monitor is not known, the library is busy, or the transport
+ *         failed */
 DVC_API DvError DvCtrlSet6ColorsHue(const char *id1, const char *id2, int value, int position);
 /** @brief The range of the six colours' hue.
  * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
@@ -1412,7 +1413,8 @@ DVC_API DvError DvCtrlGet6ColorsSaturation(const char *id1, const char *id2, int
  * @retval DvErrInvalidParameter `value` does not fit the control
  * @retval DvErrRefused the monitor refused the request
  * @retval DvErrNotSupported no path of the monitor has the feature
- * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed, or the range cannot be read */
+ * @retval DvErrFailed the range cannot be read, the monitor is not known, the library is busy, or the transport
+ *         failed */
 DVC_API DvError DvCtrlSet6ColorsSaturation(const char *id1, const char *id2, int value, int position);
 /** @brief The range of the six colours' saturation.
  * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
@@ -1672,8 +1674,8 @@ DVC_API DvError DvCtrlGetSystemChromaticityAll(const char *id1, const char *id2,
  * @param[in] xy 8 doubles per set
  * @param sets the number of sets: DvCtrlGetSystemChromaticityAllCount
  * @retval DvOk done
- * @retval DvErrInvalidParameter `xy` is null, or `sets` is 0 or below or above the most the library takes, or a value has
- *         no encoding
+ * @retval DvErrInvalidParameter `xy` is null, `sets` is 0 or below or above the most the library takes, or a
+ *         value has no encoding
  * @retval DvErrSizeMismatch `sets` is not the monitor's count
  * @retval DvErrRefused the monitor refused the request
  * @retval DvErrNotSupported no path of the monitor has the feature

@@ -112,8 +112,7 @@ DVC_API DvError DvCtrlGetSupportedInputPort(const char *id1, const char *id2, in
  * @return the number of ports; 0 when the call failed */
 DVC_API int DvCtrlGetSupportedInputPortCount(const char *id1, const char *id2);
 /**@{*/
-/** @brief The model's USB-C ports with an alternate mode: DvCtrlGetUSBCAltModePort copies the first `capacity`
- * of them, DvCtrlGetUSBCAltModePortCount gives their number (0 when the call failed).
+/** @brief Copies the first `capacity` of the model's USB-C ports with an alternate mode.
  * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param[out] ports receives min(port count, capacity) ports
@@ -122,6 +121,10 @@ DVC_API int DvCtrlGetSupportedInputPortCount(const char *id1, const char *id2);
  * @retval DvErrInvalidParameter `ports` is null or `capacity` is negative
  * @retval DvErrFailed the monitor is not known, the library is busy, or it has no model description */
 DVC_API DvError DvCtrlGetUSBCAltModePort(const char *id1, const char *id2, int *ports, int capacity);
+/** @brief Number of the model's USB-C ports with an alternate mode.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return the number of ports; 0 when the call failed */
 DVC_API int DvCtrlGetUSBCAltModePortCount(const char *id1, const char *id2);
 /**@}*/
 /** @brief The panel type of the model.

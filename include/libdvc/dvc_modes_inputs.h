@@ -1064,7 +1064,7 @@ DVC_API DvError DvCtrlGetSignalInfoFrame(const char *id1, const char *id2, DvSig
  * @param[out] buffer receives the name
  * @param capacity the size of `buffer`; DvCtrlGetModeNameSize gives what it needs
  * @retval DvOk done
- * @retval DvErrInvalidParameter `index` is out of range, or `buffer` is null
+ * @retval DvErrInvalidParameter `index` is negative, `buffer` is null, or `capacity` is 0 or below
  * @retval DvErrSizeMismatch `capacity` is short
  * @retval DvErrRefused the monitor refused the request
  * @retval DvErrNotSupported the monitor has no colour modes
@@ -1082,7 +1082,7 @@ DVC_API int DvCtrlGetModeNameSize(const char *id1, const char *id2, int index);
  * @param index the colour mode
  * @param[in] name the new name
  * @retval DvOk done
- * @retval DvErrInvalidParameter `index` is out of range, or `name` is null
+ * @retval DvErrInvalidParameter `index` is negative, or `name` is null
  * @retval DvErrRefused the monitor refused the request, or the name is longer than the monitor keeps
  * @retval DvErrNotSupported the monitor has no colour modes
  * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
@@ -1147,9 +1147,9 @@ DVC_API DvError DvCtrlSetModeSkipAtPort(const char *id1, const char *id2, int po
  * @param[out] flavor receives the flavour
  * @retval DvOk done
  * @retval DvErrNullOutput `flavor` is null
- * @retval DvErrInvalidParameter `mode` is out of range
+ * @retval DvErrInvalidParameter `mode` is negative
  * @retval DvErrRefused the monitor refused the request
- * @retval DvErrNotSupported the model has no flavours, or no path of the monitor has the feature
+ * @retval DvErrNotSupported the monitor has no colour modes, or no path of the monitor has the feature
  * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetFlavorAtMode(const char *id1, const char *id2, int mode, int *flavor);
 /** @brief The `index`-th enabled output segment.
@@ -1158,8 +1158,8 @@ DVC_API DvError DvCtrlGetFlavorAtMode(const char *id1, const char *id2, int mode
  * @param index the entry, from 0
  * @param[out] segment receives the segment id
  * @retval DvOk done
- * @retval DvErrNoMoreItems `index` is past the last
- * @retval DvErrInvalidParameter `index` is negative, or `segment` is null
+ * @retval DvErrNoMoreItems `index` is negative or past the last
+ * @retval DvErrInvalidParameter `segment` is null
  * @retval DvErrRefused the monitor refused the request
  * @retval DvErrNotSupported no path of the monitor has the feature
  * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
@@ -1170,7 +1170,7 @@ DVC_API DvError DvCtrlEnumEnabledOutputSegmentID(const char *id1, const char *id
  * @param segment the output segment
  * @param[out] mode receives the colour mode, 0 to 255
  * @retval DvOk done
- * @retval DvErrInvalidParameter the segment is not enabled, or `mode` is null
+ * @retval DvErrInvalidParameter `segment` is negative or not enabled, or `mode` is null
  * @retval DvErrRefused the monitor refused the request
  * @retval DvErrNotSupported no path of the monitor has the feature
  * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
@@ -1181,7 +1181,7 @@ DVC_API DvError DvCtrlGetModeOfOutputSegment(const char *id1, const char *id2, i
  * @param segment the output segment
  * @param mode the colour mode, 0 to 255
  * @retval DvOk done
- * @retval DvErrInvalidParameter the segment is not enabled, or `mode` is outside 0 to 255
+ * @retval DvErrInvalidParameter `segment` is negative or not enabled, or `mode` is outside 0 to 255
  * @retval DvErrRefused the monitor refused the request
  * @retval DvErrNotSupported no path of the monitor has the feature
  * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
@@ -1346,7 +1346,7 @@ DVC_API int DvCtrlGetSignalCount(const char *id1, const char *id2);
  * @param[out] ports receives one port per window
  * @param capacity room in `ports`
  * @retval DvOk done
- * @retval DvErrInvalidParameter `ports` is null
+ * @retval DvErrInvalidParameter `ports` is null or `capacity` is 0 or below
  * @retval DvErrSizeMismatch `capacity` is short
  * @retval DvErrRefused the monitor refused the request
  * @retval DvErrNotSupported no path of the monitor has the feature
@@ -1507,7 +1507,7 @@ DVC_API DvError DvCtrlSetSignalTypeSelection(const char *id1, const char *id2, i
  * @param[out] types receives the types
  * @param capacity room in `types`
  * @retval DvOk done
- * @retval DvErrInvalidParameter `types` is null
+ * @retval DvErrInvalidParameter `types` is null or `capacity` is 0 or below
  * @retval DvErrSizeMismatch `capacity` is short
  * @retval DvErrRefused the monitor refused the request
  * @retval DvErrNotSupported no path of the monitor has the feature

@@ -1594,20 +1594,372 @@ DVC_API DvError DvCtrlGetRange6ColorsHue2(const char *id1, const char *id2, int 
  * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetRange6ColorsSaturation2(const char *id1, const char *id2, int *maximum, int *minimum);
 /* One colour at a time: hue, saturation and lightness of each colour. */
-#define DVC_DECLARE_SIX_COLOUR(Name) \
-    DVC_API DvError DvCtrlGet##Name##Hue2(const char *id1, const char *id2, int *value); \
-    DVC_API DvError DvCtrlSet##Name##Hue2(const char *id1, const char *id2, int value); \
-    DVC_API DvError DvCtrlGet##Name##Saturation2(const char *id1, const char *id2, int *value); \
-    DVC_API DvError DvCtrlSet##Name##Saturation2(const char *id1, const char *id2, int value); \
-    DVC_API DvError DvCtrlGet##Name##Lightness(const char *id1, const char *id2, int *value); \
-    DVC_API DvError DvCtrlSet##Name##Lightness(const char *id1, const char *id2, int value);
-DVC_DECLARE_SIX_COLOUR(Red)
-DVC_DECLARE_SIX_COLOUR(Yellow)
-DVC_DECLARE_SIX_COLOUR(Green)
-DVC_DECLARE_SIX_COLOUR(Cyan)
-DVC_DECLARE_SIX_COLOUR(Blue)
-DVC_DECLARE_SIX_COLOUR(Magenta)
-#undef DVC_DECLARE_SIX_COLOUR
+/** @brief Reads the hue of red, in the newer form (centred on 0; on older models the stored value less
+ * half its range's span).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the hue
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlGetRedHue2(const char *id1, const char *id2, int *value);
+/** @brief Sets the hue of red, in the newer form (centred on 0; on older models half the range's span is added).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the hue
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter on an older model, the value plus half the span does not fit the monitor's word
+ * @retval DvErrRefused the monitor refused the value
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlSetRedHue2(const char *id1, const char *id2, int value);
+/** @brief Reads the saturation of red, in the newer form (centred on 0; on older models the stored value less
+ * half its range's span).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the saturation
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlGetRedSaturation2(const char *id1, const char *id2, int *value);
+/** @brief Sets the saturation of red, in the newer form (centred on 0; on older models half the range's span is added).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the saturation
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter on an older model, the value plus half the span does not fit the monitor's word
+ * @retval DvErrRefused the monitor refused the value
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlSetRedSaturation2(const char *id1, const char *id2, int value);
+/** @brief Reads the lightness of red (one of the six values that DvCtrlGet6ColorsAllLightness reads).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the lightness
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlGetRedLightness(const char *id1, const char *id2, int *value);
+/** @brief Sets the lightness of red: reads all six lightness values, replaces this one and writes the six back.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the lightness
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request or the value
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlSetRedLightness(const char *id1, const char *id2, int value);
+/** @brief Reads the hue of yellow, in the newer form (centred on 0; on older models the stored value less
+ * half its range's span).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the hue
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlGetYellowHue2(const char *id1, const char *id2, int *value);
+/** @brief Sets the hue of yellow, in the newer form (centred on 0; on older models half the range's span is added).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the hue
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter on an older model, the value plus half the span does not fit the monitor's word
+ * @retval DvErrRefused the monitor refused the value
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlSetYellowHue2(const char *id1, const char *id2, int value);
+/** @brief Reads the saturation of yellow, in the newer form (centred on 0; on older models the stored value less
+ * half its range's span).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the saturation
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlGetYellowSaturation2(const char *id1, const char *id2, int *value);
+/** @brief Sets the saturation of yellow, in the newer form (centred on 0; on older models half the range's span is added).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the saturation
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter on an older model, the value plus half the span does not fit the monitor's word
+ * @retval DvErrRefused the monitor refused the value
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlSetYellowSaturation2(const char *id1, const char *id2, int value);
+/** @brief Reads the lightness of yellow (one of the six values that DvCtrlGet6ColorsAllLightness reads).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the lightness
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlGetYellowLightness(const char *id1, const char *id2, int *value);
+/** @brief Sets the lightness of yellow: reads all six lightness values, replaces this one and writes the six back.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the lightness
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request or the value
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlSetYellowLightness(const char *id1, const char *id2, int value);
+/** @brief Reads the hue of green, in the newer form (centred on 0; on older models the stored value less
+ * half its range's span).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the hue
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlGetGreenHue2(const char *id1, const char *id2, int *value);
+/** @brief Sets the hue of green, in the newer form (centred on 0; on older models half the range's span is added).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the hue
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter on an older model, the value plus half the span does not fit the monitor's word
+ * @retval DvErrRefused the monitor refused the value
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlSetGreenHue2(const char *id1, const char *id2, int value);
+/** @brief Reads the saturation of green, in the newer form (centred on 0; on older models the stored value less
+ * half its range's span).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the saturation
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlGetGreenSaturation2(const char *id1, const char *id2, int *value);
+/** @brief Sets the saturation of green, in the newer form (centred on 0; on older models half the range's span is added).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the saturation
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter on an older model, the value plus half the span does not fit the monitor's word
+ * @retval DvErrRefused the monitor refused the value
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlSetGreenSaturation2(const char *id1, const char *id2, int value);
+/** @brief Reads the lightness of green (one of the six values that DvCtrlGet6ColorsAllLightness reads).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the lightness
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlGetGreenLightness(const char *id1, const char *id2, int *value);
+/** @brief Sets the lightness of green: reads all six lightness values, replaces this one and writes the six back.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the lightness
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request or the value
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlSetGreenLightness(const char *id1, const char *id2, int value);
+/** @brief Reads the hue of cyan, in the newer form (centred on 0; on older models the stored value less
+ * half its range's span).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the hue
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlGetCyanHue2(const char *id1, const char *id2, int *value);
+/** @brief Sets the hue of cyan, in the newer form (centred on 0; on older models half the range's span is added).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the hue
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter on an older model, the value plus half the span does not fit the monitor's word
+ * @retval DvErrRefused the monitor refused the value
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlSetCyanHue2(const char *id1, const char *id2, int value);
+/** @brief Reads the saturation of cyan, in the newer form (centred on 0; on older models the stored value less
+ * half its range's span).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the saturation
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlGetCyanSaturation2(const char *id1, const char *id2, int *value);
+/** @brief Sets the saturation of cyan, in the newer form (centred on 0; on older models half the range's span is added).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the saturation
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter on an older model, the value plus half the span does not fit the monitor's word
+ * @retval DvErrRefused the monitor refused the value
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlSetCyanSaturation2(const char *id1, const char *id2, int value);
+/** @brief Reads the lightness of cyan (one of the six values that DvCtrlGet6ColorsAllLightness reads).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the lightness
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlGetCyanLightness(const char *id1, const char *id2, int *value);
+/** @brief Sets the lightness of cyan: reads all six lightness values, replaces this one and writes the six back.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the lightness
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request or the value
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlSetCyanLightness(const char *id1, const char *id2, int value);
+/** @brief Reads the hue of blue, in the newer form (centred on 0; on older models the stored value less
+ * half its range's span).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the hue
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlGetBlueHue2(const char *id1, const char *id2, int *value);
+/** @brief Sets the hue of blue, in the newer form (centred on 0; on older models half the range's span is added).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the hue
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter on an older model, the value plus half the span does not fit the monitor's word
+ * @retval DvErrRefused the monitor refused the value
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlSetBlueHue2(const char *id1, const char *id2, int value);
+/** @brief Reads the saturation of blue, in the newer form (centred on 0; on older models the stored value less
+ * half its range's span).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the saturation
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlGetBlueSaturation2(const char *id1, const char *id2, int *value);
+/** @brief Sets the saturation of blue, in the newer form (centred on 0; on older models half the range's span is added).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the saturation
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter on an older model, the value plus half the span does not fit the monitor's word
+ * @retval DvErrRefused the monitor refused the value
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlSetBlueSaturation2(const char *id1, const char *id2, int value);
+/** @brief Reads the lightness of blue (one of the six values that DvCtrlGet6ColorsAllLightness reads).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the lightness
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlGetBlueLightness(const char *id1, const char *id2, int *value);
+/** @brief Sets the lightness of blue: reads all six lightness values, replaces this one and writes the six back.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the lightness
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request or the value
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlSetBlueLightness(const char *id1, const char *id2, int value);
+/** @brief Reads the hue of magenta, in the newer form (centred on 0; on older models the stored value less
+ * half its range's span).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the hue
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlGetMagentaHue2(const char *id1, const char *id2, int *value);
+/** @brief Sets the hue of magenta, in the newer form (centred on 0; on older models half the range's span is added).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the hue
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter on an older model, the value plus half the span does not fit the monitor's word
+ * @retval DvErrRefused the monitor refused the value
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlSetMagentaHue2(const char *id1, const char *id2, int value);
+/** @brief Reads the saturation of magenta, in the newer form (centred on 0; on older models the stored value less
+ * half its range's span).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the saturation
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlGetMagentaSaturation2(const char *id1, const char *id2, int *value);
+/** @brief Sets the saturation of magenta, in the newer form (centred on 0; on older models half the range's span is added).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the saturation
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter on an older model, the value plus half the span does not fit the monitor's word
+ * @retval DvErrRefused the monitor refused the value
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlSetMagentaSaturation2(const char *id1, const char *id2, int value);
+/** @brief Reads the lightness of magenta (one of the six values that DvCtrlGet6ColorsAllLightness reads).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] value receives the lightness
+ * @retval DvOk done
+ * @retval DvErrInvalidParameter `value` is null
+ * @retval DvErrRefused the monitor refused the request
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlGetMagentaLightness(const char *id1, const char *id2, int *value);
+/** @brief Sets the lightness of magenta: reads all six lightness values, replaces this one and writes the six back.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param value the lightness
+ * @retval DvOk done
+ * @retval DvErrRefused the monitor refused the request or the value
+ * @retval DvErrNotSupported no path of the monitor has the feature
+ * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
+DVC_API DvError DvCtrlSetMagentaLightness(const char *id1, const char *id2, int value);
 
 /** @brief Reads the luminance in cd/m2.
  * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it

@@ -1,4 +1,4 @@
-// dvctl matrix on the default virtual world: what one process writes the
+// dvctl matrix and profile on the default virtual world: what one process writes the
 // next reads back through DVC_SIM_STATE; bad words exit 2 and name the word.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -53,6 +53,10 @@ TEST_F(DvctlMatrix, WritesReadBackAndMistakesAreNamed) {
         {"matrix set CG3180 1 0 0", 2, "", "a matrix takes nine numbers, row by row, not 3"},
         {"matrix set CG3180 -f " + testing::TempDir(), 2, "", "not a regular file"},
         {"matrix get 17200455", 1, "", "(DvErrNotSupported)"},
+        // The profile data goes through the chip matrix, the luminance and the gamma of the same monitor.
+        {"profile CG3180", 0, "  white  XYZ 0.9505 1.0000 1.0891   xy 0.3127 0.3290", ""},
+        {"profile CG3180 --json", 0, "\"peakLuminance\": 120.0", ""},
+        {"profile 17200455", 1, "", "error: reading the profile data: "},
     };
     for (const auto& step : steps) {
         const Outcome run = Run(step.args);

@@ -41,6 +41,26 @@ struct FixedAnswer {
     uint32_t length = 0;
 };
 
+// The caller's out-values seed a fixed-data call: where the backend writes
+// nothing, they stand.
+inline FixedAnswer SeedFrom(const int32_t* maximum, const int32_t* minimum, const int32_t* flag,
+                            const uint32_t* length) {
+    FixedAnswer seed;
+    if (maximum != nullptr) seed.maximum = *maximum;
+    if (minimum != nullptr) seed.minimum = *minimum;
+    if (flag != nullptr) seed.flag = *flag;
+    if (length != nullptr) seed.length = *length;
+    return seed;
+}
+
+// An answer or a refusal gives the caller its range and length.
+inline void CopyOut(const FixedAnswer& a, int32_t* maximum, int32_t* minimum, uint32_t* length) {
+    if (a.result < 0 && a.result != DvErrRefused) return;
+    if (maximum != nullptr) *maximum = a.maximum;
+    if (minimum != nullptr) *minimum = a.minimum;
+    if (length != nullptr) *length = a.length;
+}
+
 class LinkCache {
 public:
     // Only monitors of the current list are kept (DDC/CI indices below the

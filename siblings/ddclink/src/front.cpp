@@ -228,18 +228,10 @@ int32_t DvDDCCIGetFixedData(uint32_t index, uint32_t code, int32_t* maximum, int
     return Guard([&]() -> int32_t {
         Backend* b = g_front.Current();
         if (b == nullptr) return DvErrFailed;
-        // The caller's values stand where the backend writes nothing.
-        FixedAnswer seed;
-        if (maximum != nullptr) seed.maximum = *maximum;
-        if (minimum != nullptr) seed.minimum = *minimum;
-        if (length != nullptr) seed.length = *length;
         auto ahead = g_ahead.Take(index, AheadOp::Fixed, code);
-        const FixedAnswer a = ahead ? ahead->answer : Fixed(*b, index, code, seed);
-        if (a.result >= 0 || a.result == DvErrRefused) {
-            if (maximum != nullptr) *maximum = a.maximum;
-            if (minimum != nullptr) *minimum = a.minimum;
-            if (length != nullptr) *length = a.length;
-        }
+        const FixedAnswer a =
+            ahead ? ahead->answer : Fixed(*b, index, code, transport::SeedFrom(maximum, minimum, nullptr, length));
+        transport::CopyOut(a, maximum, minimum, length);
         return a.result;
     });
 }

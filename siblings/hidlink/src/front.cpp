@@ -151,19 +151,10 @@ int32_t DvHIDGetFixedData(uint32_t handle, uint32_t code, int32_t* maximum, int3
     return Guard([&]() -> int32_t {
         Backend* b = g_front.Current();
         if (b == nullptr) return DvErrFailed;
-        // The caller's values stand where the backend writes nothing.
-        FixedAnswer seed;
-        if (maximum != nullptr) seed.maximum = *maximum;
-        if (minimum != nullptr) seed.minimum = *minimum;
-        if (flag != nullptr) seed.flag = *flag;
-        if (length != nullptr) seed.length = *length;
         auto ahead = g_ahead.Take(handle, AheadOp::Fixed, code);
-        const FixedAnswer a = ahead ? ahead->answer : Fixed(*b, handle, code, seed);
-        if (a.result >= 0 || a.result == DvErrRefused) {
-            if (maximum != nullptr) *maximum = a.maximum;
-            if (minimum != nullptr) *minimum = a.minimum;
-            if (length != nullptr) *length = a.length;
-        }
+        const FixedAnswer a =
+            ahead ? ahead->answer : Fixed(*b, handle, code, transport::SeedFrom(maximum, minimum, flag, length));
+        transport::CopyOut(a, maximum, minimum, length);
         if (flag != nullptr) *flag = a.result == DvErrNotSupported ? 0 : a.flag;
         return a.result;
     });

@@ -574,10 +574,10 @@ DVC_API int DvCtrlIsEqualLUT(const char *id1, const char *id2, int kind, const d
  * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param mode the colour mode (0 and up).
- * @param channel the table of the mode (0 to 2).
+ * @param channel the LUT channel as DvCtrlGetLUT takes it: 1 red, 2 green, 3 blue.
  * @param[out] levels receives 256 output levels.
  * @return DvOk; DvErrNotSupported when the monitor keeps no per-mode settings (levels are zeroed);
- *         DvErrNullOutput for a null @p levels; DvErrInvalidParameter for a negative mode or channel;
+ *         DvErrNullOutput for a null @p levels; DvErrInvalidParameter for a negative mode or a channel outside 1 to 3;
  *         DvErrFailed when no path answers.
  */
 DVC_API DvError DvCtrlGetLUTAtMode(const char *id1, const char *id2, int mode, int channel, double *levels);

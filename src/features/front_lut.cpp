@@ -119,8 +119,9 @@ DvError SetFrontLUT(VarnMonitor& monitor, int channel, const double* levels, int
 }
 
 DvError GetFrontLUTAtMode(VarnMonitor& monitor, int mode, int channel, double* levels, int count) {
-    if (const DvError absent = CheckAtMode(monitor, levels, count > 0 ? static_cast<std::size_t>(count) : 0))
-        return absent;
+    // Only a count of a size that a front LUT may have is trusted for clearing.
+    const bool known = count == 256 || count == 1024 || count == 4096;
+    if (const DvError absent = CheckAtMode(monitor, levels, known ? static_cast<std::size_t>(count) : 0)) return absent;
     if (channel < 0 || channel >= static_cast<int>(kChannels) || count <= 0) return DvErrInvalidParameter;
     const int own = GetFrontLUTSize(monitor, OwnDepth(monitor));
     if (own == 0) return DvErrNotSupported;

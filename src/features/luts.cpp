@@ -215,7 +215,8 @@ DvError GetLUT(VarnMonitor& monitor, int channel, double* levels, const int* ban
 
 DvError GetLUTAtMode(VarnMonitor& monitor, int mode, int channel, double* levels) {
     if (const DvError absent = CheckAtMode(monitor, levels, paths::kToneLutEntries)) return absent;
-    if (channel < 0 || monitor.Record() == nullptr) return DvErrInvalidParameter;
+    // The mode keeps the three tables of channels 1 to 3, in that order.
+    if (channel < 1 || channel > 3 || monitor.Record() == nullptr) return DvErrInvalidParameter;
     const bool newer = UsesNewerLutInterface(monitor);
     const auto scale = NewerScale(monitor);
     LegacyForm form;
@@ -226,7 +227,7 @@ DvError GetLUTAtMode(VarnMonitor& monitor, int mode, int channel, double* levels
     constexpr uint32_t kTableBytes = 2 * paths::kToneLutEntries;
     std::vector<uint8_t> bytes(kTableBytes);
     const DvError result =
-        ReadModeTable(monitor, mode, codes::kModeToneLut, static_cast<uint32_t>(channel) * kTableBytes, bytes);
+        ReadModeTable(monitor, mode, codes::kModeToneLut, static_cast<uint32_t>(channel - 1) * kTableBytes, bytes);
     if (!paths::Usable(result)) return result;
     const ToneWords words = paths::UnpackWords(bytes.data());
     if (newer) {

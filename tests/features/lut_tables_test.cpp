@@ -122,7 +122,7 @@ TEST_F(LutTables, PerModeReads) {
     std::vector<double> tone(256), front(1024);
     double matrix[9] = {};
     int selection = -1;
-    ASSERT_EQ(DvCtrlGetLUTAtMode(m.serial, m.model, 2, 0, tone.data()), DvOk);
+    ASSERT_EQ(DvCtrlGetLUTAtMode(m.serial, m.model, 2, 1, tone.data()), DvOk);
     EXPECT_EQ((std::vector<double>{tone[1], tone[3], tone[4]}),
               (std::vector<double>{128.0 / 0xFF00, 384.0 / 0xFF00, 0}));
     ASSERT_EQ(DvCtrlGetFrontLUTAtMode(m.serial, m.model, 2, 0, front.data(), 1024), DvOk);
@@ -140,13 +140,14 @@ TEST_F(LutTables, PerModeReads) {
     EXPECT_EQ(DvCtrlSupportedMediaEmuSelectionAtMode(m.serial, m.model), 1);
 
     dvc::sim::ClearTransactions();
-    EXPECT_EQ((std::vector<DvError>{DvCtrlGetLUTAtMode(m.serial, m.model, 2, 0, nullptr),
+    EXPECT_EQ((std::vector<DvError>{DvCtrlGetLUTAtMode(m.serial, m.model, 2, 1, nullptr),
+                                    DvCtrlGetLUTAtMode(m.serial, m.model, 2, 0, tone.data()),
                                     DvCtrlGetFrontLUTAtMode(m.serial, m.model, 2, 0, front.data(), 256),
                                     DvCtrlGetColorMatrix32AtMode(m.serial, m.model, 2, 0, nullptr),
                                     DvCtrlGetColorMatrix32AtMode(m.serial, m.model, 2, 256, matrix),
                                     DvCtrlGetMediaEmuSelectionAtMode(m.serial, m.model, 0, nullptr)}),
-              (std::vector<DvError>{DvErrNullOutput, DvErrSizeMismatch, DvErrNullOutput, DvErrInvalidParameter,
-                                    DvErrNullOutput}));
+              (std::vector<DvError>{DvErrNullOutput, DvErrInvalidParameter, DvErrSizeMismatch, DvErrNullOutput,
+                                    DvErrInvalidParameter, DvErrNullOutput}));
     EXPECT_TRUE(Writes().empty());
     matrix[0] = 3.0;
     selection = 9;

@@ -50,6 +50,7 @@ DvError CheckTable(VarnMonitor& monitor, int channel, const void* levels, int co
         return DvErrInvalidParameter;
     if (OwnDepth(monitor) == 0 || !PathsHaveFrontLut(monitor)) return DvErrNotSupported;
     out = {static_cast<uint32_t>(channel), FrontLutScale(monitor, count)};
+    if (out.scale > 0xFFFFFF) return DvErrNotSupported;  // no word form holds it
     return out.scale == 0 ? DvErrSizeMismatch : DvOk;
 }
 
@@ -127,7 +128,7 @@ DvError GetFrontLUTAtMode(VarnMonitor& monitor, int mode, int channel, double* l
     if (own == 0) return DvErrNotSupported;
     if (count != own) return DvErrSizeMismatch;
     const int64_t scale = FrontLutScale(monitor, count);
-    if (scale == 0) return DvErrNotSupported;
+    if (scale == 0 || scale > 0xFFFFFF) return DvErrNotSupported;
     const uint32_t tableBytes = static_cast<uint32_t>(count) * WordBytes(scale);
     std::vector<uint8_t> bytes(tableBytes);
     const DvError result =

@@ -300,6 +300,12 @@ DVC_API DvError DvCtrlSetLUTAData(const char *id1, const char *id2, const uint8_
  * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
  */
 DVC_API int DvCtrlSupportedLUTAData(const char *id1, const char *id2);
+/** @brief Nonzero when the media emulation of each colour mode can be read.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return nonzero when the monitor has the feature; 0 when it has not, or the call failed
+ */
+DVC_API int DvCtrlSupportedMediaEmuSelectionAtMode(const char *id1, const char *id2);
 
 DVC_EXTERN_C_END
 /* End of feature table exports */
@@ -380,6 +386,18 @@ DVC_API DvError DvCtrlSetColorMatrixDirect32(const char *id1, const char *id2, i
  *  @param[out] matrix Out: nine doubles.
  *  @return DvOk; DvErrInvalidParameter for a null matrix; the path's error otherwise. */
 DVC_API DvError DvCtrlGetAsicMatrix32(const char *id1, const char *id2, double *matrix);
+/**
+ * @brief Reads a colour matrix (32-bit form) that a colour mode keeps.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param mode the colour mode (0 and up).
+ * @param slot the matrix slot, 0 to 255.
+ * @param[out] matrix receives nine elements, row by row.
+ * @return DvOk; DvErrNotSupported when the monitor keeps no per-mode settings (the matrix is zeroed);
+ *         DvErrNullOutput for a null @p matrix; DvErrInvalidParameter for a negative mode or a bad slot;
+ *         DvErrFailed when no path answers.
+ */
+DVC_API DvError DvCtrlGetColorMatrix32AtMode(const char *id1, const char *id2, int mode, int slot, double *matrix);
 /** @brief Nonzero when the monitor has colour matrices (from the model where it says so, else from the monitor).
  *  @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  *  @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
@@ -551,6 +569,39 @@ DVC_API DvError DvCtrlGetLUT(const char *id1, const char *id2, int channel, doub
  */
 DVC_API int DvCtrlIsEqualLUT(const char *id1, const char *id2, int kind, const double *first, const double *second,
                              int count, int tolerance);
+/**
+ * @brief Reads the tone LUT of one channel that a colour mode keeps, in the units of DvCtrlGetLUT.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param mode the colour mode (0 and up).
+ * @param channel the LUT channel as DvCtrlGetLUT takes it: 1 red, 2 green, 3 blue.
+ * @param[out] levels receives 256 output levels.
+ * @return DvOk; DvErrNotSupported when the monitor keeps no per-mode settings (levels are zeroed);
+ *         DvErrNullOutput for a null @p levels; DvErrInvalidParameter for a negative mode or a channel outside 1 to 3;
+ *         DvErrFailed when no path answers.
+ */
+DVC_API DvError DvCtrlGetLUTAtMode(const char *id1, const char *id2, int mode, int channel, double *levels);
+/**
+ * @brief Reads the 10-bit LUT of one channel: 1024 levels.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param channel 0 red, 1 green, 2 blue.
+ * @param[out] levels receives 1024 output levels, 0.0 to 1.0.
+ * @return DvOk; DvErrInvalidParameter for a null pointer or a channel outside 0 to 2;
+ *         DvErrNotSupported when the monitor has no 10-bit LUT (nothing is sent); DvErrFailed when no path answers.
+ */
+DVC_API DvError DvCtrlGetLUT10bit(const char *id1, const char *id2, int channel, double *levels);
+/**
+ * @brief Writes the 10-bit LUT of one channel: 1024 levels, each kept as level × 0xFFC0 rounded half up.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param channel 0 red, 1 green, 2 blue.
+ * @param[in] levels 1024 output levels, 0.0 to 1.0.
+ * @return DvOk; DvErrInvalidParameter for a null pointer or a channel outside 0 to 2;
+ *         DvErrOutOfUnitRange when a level is outside 0.0 to 1.0 (nothing is sent);
+ *         DvErrNotSupported when the monitor has no 10-bit LUT; DvErrFailed when no path takes the table.
+ */
+DVC_API DvError DvCtrlSetLUT10bit(const char *id1, const char *id2, int channel, const double *levels);
 
 DVC_EXTERN_C_END
 /* End of the tone LUT */
@@ -598,6 +649,13 @@ DVC_API DvError DvCtrlGetMaxRearLUTDirectMono(const char *id1, const char *id2, 
  * @return DvOk; DvErrNotSupported when the model gives none; DvErrInvalidParameter for a null pointer.
  */
 DVC_API DvError DvCtrlGetFrontLUTPrecision(const char *id1, const char *id2, int *precision);
+/**
+ * @brief Nonzero when the monitor can warn of REC.709 colours in a REC.2020 picture.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return 1 when the model record says so; 0 otherwise or for an unknown monitor.
+ */
+DVC_API int DvCtrlSupportedREC709GamutWarningForREC2020(const char *id1, const char *id2);
 
 DVC_EXTERN_C_END
 /* End of the LUT facts */
@@ -644,5 +702,144 @@ DVC_API DvError DvCtrlSetRearLUTDirectWithROM(const char *id1, const char *id2, 
 
 DVC_EXTERN_C_END
 /* End of the rear LUT */
+
+/* Front LUT: one table per channel in front of the colour processing, at a
+ * depth of 8, 10 or 12 bits (256, 1024 or 4096 levels) up to the model's
+ * own. Levels are 0.0 to 1.0; a table at the size of the model's native LUT
+ * depth is kept in the model's LUT maximum, the others in fixed point. */
+DVC_EXTERN_C_BEGIN
+
+/**
+ * @brief Nonzero when the front LUT takes tables of the given depth.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param bits 8, 10 or 12.
+ * @return 1 when it does; 0 otherwise or for an unknown monitor.
+ */
+DVC_API int DvCtrlSupportedFrontLUT(const char *id1, const char *id2, int bits);
+/**
+ * @brief The number of levels of a front-LUT table of the given depth.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param bits 8, 10 or 12.
+ * @return 256, 1024 or 4096; 0 when the front LUT does not take that depth or the monitor is unknown.
+ */
+DVC_API int DvCtrlGetFrontLUTSize(const char *id1, const char *id2, int bits);
+/**
+ * @brief Reads the largest raw value of a front-LUT entry at the model's own size.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] maximum receives the value.
+ * @return DvOk; DvErrInvalidParameter for a null pointer; DvErrNotSupported when the model has no front LUT.
+ */
+DVC_API DvError DvCtrlGetFrontLUTMaxRawValue(const char *id1, const char *id2, int *maximum);
+/**
+ * @brief Reads the front LUT of one channel.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param channel 0 red, 1 green, 2 blue.
+ * @param[out] levels receives @p count levels.
+ * @param count the table's size, as DvCtrlGetFrontLUTSize gives it.
+ * @return DvOk; DvErrInvalidParameter for a null pointer, a channel outside 0 to 2 or a count below 1;
+ *         DvErrNotSupported when the monitor has no front LUT; DvErrSizeMismatch for a count of no depth it takes;
+ *         DvErrFailed when no path answers.
+ */
+DVC_API DvError DvCtrlGetFrontLUT(const char *id1, const char *id2, int channel, double *levels, int count);
+/**
+ * @brief Writes the front LUT of one channel.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param channel 0 red, 1 green, 2 blue.
+ * @param[in] levels @p count levels, 0.0 to 1.0.
+ * @param count the table's size, as DvCtrlGetFrontLUTSize gives it.
+ * @return DvOk; DvErrInvalidParameter for a null pointer, a channel outside 0 to 2 or a count below 1;
+ *         DvErrNotSupported when the monitor has no front LUT; DvErrSizeMismatch for a count of no depth it takes;
+ *         DvErrOutOfUnitRange when a level is outside 0.0 to 1.0 (nothing is sent); DvErrFailed when no path takes it.
+ */
+DVC_API DvError DvCtrlSetFrontLUT(const char *id1, const char *id2, int channel, const double *levels, int count);
+/**
+ * @brief Reads the front LUT of one channel that a colour mode keeps, at the model's own size.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param mode the colour mode (0 and up).
+ * @param channel 0 red, 1 green, 2 blue.
+ * @param[out] levels receives @p count levels.
+ * @param count the front LUT's size at the model's own depth.
+ * @return DvOk; DvErrNotSupported when the monitor keeps no per-mode settings (levels are zeroed) or has no
+ *         front LUT; DvErrNullOutput for a null @p levels; DvErrInvalidParameter for a bad mode, channel or count;
+ *         DvErrSizeMismatch for another count; DvErrFailed when no path answers.
+ */
+DVC_API DvError DvCtrlGetFrontLUTAtMode(const char *id1, const char *id2, int mode, int channel, double *levels,
+                                        int count);
+/**
+ * @brief Nonzero when the front LUT can be switched on and off.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @return 1 when the model has a front LUT that the monitor takes; 0 otherwise or for an unknown monitor.
+ */
+DVC_API int DvCtrlSupportedFrontLUTEnabled(const char *id1, const char *id2);
+/**
+ * @brief Reads whether the front LUT is in use.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param[out] enabled receives 1 (in use) or 0.
+ * @return DvOk; DvErrInvalidParameter for a null pointer; DvErrNotSupported without a front LUT;
+ *         DvErrFailed when no path answers.
+ */
+DVC_API DvError DvCtrlGetFrontLUTEnabled(const char *id1, const char *id2, int *enabled);
+/**
+ * @brief Puts the front LUT in use (nonzero) or passes it by (0).
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param enabled nonzero to use the front LUT.
+ * @return DvOk; DvErrNotSupported without a front LUT; DvErrRefused or DvErrFailed when the monitor does not take it.
+ */
+DVC_API DvError DvCtrlSetFrontLUTEnabled(const char *id1, const char *id2, int enabled);
+
+DVC_EXTERN_C_END
+/* End of the front LUT */
+
+/* Media emulation: each emulation's 1D LUT (1024 levels per channel, kept as
+ * level × 0xFFC0) and the emulation another colour mode uses. */
+DVC_EXTERN_C_BEGIN
+
+/**
+ * @brief Reads the 1D LUT of one channel of a media emulation.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param index the emulation, 0 to DvCtrlGetMediaEmuCount less one.
+ * @param channel 0 red, 1 green, 2 blue.
+ * @param[out] levels receives 1024 levels, 0.0 to 1.0.
+ * @return DvOk; DvErrInvalidParameter for a null pointer, a channel outside 0 to 2 or an emulation the model
+ *         does not have; DvErrNotSupported without media emulation; DvErrFailed when no path answers.
+ */
+DVC_API DvError DvCtrlGetMediaEmu1DLUT(const char *id1, const char *id2, int index, int channel, double *levels);
+/**
+ * @brief Writes the 1D LUT of one channel of a media emulation.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param index the emulation, 0 to DvCtrlGetMediaEmuCount less one.
+ * @param channel 0 red, 1 green, 2 blue.
+ * @param[in] levels 1024 levels, 0.0 to 1.0.
+ * @return DvOk; DvErrInvalidParameter for a null pointer, a channel outside 0 to 2 or an emulation the model
+ *         does not have; DvErrOutOfUnitRange for a level outside 0.0 to 1.0 (nothing is sent);
+ *         DvErrNotSupported without media emulation; DvErrFailed when no path takes it.
+ */
+DVC_API DvError DvCtrlSetMediaEmu1DLUT(const char *id1, const char *id2, int index, int channel,
+                                       const double *levels);
+/**
+ * @brief Reads which media emulation a colour mode uses.
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
+ * @param mode the colour mode (0 and up).
+ * @param[out] selection receives the emulation.
+ * @return DvOk; DvErrNotSupported when the monitor keeps no per-mode settings (the selection is zeroed);
+ *         DvErrNullOutput for a null pointer; DvErrInvalidParameter for a negative mode;
+ *         DvErrFailed when no path answers.
+ */
+DVC_API DvError DvCtrlGetMediaEmuSelectionAtMode(const char *id1, const char *id2, int mode, int *selection);
+
+DVC_EXTERN_C_END
+/* End of media emulation */
 
 #endif

@@ -34,6 +34,9 @@ DvError DvCtrlGetColorMatrixDirect32(const char* id1, const char* id2, int slot,
 DvError DvCtrlSetColorMatrixDirect32(const char* id1, const char* id2, int slot, const int32_t* raw, int enable) {
     return CallMonitor<ErrorResult>(id1, id2, features::SetColorMatrixDirect32, slot, raw, enable);
 }
+DvError DvCtrlGetColorMatrix32AtMode(const char* id1, const char* id2, int mode, int slot, double* matrix) {
+    return CallMonitor<ErrorResult>(id1, id2, features::GetColorMatrix32AtMode, mode, slot, matrix);
+}
 DvError DvCtrlGetAsicMatrix32(const char* id1, const char* id2, double* matrix) {
     return CallMonitor<ErrorResult>(id1, id2, features::GetAsicMatrix32, matrix);
 }

@@ -1,5 +1,5 @@
 // LUT facts that the model record holds: gamut indices, media emulation,
-// rear-LUT maxima, front-LUT precision.
+// rear-LUT maxima, front-LUT precision, the REC.709 warning.
 #include "features/luts.hpp"
 
 namespace dvc::features {
@@ -49,6 +49,12 @@ DvError GetMaxRearLUTDirectMono(VarnMonitor& monitor, int* maximum) {
 
 DvError GetFrontLUTPrecision(VarnMonitor& monitor, int* precision) {
     return RecordWord(monitor, registry::word::kFrontLutPrecision, precision);
+}
+
+// Our choice: the model record's tag flag (tag 0x63, bit 0) says that the
+// monitor has the warning for REC.709 colours in a REC.2020 picture.
+int SupportedREC709GamutWarningForREC2020(VarnMonitor& monitor) {
+    return monitor.Record() != nullptr && monitor.Record()->flag != 0 ? 1 : 0;
 }
 
 }  // namespace dvc::features

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "features/front_lut.hpp"
+#include "features/lut_at_mode.hpp"
 #include "features/model.hpp"
 #include "features/path_rules.hpp"
 #include "features/tonality.hpp"
@@ -20,7 +22,6 @@ using paths::ToneWords;
 using registry::word::kChannelKinds;
 using registry::word::kLutFlags;
 using registry::word::kLutMaximum;
-using registry::word::kLutWordWidth;
 
 // Tonality values whose monitors keep the newer tone LUT, and the one that
 // lets a model write the legacy LUT.
@@ -120,26 +121,15 @@ void DecodeLegacy(const LegacyForm& form, const ToneWords& words, double* levels
             form.exponent ? paths::ExponentLevel(words[i], form.gamma) : static_cast<double>(words[i]) / form.maximum;
 }
 
-// The front LUT is not built yet: no monitor reports one, so its size
-// query fails (a tone LUT of 256 entries is assumed) and no bit depth of
-// it is supported.
-DvError GetFrontLutSizeFor(VarnMonitor&, int, int*) { return DvErrNotSupported; }
-bool SupportsFrontLutBits(VarnMonitor&, int) { return false; }
-
-// Full scale of `count` entries of kind `kind`; 0 when it has none.
+// Full scale of `count` entries of kind `kind`; 0 when it has none. A tone
+// LUT is compared in the units of a front-LUT table of its size; 256
+// entries on a model without a native depth are in the LUT maximum's.
 int64_t ComparisonScale(VarnMonitor& monitor, int kind, int count) {
     const registry::ModelRecord& record = *monitor.Record();
     if (kind == 16) return record.Word(registry::word::kFrontLutPrecision) != 0 && count == 1021 ? 0xFF00 : 0;
     if (kind != 0) return 0;
-    const uint32_t depth = record.NativeLutDepth();
-    int size = 0;
-    if (GetFrontLutSizeFor(monitor, static_cast<int>(depth), &size) < 0) size = 256;
-    if (count == size || (count == 256 && depth == 0)) return record.Word(kLutMaximum);
-    const bool wide = record.Word(kLutWordWidth) == 24;
-    if (count == 256 && SupportsFrontLutBits(monitor, 8)) return wide ? 0xFF0000 : 0xFF00;
-    if (count == 1024 && SupportsFrontLutBits(monitor, 10)) return wide ? 16760832 : 65472;
-    if (count == 4096 && SupportsFrontLutBits(monitor, 12)) return wide ? 0xFFF000 : 0xFFF0;
-    return 0;
+    if (count == 256 && record.NativeLutDepth() == 0) return record.Word(kLutMaximum);
+    return FrontLutScale(monitor, count);
 }
 
 // trunc(level × scale + 0.5), or nothing for a level too large to compare.
@@ -220,6 +210,31 @@ DvError GetLUT(VarnMonitor& monitor, int channel, double* levels, const int* ban
         return paths::ReadToneWords(path, args.table, args.bank, words);
     });
     if (paths::Usable(result)) DecodeLegacy(form, words, levels);
+    return result;
+}
+
+DvError GetLUTAtMode(VarnMonitor& monitor, int mode, int channel, double* levels) {
+    if (const DvError absent = CheckAtMode(monitor, levels, paths::kToneLutEntries)) return absent;
+    // The mode keeps the three tables of channels 1 to 3, in that order.
+    if (channel < 1 || channel > 3 || monitor.Record() == nullptr) return DvErrInvalidParameter;
+    const bool newer = UsesNewerLutInterface(monitor);
+    const auto scale = NewerScale(monitor);
+    LegacyForm form;
+    if (newer && !scale) return DvErrFailed;
+    if (!newer) {
+        if (const DvError missing = LoadLegacyForm(monitor, form)) return missing;
+    }
+    constexpr uint32_t kTableBytes = 2 * paths::kToneLutEntries;
+    std::vector<uint8_t> bytes(kTableBytes);
+    const DvError result =
+        ReadModeTable(monitor, mode, codes::kModeToneLut, static_cast<uint32_t>(channel - 1) * kTableBytes, bytes);
+    if (!paths::Usable(result)) return result;
+    const ToneWords words = paths::UnpackWords(bytes.data());
+    if (newer) {
+        for (std::size_t i = 0; i < words.size(); ++i) levels[i] = static_cast<double>(words[i]) / *scale;
+    } else {
+        DecodeLegacy(form, words, levels);
+    }
     return result;
 }
 

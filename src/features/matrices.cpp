@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "colour/dense_matrix.hpp"
+#include "features/lut_at_mode.hpp"
 #include "features/path_rules.hpp"
 #include "paths/feature_codes.hpp"
+#include "paths/feature_shapes.hpp"
 #include "paths/matrices.hpp"
 
 namespace dvc::features {
@@ -146,6 +148,20 @@ DvError SetColorMatrixDirect32(VarnMonitor& monitor, int slot, const int32_t* ra
     Raw32 values{};
     std::copy_n(raw, values.size(), values.begin());
     return WriteRaw(monitor, slot, values, enable, paths::WriteMatrix32);
+}
+
+// The mode's block holds its matrices slot by slot in the 32-bit form.
+DvError GetColorMatrix32AtMode(VarnMonitor& monitor, int mode, int slot, double* matrix) {
+    if (const DvError absent = CheckAtMode(monitor, matrix, kMatrixElements)) return absent;
+    if (BadSlot(slot)) return DvErrInvalidParameter;
+    constexpr uint32_t kSlotBytes = 4 * kMatrixElements;
+    std::vector<uint8_t> bytes(kSlotBytes);
+    const DvError result =
+        ReadModeTable(monitor, mode, codes::kModeMatrix32, static_cast<uint32_t>(slot) * kSlotBytes, bytes);
+    if (!paths::Usable(result)) return result;
+    for (std::size_t i = 0; i < kMatrixElements; ++i)
+        matrix[i] = paths::FromFixed32(static_cast<int32_t>(paths::LittleField(bytes.data() + 4 * i, 4)));
+    return result;
 }
 
 DvError GetAsicMatrix32(VarnMonitor& monitor, double* matrix) {

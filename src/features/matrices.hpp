@@ -22,6 +22,9 @@ DvError SetColorMatrixDirect(VarnMonitor& monitor, int slot, const int16_t* raw,
 DvError GetColorMatrixDirect32(VarnMonitor& monitor, int slot, int32_t* raw);
 DvError SetColorMatrixDirect32(VarnMonitor& monitor, int slot, const int32_t* raw, int enable);
 DvError GetAsicMatrix32(VarnMonitor& monitor, double* matrix);
+// The matrix of `slot` that colour mode `mode` keeps; the AtMode checks come
+// first (DvErrNotSupported without modes, then DvErrNullOutput).
+DvError GetColorMatrix32AtMode(VarnMonitor& monitor, int mode, int slot, double* matrix);
 
 // 1 without traffic when the model lists feature code 16 or is of the newer
 // generation; otherwise the first path that answers its support query.

@@ -89,6 +89,7 @@ const Group kGroups[] = {
     {"G", {kMediaEmuEnable, kMediaEmuEnable1DLut, kMediaEmuEnable3DLut, kMediaEmuSelection}},  // media emulation
     {"GM", {kLut10bit}},                                                                       // 10-bit tone LUT
     {"M", {kMonoModelLutSelect, kLutAData}},  // monochrome LUT set, LUT-A block
+    {"G", {kMediaEmuSelectionModes}},         // media emulation of each colour mode
     {"G",  // grading: areas, segments, HDR and HLG, matrices, 3D LUT, tone curve, patches, rollbacks
      {kCalibrationState,
       kPanelToneCharMeasureMode,
@@ -138,7 +139,7 @@ const Group kGroups[] = {
       kQaSignalSelectSupportMode, kMixedImageCurve, kBlackInsertion, kMonochromeConversion, kLuminanceWarning,
       kBlackLevelLift, kQuickCheck, kInstantBacklightBooster, kWallLightStatus, kWallLightBrightness,
       k2PtBriRegBasisGrad}},
-    {"", {kAutoThriftluxSettingsV2}},  // newer than every built-in model
+    {"", {kAutoThriftluxSettingsV2}},                                            // newer than every built-in model
     {"CGM", {kColorMode, kFlavor, kResetAtIndex, kSignalWidth, kSignalHeight}},  // colour modes, memories, resolution
     {"C", {kDsCustomKeyLock}},
     {"G", {kModeSkip, kModeOfOutputSegment, kCalibrationExecutionTime}},  // older skip flags, segment modes
@@ -153,8 +154,7 @@ const std::pair<std::vector<uint32_t>, const char*> kOutsideTable[] = {
     {{kHueRed, kHueGreen, kHueBlue, kHueCyan, kHueMagenta, kHueYellow, kSaturationRed, kSaturationGreen,
       kSaturationBlue, kSaturationCyan, kSaturationMagenta, kSaturationYellow, kLightness, kHue2, kSaturation2},
      "six colours (centred values, two interfaces)"},
-    {{kModeSettingsSelect, kModeSettings, kCandelaStatus},
-     "settings stored per colour mode, the luminance's settling"},
+    {{kModeSettingsSelect, kModeSettings, kCandelaStatus}, "settings stored per colour mode, the luminance's settling"},
     {{kIdentification, kPropertyTags, kFlavors}, "identification, tags, flavors"},
     {{kAssetTag, 0x13, 0xFF000047, 0xFF0000E5}, "asset tag, usage time, unique device identifier"},
     {{0x18, 0x19, 0x72, 0x73, 0x1B, 0x1C}, "LUT blocks (two select/data pairs), 10-bit LUT and tone data"},
@@ -177,6 +177,10 @@ const std::pair<std::vector<uint32_t>, const char*> kOutsideTable[] = {
     {{kColorMatrixSlot, kColorMatrix16, kColorMatrixMask, kAsicMatrix},
      "colour matrix bank (fixed-point forms, slots)"},
     {{k3DLutSelect128, k3DLutData128, k3DLutSelect512, k3DLutData512}, "3D LUT blocks (two select/data pairs)"},
+    {{kFrontLutSelect, kFrontLutData, kFrontLutEnable, kLut10bitSelect, kLut10bitData, kMediaEmu1DLutSelect,
+      kMediaEmu1DLutData},
+     "front, 10-bit and media emulation LUT tables (word forms of their own)"},
+    {{kModeTableSelect, kModeToneLut, kModeFrontLut, kModeMatrix32}, "LUTs and matrices kept per colour mode"},
 };
 
 const std::map<char, WorldMonitor> kModels = {{'O', kOffice}, {'C', kDual}, {'G', kGrading}, {'M', kMedical}};

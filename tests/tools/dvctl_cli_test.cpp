@@ -62,7 +62,7 @@ const std::tuple<const char*, int, const char*> kLines[] = {
     {"--sim set CX2740 audio-volume 500", 1,
      "error: setting audio-volume to 500: the monitor refused the request; it takes 0 to 100 (DvErrRefused)"},
     {"--sim set CX2740 power 7", 2, "error: power: \"7\" is not a state of this switch; accepted: on, off"},
-    {"--sim features CX2740", 0, "CX2740 21409001 (monitor 2): 82 of 196 features supported"},
+    {"--sim features CX2740", 0, "CX2740 21409001 (monitor 2): 82 of 198 features supported"},
     {"--sim get CX2740 --all", 0, "2nd-power-off-time: 0"},
     {"--sim dump CX2740 >dump.json && cat dump.json", 0, "{"},
     {"--sim --sim-fresh get CX2740 audio-volume", 0, "30"},

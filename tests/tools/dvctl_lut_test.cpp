@@ -97,6 +97,11 @@ TEST_F(DvctlLut, GetSetAndPlot) {
     for (auto at = svg.find("<polyline"); at != std::string::npos; at = svg.find("<polyline", at + 1)) ++curves;
     EXPECT_EQ(curves, 3u);
     EXPECT_NE(svg.find("</svg>"), std::string::npos);
+    std::ofstream(base_ + ".csv") << "index,blue\n" << Rows(0, 256, ",0.25");
+    ASSERT_EQ(Run("lut set CG3180 --front --channel b " + base_ + ".csv"), 0) << err_;
+    ASSERT_EQ(Run("lut get CG3180 --front --json"), 0) << err_;
+    EXPECT_EQ(nlohmann::json::parse(out_)["channels"]["blue"][9].get<double>(), 0.25);
+    EXPECT_EQ(Run("lut get CX2740 --front"), 1);  // no front LUT
     EXPECT_EQ(Run("lut get CG3180 --channel x"), 2);
     EXPECT_EQ(Run("lut set CG3180 /nonexistent.csv"), 1);
     EXPECT_NE(err_.find("/nonexistent.csv: no such file"), std::string::npos) << err_;

@@ -1,5 +1,5 @@
-// dvctl lut get|set|plot: a monitor's tone LUTs as CSV files and as a
-// picture of the three curves.
+// dvctl lut get|set|plot: a monitor's tone LUTs (or, with --front, its
+// 256-entry front LUTs) as CSV files and as a picture of the three curves.
 #include <fmt/core.h>
 
 #include <fstream>
@@ -18,7 +18,7 @@ namespace {
 
 struct Channel {
     const char* name;
-    int table;  // the monitor's table number
+    int table;  // the monitor's tone-LUT table number; the front LUT counts from 0
     const char* colour;
 };
 constexpr Channel kChannels[] = {{"red", 1, "#d62728"}, {"green", 2, "#2ca02c"}, {"blue", 3, "#1f77b4"}};
@@ -28,8 +28,11 @@ struct LutOptions {
     std::string channel;  // empty: all three
     std::string file;
     int bank = 0;
+    bool front = false;
     bool json = false;
 };
+
+const char* LutName(const LutOptions& options) { return options.front ? "front LUT" : "tone LUT"; }
 
 // The channels a command works on: the one named, or all three.
 std::vector<Channel> Chosen(const std::string& word) {
@@ -39,11 +42,17 @@ std::vector<Channel> Chosen(const std::string& word) {
     throw UsageError(fmt::format("--channel: \"{}\" is not a channel (r, g or b)", word));
 }
 
-std::vector<LutLevels> ReadLuts(const Monitor& monitor, const std::vector<Channel>& channels, int bank) {
+std::vector<LutLevels> ReadLuts(const Monitor& monitor, const std::vector<Channel>& channels,
+                                const LutOptions& options) {
     std::vector<LutLevels> levels(channels.size());
-    for (std::size_t i = 0; i < channels.size(); ++i)
-        Check(DvCtrlGetLUT(monitor.serial.c_str(), monitor.model.c_str(), channels[i].table, levels[i].data(), &bank),
-              fmt::format("reading the {} tone LUT of {}", channels[i].name, monitor.model));
+    const char *id1 = monitor.serial.c_str(), *id2 = monitor.model.c_str();
+    for (std::size_t i = 0; i < channels.size(); ++i) {
+        const int bank = options.bank;
+        double* out = levels[i].data();
+        Check(options.front ? DvCtrlGetFrontLUT(id1, id2, channels[i].table - 1, out, static_cast<int>(kLutEntries))
+                            : DvCtrlGetLUT(id1, id2, channels[i].table, out, &bank),
+              fmt::format("reading the {} {} of {}", channels[i].name, LutName(options), monitor.model));
+    }
     return levels;
 }
 
@@ -61,13 +70,14 @@ void RunGet(const GlobalOptions& global, const LutOptions& options) {
     const auto channels = Chosen(options.channel);
     Session session(global, false);
     const Monitor& monitor = session.Find(options.monitor);
-    const auto levels = ReadLuts(monitor, channels, options.bank);
+    const auto levels = ReadLuts(monitor, channels, options);
     std::vector<std::string> names;
     for (const Channel& c : channels) names.emplace_back(c.name);
     if (!options.file.empty() || !options.json)
         WriteFile(options.file.empty() ? "-" : options.file, FormatLutCsv(levels, names));
     if (options.json) {
         nlohmann::json out{{"serial", monitor.serial}, {"model", monitor.model}, {"bank", options.bank}};
+        if (options.front) out["front"] = true;
         for (std::size_t i = 0; i < channels.size(); ++i)
             out["channels"][channels[i].name] = std::vector<double>(levels[i].begin(), levels[i].end());
         fmt::print("{}\n", out.dump(2));
@@ -86,10 +96,13 @@ void RunSet(const GlobalOptions& global, const LutOptions& options) {
     Session session(global, false);
     const Monitor& monitor = session.Find(options.monitor);
     int bank = options.bank;
-    for (std::size_t i = 0; i < channels.size(); ++i)
-        Check(DvCtrlSetLUT(monitor.serial.c_str(), monitor.model.c_str(), channels[i].table, table.channels[i].data(),
-                           &bank),
-              fmt::format("writing the {} tone LUT of {}", channels[i].name, monitor.model));
+    const char *id1 = monitor.serial.c_str(), *id2 = monitor.model.c_str();
+    for (std::size_t i = 0; i < channels.size(); ++i) {
+        const double* in = table.channels[i].data();
+        Check(options.front ? DvCtrlSetFrontLUT(id1, id2, channels[i].table - 1, in, static_cast<int>(kLutEntries))
+                            : DvCtrlSetLUT(id1, id2, channels[i].table, in, &bank),
+              fmt::format("writing the {} {} of {}", channels[i].name, LutName(options), monitor.model));
+    }
     if (options.json)
         fmt::print("{}\n",
                    nlohmann::json{{"serial", monitor.serial}, {"model", monitor.model}, {"written", true}}.dump());
@@ -99,12 +112,14 @@ void RunPlot(const GlobalOptions& global, const LutOptions& options) {
     Session session(global, false);
     const Monitor& monitor = session.Find(options.monitor);
     const std::vector<Channel> channels = Chosen("");
-    const auto levels = ReadLuts(monitor, channels, options.bank);
+    const auto levels = ReadLuts(monitor, channels, options);
     std::vector<PlotCurve> curves;
     for (std::size_t i = 0; i < channels.size(); ++i)
         curves.push_back({channels[i].name, channels[i].colour, levels[i]});
-    WriteFile(options.file, PlotCurvesSvg(curves, fmt::format("Tone curves of {} {} (bank {})", monitor.model,
-                                                              monitor.serial, options.bank)));
+    const std::string title =
+        options.front ? fmt::format("Front LUT curves of {} {}", monitor.model, monitor.serial)
+                      : fmt::format("Tone curves of {} {} (bank {})", monitor.model, monitor.serial, options.bank);
+    WriteFile(options.file, PlotCurvesSvg(curves, title));
     if (options.json)
         fmt::print("{}\n",
                    nlohmann::json{{"serial", monitor.serial}, {"model", monitor.model}, {"file", options.file}}.dump());
@@ -113,6 +128,7 @@ void RunPlot(const GlobalOptions& global, const LutOptions& options) {
 void AddCommon(CLI::App* cmd, LutOptions& options) {
     cmd->add_option("monitor", options.monitor, "index, serial number or model name")->required();
     cmd->add_option("--bank", options.bank, "LUT bank (0 or 1)")->check(CLI::Range(0, 1));
+    cmd->add_flag("--front", options.front, "the 256-entry front LUTs instead of the tone LUTs");
     cmd->add_flag("--json", options.json, "print JSON");
 }
 

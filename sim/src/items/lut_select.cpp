@@ -14,7 +14,9 @@ class LutSelectItem final : public Item {
 public:
     explicit LutSelectItem(const ItemConfig& c) : Item(c.code), hid_(c.link == Link::HID) {
         const std::string& w = c.where;
-        json::OnlyKeys(c.entry, {"kind", "links", "data_code", "blocks", "block_size", "select_by", "fill", "comment"},
+        json::OnlyKeys(c.entry,
+                       {"kind", "links", "data_code", "blocks", "block_size", "select_by", "fill", "entries",
+                        "full_scale", "table_blocks", "comment"},
                        w);
         data_code_ = json::ValueOr(c.entry, "data_code", c.code + 1, w);
         if (data_code_ == c.code) throw ConfigError(w + ".data_code: must differ from the select code");
@@ -30,7 +32,13 @@ public:
         else if (fill == "ramp-ff00") fill_ = Fill::RampFF00;
         else if (fill == "exponent") fill_ = Fill::Exponent;
         else if (fill == "zero") fill_ = Fill::Zero;
-        else throw ConfigError(w + ".fill: expected \"ramp\", \"ramp-ff00\", \"exponent\" or \"zero\"");
+        else if (fill == "linear") fill_ = Fill::Linear;
+        else throw ConfigError(w + ".fill: expected \"ramp\", \"ramp-ff00\", \"exponent\", \"linear\" or \"zero\"");
+        entries_ = json::ValueOr(c.entry, "entries", 256, w);
+        full_scale_ = json::ValueOr(c.entry, "full_scale", 0xFFFF, w);
+        table_blocks_ = json::ValueOr(c.entry, "table_blocks", 4, w);
+        if (entries_ < 2 || entries_ > 4096 || full_scale_ > 0xFFFF || table_blocks_ == 0)
+            throw ConfigError(w + ": entries must be 2..4096, full_scale at most 0xFFFF, table_blocks at least 1");
     }
 
     std::vector<uint32_t> ExtraCodes() const override { return {data_code_}; }
@@ -43,7 +51,7 @@ public:
         for (uint32_t b = 0; b < blocks_; ++b) {
             std::vector<uint8_t> block(block_size_, 0);
             for (uint32_t i = 0; fill_ != Fill::Zero && i + 1 < block_size_; i += 2) {
-                const uint16_t v = IdentityWord(((b % 4) * block_size_ + i) / 2);
+                const uint16_t v = IdentityWord(((b % table_blocks_) * block_size_ + i) / 2);
                 block[i] = static_cast<uint8_t>(v);
                 block[i + 1] = static_cast<uint8_t>(v >> 8);
             }
@@ -87,12 +95,17 @@ public:
     }
 
 private:
-    enum class Fill { Ramp, RampFF00, Exponent, Zero };
+    enum class Fill { Ramp, RampFF00, Exponent, Linear, Zero };
 
     // Entry `entry` of an identity table: 16-bit full scale, 8.8 fixed
     // point, or the exponent word (10-bit mantissa at 1020 full scale,
     // bits 10 to 13 the left shift) of the level raised to 1 / 2.2.
     uint16_t IdentityWord(uint32_t entry) const {
+        // Linear: `entries` levels from 0 to `full_scale`, rounded half up; 0 past them.
+        if (fill_ == Fill::Linear)
+            return entry < entries_ ? static_cast<uint16_t>((uint64_t{entry} * full_scale_ * 2 + entries_ - 1) /
+                                                            (2 * (entries_ - 1)))
+                                    : 0;
         entry = std::min<uint32_t>(entry, 255);
         if (fill_ == Fill::Ramp) return static_cast<uint16_t>(entry * 257);
         if (fill_ == Fill::RampFF00) return static_cast<uint16_t>(entry * 256);
@@ -112,6 +125,7 @@ private:
 
     bool hid_;
     uint32_t data_code_ = 0, blocks_ = 256, block_size_ = 128;
+    uint32_t entries_ = 256, full_scale_ = 0xFFFF, table_blocks_ = 4;
     bool data_select_ = false;
     Fill fill_ = Fill::Ramp;
 };

@@ -19,6 +19,7 @@ int SignalInfoFrame(const uint8_t* data, size_t size);
 int ModelRecord(const uint8_t* data, size_t size);
 int SettingsFile(const uint8_t* data, size_t size);
 int EdidPage(const uint8_t* data, size_t size);
+int KvBlock(const uint8_t* data, size_t size);
 // ddclink
 int Capabilities(const uint8_t* data, size_t size);
 int DdcReply(const uint8_t* data, size_t size);

@@ -24,6 +24,7 @@ TITLES = {
     "picture": "picture adjustments",
     "modes_inputs": "modes, inputs, signal, layouts and USB",
     "luts": "look-up tables, gamut and matrices",
+    "storage": "storage inside the monitor: asset tag, usage time, data items",
 }
 
 BEGIN = "/* Feature table exports: written by scripts/gen_feature_headers.py from\n * src/features/{area}_table.def; change the table, not these lines. */"

@@ -145,6 +145,10 @@ const Group kGroups[] = {
     {"G", {kModeSkip, kModeOfOutputSegment, kCalibrationExecutionTime}},  // older skip flags, segment modes
     {"M", {kBacklightReplaceInfo, kCalibrationExecutionTimeLong}},
     {"", {kBacklightReplaceInfoOld, kCalibrationExecutionTimeShort}},  // other firmware
+    {"CGM", {kAssetTag, kUDI, kUsageTime}},  // storage: asset tag, device identifier, usage time
+    {"OCGM", {kUsageTimeOld}},
+    {"GM", {kUsageTimeRTC, kCalibrationDataCopy}},
+    {"G", {kIFSCalibrationWindow}},
 };
 
 // Codes outside the table that the models answer, and why.

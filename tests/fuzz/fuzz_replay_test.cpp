@@ -25,6 +25,7 @@ constexpr Target kTargets[] = {
     {"model_record", fuzz::ModelRecord, 400},
     {"settings_file", fuzz::SettingsFile, 400},
     {"edid_page", fuzz::EdidPage, 400},
+    {"kv_block", fuzz::KvBlock, 400},
     {"capabilities", fuzz::Capabilities, 400},
     {"ddc_reply", fuzz::DdcReply, 400},
     {"world_json", fuzz::WorldJson, 40},

@@ -102,7 +102,7 @@ TEST_F(Items, TaggedCombinedTransfersCarryTheirOwnHeader) {
 
     const Bytes data = Pattern(512, 40);
     ASSERT_EQ(hid.Write(kCombinedWrite, Cat({Header("BAK196", 0, 1), data})), 0);
-    const Bytes stored = Record(kCG, Slot(3, 0));  // AIC500, AIC651, AIC652, BAK196
+    const Bytes stored = Record(kCG, Slot(4, 0));  // AIC500, AIC651, AIC652, AIC955, BAK196
     EXPECT_EQ(Slice(stored, 0, 4), Bytes({'A', 'P', 'P', 0})) << "block 0 kept";
     EXPECT_EQ(Slice(stored, 512, 512), data);
     EXPECT_EQ(hid.Write(kCombinedWrite, Header("VER000", 0, 0, 522)), DvErrRefused);

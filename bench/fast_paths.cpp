@@ -1,6 +1,7 @@
 // Link caches and read-ahead beside each floor, and with the caches off (last argument 0).
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <dvcsim/dvcsim.hpp>
 #include <string>
@@ -105,16 +106,48 @@ BENCHMARK(BM_Discovery)
     ->Unit(benchmark::kMillisecond);
 
 #ifdef DVCTL_PATH
+void RunDvctl(benchmark::State& state, const std::string& command) {
+    int status = std::system(command.c_str());  // warms the caches
+    for (auto _ : state) benchmark::DoNotOptimize(status += std::system(command.c_str()));
+    if (status != 0) state.SkipWithError("dvctl failed");
+}
+
 // Args: caches off, on, kept across runs. Floor: DDC/CI identification (80; check 40), HID (7), Get (1).
 void BM_DvctlGet(benchmark::State& state) {
     const char* setting[] = {"DVC_LINK_CACHE=off", "", "DVCTL_DISCOVERY_CACHE=1 XDG_CACHE_HOME=/tmp/dvc-bench"};
-    const std::string command = std::string(setting[state.range(0)]) +
-                                " DVC_SIM_TIMING=1 " DVCTL_PATH " --sim=single get CX2740 osd-language >/dev/null";
-    for (int warm = std::system(command.c_str()); auto _ : state)
-        benchmark::DoNotOptimize(warm += std::system(command.c_str()));
+    RunDvctl(state, std::string(setting[state.range(0)]) + " DVC_SIM_TIMING=1 " DVCTL_PATH
+                                                           " --sim=single get CX2740 osd-language >/dev/null");
     state.counters["floor_ms"] = state.range(0) == 2 ? 48 : 88;
 }
 BENCHMARK(BM_DvctlGet)->DenseRange(0, 2)->Iterations(5)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// One monitor among many (CX2740s on DDC/CI and HID), named by index (the
+// whole list is discovered) or by serial number (only its links are
+// described); caches kept across runs. Args: monitors, by serial number.
+// Floor: the identification check (40), the monitor's HID reads (7), the Get (1).
+void BM_DvctlGetAmong(benchmark::State& state) {
+    const int64_t n = state.range(0);
+    const std::string world = "/tmp/dvc-bench/among-" + std::to_string(n) + ".json";
+    std::string text = R"({"monitors": [)";
+    for (int64_t i = 0; i < n; ++i)
+        text += std::string(i ? "," : "") + R"({"serial": ")" + std::to_string(30000000 + i) +
+                R"(", "links": {"ddcci": true, "hid": true}, "profile": "CX2740"})";
+    std::system("mkdir -p /tmp/dvc-bench");
+    if (FILE* f = std::fopen(world.c_str(), "w")) {
+        std::fputs((text + "]}").c_str(), f);
+        std::fclose(f);
+    }
+    const std::string name = state.range(1) ? std::to_string(30000000 + n - 1) : std::to_string(n - 1);
+    RunDvctl(state, "DVCTL_DISCOVERY_CACHE=1 XDG_CACHE_HOME=/tmp/dvc-bench DVC_SIM_TIMING=1 DVC_SIM_STATE=" + world +
+                        ".state " DVCTL_PATH " --sim=" + world + " get " + name + " osd-language >/dev/null");
+    state.counters["floor_ms"] = 48;
+    state.SetLabel(state.range(1) ? "by serial number" : "by index");
+}
+BENCHMARK(BM_DvctlGetAmong)
+    ->ArgsProduct({{16, 64}, {0, 1}})
+    ->Iterations(3)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 #endif
 
 }  // namespace

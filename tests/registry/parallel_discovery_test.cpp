@@ -1,4 +1,5 @@
 // Reading all monitors ahead at once gives the registry of one at a time.
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <string>
@@ -18,34 +19,28 @@ dvc::sim::FaultRule Rule(Link link, const char* serial, Op op, FaultKind kind, u
         link, serial, op, code, skip, skip == 0 ? 0u : 1u, 1.0, kind, DvErrFailed, link == Link::HID ? 10u : 4u, {}};
 }
 
-// One line per monitor: its pair, first kind, paths and mode count.
+// One line per monitor: its pair (in lower case), first kind, paths and mode count.
 struct RegistryLines : RegistryWorld {
     static std::vector<std::string> Lines() {
         std::vector<std::string> out;
         for (int i = 0; i < DvCtrlGetNumMonitors(); ++i) {
             char serial[9] = {}, model[17] = {};
             DvCtrlGetSerialProduct(i, serial, model);
-            out.push_back(std::string(serial) + "/" + model + " " + std::to_string(FirstKind({serial, model})) + " " +
-                          Paths({serial, model}) + " " + std::to_string(DvCtrlGetModeCount(serial, model)));
+            std::string pair = std::string(serial) + "/" + model;
+            for (char& c : pair) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            out.push_back(pair + " " + std::to_string(FirstKind({serial, model})) + " " + Paths({serial, model}) + " " +
+                          std::to_string(DvCtrlGetModeCount(serial, model)));
         }
         return out;
     }
 };
 
-bool Names(const std::string& line, const std::string& name) {
-    const auto slash = line.find('/');
-    const auto same = [](std::string a, std::string b) {
-        for (auto* s : {&a, &b})
-            for (char& c : *s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return a == b;
-    };
-    return same(line.substr(0, slash), name) || same(line.substr(slash + 1, line.find(' ') - slash - 1), name);
-}
-
+// The lines of the monitors that `name` (in lower case) means.
 std::vector<std::string> Naming(const std::vector<std::string>& lines, const std::string& name) {
     std::vector<std::string> out;
-    for (const auto& l : lines)
-        if (Names(l, name)) out.push_back(l);
+    std::copy_if(lines.begin(), lines.end(), std::back_inserter(out), [&](const std::string& l) {
+        return l.starts_with(name + "/") || l.find("/" + name + " ") != std::string::npos;
+    });
     return out;
 }
 
@@ -94,18 +89,15 @@ TEST_F(RegistryWorld, ANarrowedDiscoveryShowsTheNamedMonitorsAsTheWholeOneDoes) 
     for (const char* world : {"default", "grading"})
         for (const bool faulty : {false, true}) {
             const auto whole = lines(world, "", faulty);
-            std::vector<std::string> names{"nobody", "of2210"};
-            for (const auto& l : whole) {
-                names.push_back(l.substr(0, l.find('/')));
-                names.push_back(l.substr(l.find('/') + 1, l.find(' ') - l.find('/') - 1));
-            }
+            std::vector<std::string> names{"nobody"};
+            for (const auto& l : whole)
+                names.insert(names.end(),
+                             {l.substr(0, l.find('/')), l.substr(l.find('/') + 1, l.find(' ') - l.find('/') - 1)});
             for (const auto& name : names) {
                 SCOPED_TRACE(std::string(world) + " " + name + (faulty ? " with a fault" : ""));
                 const auto narrowed = lines(world, name, faulty);
                 EXPECT_EQ(Naming(narrowed, name), Naming(whole, name));
-                if (!faulty) {
-                    EXPECT_EQ(narrowed, Naming(whole, name));
-                }
+                EXPECT_TRUE(faulty || narrowed == Naming(whole, name)) << "no other monitor";
             }
         }
 }

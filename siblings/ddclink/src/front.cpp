@@ -182,7 +182,7 @@ uint32_t ReadAhead(Backend& b, uint32_t n) {
                                         [](const AheadAnswer& a) { return transport::IsLinkError(a.answer.result); });
         if (clean && answers.size() == 3) now[i] = std::move(answers);
     }
-    if (!store.empty()) SaveAnswers(store, now);
+    if (!store.empty() && !SameAnswers(now, kept)) SaveAnswers(store, now);
     const auto shown = transport::LinksNaming(blocks, transport::WantedMonitor());
     std::lock_guard lock(g_describe_mutex);
     for (uint32_t i = 0; i < n; ++i) {

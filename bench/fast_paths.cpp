@@ -126,17 +126,19 @@ void BM_DvctlGet(benchmark::State& state) {
 }
 BENCHMARK(BM_DvctlGet)->DenseRange(0, 2)->Iterations(5)->UseRealTime()->Unit(benchmark::kMillisecond);
 
-// One monitor among many (CX2740s on DDC/CI and HID), named by index (the
-// whole list is discovered) or by serial number (only its links are
-// described); caches kept across runs. Args: monitors, by serial number.
-// Floor: the identification check (40), the monitor's HID reads (7), the Get (1).
+// One monitor among many CX2740s, named by index (the whole list is
+// discovered) or by serial number (only its links are described); caches
+// kept across runs. Args: monitors, by serial number, DDC/CI only (else HID
+// too). Floor: the identification check (40), the monitor's HID reads (7)
+// and the Get (1); over DDC/CI alone its model blocks (200) and the Get (40).
 void BM_DvctlGetAmong(benchmark::State& state) {
     const int64_t n = state.range(0);
-    const std::string world = "/tmp/dvc-bench/among-" + std::to_string(n) + ".json";
+    const bool ddc = state.range(2) != 0;
+    const std::string world = "/tmp/dvc-bench/among-" + std::to_string(n) + (ddc ? "-ddc" : "") + ".json";
     std::string text = R"({"monitors": [)";
     for (int64_t i = 0; i < n; ++i)
         text += std::string(i ? "," : "") + R"({"serial": ")" + std::to_string(30000000 + i) +
-                R"(", "links": {"ddcci": true, "hid": true}, "profile": "CX2740"})";
+                R"(", "links": {"ddcci": true, "hid": )" + (ddc ? "false" : "true") + R"(}, "profile": "CX2740"})";
     std::system("mkdir -p /tmp/dvc-bench");
     if (FILE* f = std::fopen(world.c_str(), "w")) {
         std::fputs((text + "]}").c_str(), f);
@@ -144,11 +146,11 @@ void BM_DvctlGetAmong(benchmark::State& state) {
     }
     const std::string name = state.range(1) ? std::to_string(30000000 + n - 1) : std::to_string(n - 1);
     RunDvctl(state, "DVCTL_DISCOVERY_CACHE=1 XDG_CACHE_HOME=/tmp/dvc-bench", world, "get " + name + " osd-language");
-    state.counters["floor_ms"] = 48;
-    state.SetLabel(state.range(1) ? "by serial number" : "by index");
+    state.counters["floor_ms"] = ddc ? 280 : 48;
+    state.SetLabel(std::string(state.range(1) ? "by serial number" : "by index") + (ddc ? ", DDC/CI only" : ""));
 }
 BENCHMARK(BM_DvctlGetAmong)
-    ->ArgsProduct({{16, 64}, {0, 1}})
+    ->ArgsProduct({{16, 64}, {0, 1}, {0, 1}})
     ->Iterations(3)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);

@@ -1,9 +1,9 @@
 // Link caches and read-ahead beside each floor, and with the caches off (last argument 0).
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <dvcsim/dvcsim.hpp>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -126,11 +126,9 @@ void BM_DvctlGet(benchmark::State& state) {
 }
 BENCHMARK(BM_DvctlGet)->DenseRange(0, 2)->Iterations(5)->UseRealTime()->Unit(benchmark::kMillisecond);
 
-// One monitor among many CX2740s, named by index (the whole list is
-// discovered) or by serial number (only its links are described); caches
-// kept across runs. Args: monitors, by serial number, DDC/CI only (else HID
-// too). Floor: the identification check (40), the monitor's HID reads (7)
-// and the Get (1); over DDC/CI alone its model blocks (200) and the Get (40).
+// One of many CX2740s by index (all are described) or serial number (it alone is); caches kept
+// across runs. Args: monitors, by serial number, DDC/CI only. Floor: check (40), its HID reads (7)
+// and Get (1); over DDC/CI alone its model blocks (200) and Get (40).
 void BM_DvctlGetAmong(benchmark::State& state) {
     const int64_t n = state.range(0);
     const bool ddc = state.range(2) != 0;
@@ -140,10 +138,7 @@ void BM_DvctlGetAmong(benchmark::State& state) {
         text += std::string(i ? "," : "") + R"({"serial": ")" + std::to_string(30000000 + i) +
                 R"(", "links": {"ddcci": true, "hid": )" + (ddc ? "false" : "true") + R"(}, "profile": "CX2740"})";
     std::system("mkdir -p /tmp/dvc-bench");
-    if (FILE* f = std::fopen(world.c_str(), "w")) {
-        std::fputs((text + "]}").c_str(), f);
-        std::fclose(f);
-    }
+    std::ofstream(world) << text << "]}";
     const std::string name = state.range(1) ? std::to_string(30000000 + n - 1) : std::to_string(n - 1);
     RunDvctl(state, "DVCTL_DISCOVERY_CACHE=1 XDG_CACHE_HOME=/tmp/dvc-bench", world, "get " + name + " osd-language");
     state.counters["floor_ms"] = ddc ? 280 : 48;

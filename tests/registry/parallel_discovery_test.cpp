@@ -14,11 +14,6 @@ using dvc::sim::Op;
 
 namespace {
 
-dvc::sim::FaultRule Rule(Link link, const char* serial, Op op, FaultKind kind, uint32_t code, uint32_t skip = 0) {
-    return dvc::sim::FaultRule{
-        link, serial, op, code, skip, skip == 0 ? 0u : 1u, 1.0, kind, DvErrFailed, link == Link::HID ? 10u : 4u, {}};
-}
-
 // One line per monitor: its pair (in lower case), first kind, paths and mode count.
 struct RegistryLines : RegistryWorld {
     static std::vector<std::string> Lines() {
@@ -47,13 +42,18 @@ std::vector<std::string> Naming(const std::vector<std::string>& lines, const std
 }  // namespace
 
 TEST_F(RegistryWorld, ParallelDiscoveryGivesTheRegistryOfOneMonitorAtATime) {
+    const auto rule = [](Link link, const char* serial, Op op, FaultKind kind, uint32_t code, uint32_t skip = 0) {
+        return dvc::sim::FaultRule{
+            link, serial, op, code, skip, skip == 0 ? 0u : 1u, 1.0, kind, DvErrFailed, link == Link::HID ? 10u : 4u,
+            {}};
+    };
     const std::vector<dvc::sim::FaultRule> faults{
-        Rule(Link::DDCCI, kOffice.serial, Op::GetData, FaultKind::Result, 0x11),
-        Rule(Link::HID, kDual.serial, Op::GetFixedData, FaultKind::RefusedData, 0x11),
-        Rule(Link::HID, kMedical.serial, Op::GetData, FaultKind::ShortData, 0x11),
-        Rule(Link::DDCCI, kGrading.serial, Op::GetFixedData, FaultKind::Result, 0x11, 1),
-        Rule(Link::DDCCI, kDual.serial, Op::GetData, FaultKind::ShortData, 0x50),
-        Rule(Link::DDCCI, kMedical.serial, Op::GetFixedData, FaultKind::Result, 0xFF0000F1)};
+        rule(Link::DDCCI, kOffice.serial, Op::GetData, FaultKind::Result, 0x11),
+        rule(Link::HID, kDual.serial, Op::GetFixedData, FaultKind::RefusedData, 0x11),
+        rule(Link::HID, kMedical.serial, Op::GetData, FaultKind::ShortData, 0x11),
+        rule(Link::DDCCI, kGrading.serial, Op::GetFixedData, FaultKind::Result, 0x11, 1),
+        rule(Link::DDCCI, kDual.serial, Op::GetData, FaultKind::ShortData, 0x50),
+        rule(Link::DDCCI, kMedical.serial, Op::GetFixedData, FaultKind::Result, 0xFF0000F1)};
     const auto registry = [&](bool ahead, const char* world, const std::vector<int>& kinds, bool faulty) {
         ahead ? unsetenv("DVC_LINK_CACHE") : setenv("DVC_LINK_CACHE", "off", 1);
         Activate(world);
@@ -78,7 +78,8 @@ TEST_F(RegistryWorld, ParallelDiscoveryGivesTheRegistryOfOneMonitorAtATime) {
 TEST_F(RegistryWorld, ANarrowedDiscoveryShowsTheNamedMonitorsAsTheWholeOneDoes) {
     const auto lines = [&](const char* world, const std::string& only, bool faulty) {
         Activate(world);
-        if (faulty) dvc::sim::AddFault(Rule(Link::DDCCI, kOffice.serial, Op::GetData, FaultKind::Result, 0x11));
+        if (faulty)
+            dvc::sim::AddFault({.link = Link::DDCCI, .serial = kOffice.serial, .op = Op::GetData, .code = 0x11});
         if (!only.empty()) setenv("DVC_LINK_ONLY", only.c_str(), 1);
         DvCtrlFind(nullptr, 0);
         unsetenv("DVC_LINK_ONLY");
@@ -90,9 +91,7 @@ TEST_F(RegistryWorld, ANarrowedDiscoveryShowsTheNamedMonitorsAsTheWholeOneDoes) 
         for (const bool faulty : {false, true}) {
             const auto whole = lines(world, "", faulty);
             std::vector<std::string> names{"nobody"};
-            for (const auto& l : whole)
-                names.insert(names.end(),
-                             {l.substr(0, l.find('/')), l.substr(l.find('/') + 1, l.find(' ') - l.find('/') - 1)});
+            for (const auto& l : whole) names.insert(names.end(), {l.substr(0, 8), l.substr(9, l.find(' ') - 9)});
             for (const auto& name : names) {
                 SCOPED_TRACE(std::string(world) + " " + name + (faulty ? " with a fault" : ""));
                 const auto narrowed = lines(world, name, faulty);

@@ -1,6 +1,5 @@
-// What the transports keep of a monitor, counted in the log by code (once
-// the caller asks a model block over DDC/CI, the other monitors' blocks are
-// read in the background meanwhile).
+// What the transports keep of a monitor, counted in the log by code (with
+// the other monitors' model blocks read in the background meanwhile).
 #include <unistd.h>
 
 #include <filesystem>

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <dvcsim/dvcsim.hpp>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -105,16 +106,49 @@ BENCHMARK(BM_Discovery)
     ->Unit(benchmark::kMillisecond);
 
 #ifdef DVCTL_PATH
+// dvctl with the timing model on and a state file of the benchmark's own.
+void RunDvctl(benchmark::State& state, const std::string& settings, const std::string& world,
+              const std::string& words) {
+    std::system("mkdir -p /tmp/dvc-bench");
+    const std::string command =
+        settings + " DVC_SIM_TIMING=1 DVC_SIM_STATE=/tmp/dvc-bench/state.json " DVCTL_PATH " --sim=" + world + " " +
+        words + " >/dev/null";
+    int status = std::system(command.c_str());  // warms the caches
+    for (auto _ : state) benchmark::DoNotOptimize(status += std::system(command.c_str()));
+    if (status != 0) state.SkipWithError("dvctl failed");
+}
+
 // Args: caches off, on, kept across runs. Floor: DDC/CI identification (80; check 40), HID (7), Get (1).
 void BM_DvctlGet(benchmark::State& state) {
     const char* setting[] = {"DVC_LINK_CACHE=off", "", "DVCTL_DISCOVERY_CACHE=1 XDG_CACHE_HOME=/tmp/dvc-bench"};
-    const std::string command = std::string(setting[state.range(0)]) +
-                                " DVC_SIM_TIMING=1 " DVCTL_PATH " --sim=single get CX2740 osd-language >/dev/null";
-    for (int warm = std::system(command.c_str()); auto _ : state)
-        benchmark::DoNotOptimize(warm += std::system(command.c_str()));
+    RunDvctl(state, setting[state.range(0)], "single", "get CX2740 osd-language");
     state.counters["floor_ms"] = state.range(0) == 2 ? 48 : 88;
 }
 BENCHMARK(BM_DvctlGet)->DenseRange(0, 2)->Iterations(5)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// One of many CX2740s by index (all are described) or serial number (it alone is); caches kept
+// across runs. Args: monitors, by serial number, DDC/CI only. Floor: check (40), its HID reads (7)
+// and Get (1); over DDC/CI alone its model blocks (200) and Get (40).
+void BM_DvctlGetAmong(benchmark::State& state) {
+    const int64_t n = state.range(0);
+    const bool ddc = state.range(2) != 0;
+    const std::string world = "/tmp/dvc-bench/among-" + std::to_string(n) + (ddc ? "-ddc" : "") + ".json";
+    std::string text = R"({"monitors": [)";
+    for (int64_t i = 0; i < n; ++i)
+        text += std::string(i ? "," : "") + R"({"serial": ")" + std::to_string(30000000 + i) +
+                R"(", "links": {"ddcci": true, "hid": )" + (ddc ? "false" : "true") + R"(}, "profile": "CX2740"})";
+    std::system("mkdir -p /tmp/dvc-bench");
+    std::ofstream(world) << text << "]}";
+    const std::string name = state.range(1) ? std::to_string(30000000 + n - 1) : std::to_string(n - 1);
+    RunDvctl(state, "DVCTL_DISCOVERY_CACHE=1 XDG_CACHE_HOME=/tmp/dvc-bench", world, "get " + name + " osd-language");
+    state.counters["floor_ms"] = ddc ? 280 : 48;
+    state.SetLabel(std::string(state.range(1) ? "by serial number" : "by index") + (ddc ? ", DDC/CI only" : ""));
+}
+BENCHMARK(BM_DvctlGetAmong)
+    ->ArgsProduct({{16, 64}, {0, 1}, {0, 1}})
+    ->Iterations(3)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 #endif
 
 }  // namespace

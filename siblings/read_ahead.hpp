@@ -11,8 +11,6 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
-#include <latch>
-#include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -129,41 +127,30 @@ void ForEachMonitor(uint32_t n, Work&& work) {
     for (auto& t : threads) t.join();
 }
 
-// Reads ahead in two parts: `first(i)` for every monitor before Start
-// returns (what the caller asks at once), then `rest(i)` in the background
-// for each monitor whose first part said so, with the monitor's calls
-// waiting meanwhile (ReadAhead::Begin/End). Stop cuts the rest short and
-// waits for the workers.
+// Reads made later, in the background: `rest(i, stop)` for each monitor
+// of a list, one worker each (bounded as above), with the monitor's calls
+// waiting meanwhile (ReadAhead::Begin/End). Stop cuts the reads short
+// between two transactions and waits for the workers.
 class AheadWorkers {
 public:
     ~AheadWorkers() { Stop(); }
 
-    template <typename First, typename Rest>
-    void Start(ReadAhead& ahead, uint32_t n, First first, Rest rest) {
+    template <typename Rest>
+    void Start(ReadAhead& ahead, const std::vector<uint32_t>& monitors, Rest rest) {
         Stop();
         std::lock_guard lock(mutex_);
         cancel_ = false;
-        for (uint32_t i = 0; i < n; ++i) ahead.Begin(i);
+        for (const uint32_t i : monitors) ahead.Begin(i);
+        const auto n = static_cast<uint32_t>(monitors.size());
         const uint32_t workers = std::min(n, kMaxWorkers);
-        // Shared, so that it outlives this call while workers still count down.
-        auto identified = std::make_shared<std::latch>(n);
-        auto run = [this, &ahead, identified, first, rest, workers, n](uint32_t w) {
-            std::vector<uint32_t> more;
-            for (uint32_t i = w; i < n; i += workers) {
-                bool next = false;
+        auto run = [this, &ahead, monitors, rest, workers, n](uint32_t w) {
+            for (uint32_t k = w; k < n; k += workers) {
                 try {
-                    next = first(i);
+                    if (!cancel_) rest(monitors[k], cancel_);
                 } catch (...) {
                     // Nothing more made ahead: the caller asks for itself.
                 }
-                next ? more.push_back(i) : ahead.End(i);
-                identified->count_down();
-            }
-            for (const uint32_t i : more) {
-                try {
-                    if (!cancel_) rest(i, cancel_);
-                } catch (...) {}
-                ahead.End(i);
+                ahead.End(monitors[k]);
             }
         };
         for (uint32_t w = 0; w < workers; ++w) {
@@ -173,7 +160,6 @@ public:
                 run(w);
             }
         }
-        identified->wait();
     }
 
     void Stop() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <set>
 
 #include "config_error.hpp"
@@ -38,10 +39,20 @@ struct ProfileSource {
     std::string origin;
 };
 
+// Profile files already read while loading one world: many monitors share
+// a profile, and each file is read and parsed once.
+using ParsedFiles = std::map<std::string, Json>;
+
+const Json& ParseFileOnce(const std::string& path, ParsedFiles& parsed) {
+    auto it = parsed.find(path);
+    if (it == parsed.end()) it = parsed.emplace(path, ParseFile(path)).first;
+    return it->second;
+}
+
 // The profile's document with its "base" chain folded in (later files
 // patch earlier ones, feature by feature).
 ProfileSource ResolveProfile(const std::string& ref, const Json& inline_profiles, const std::string& base_dir,
-                             const std::string& asked_by, int depth) {
+                             const std::string& asked_by, int depth, ParsedFiles& parsed) {
     if (depth > kMaxBaseDepth) throw ConfigError(asked_by + ": profile \"base\" chain deeper than 8 (a cycle?)");
     ProfileSource src;
     if (const Json* p = json::Find(inline_profiles, ref.c_str())) {
@@ -50,18 +61,18 @@ ProfileSource ResolveProfile(const std::string& ref, const Json& inline_profiles
     } else if (IsShortName(ref)) {
         auto path = FindDataFile("profiles", ref);
         if (!path) throw ConfigError(asked_by + ": unknown profile \"" + ref + "\"");
-        src.doc = ParseFile(*path);
+        src.doc = ParseFileOnce(*path, parsed);
         src.origin = *path;
     } else {
         fs::path file(ref);
         if (file.is_relative() && !base_dir.empty()) file = fs::path(base_dir) / file;
-        src.doc = ParseFile(file.string());
+        src.doc = ParseFileOnce(file.string(), parsed);
         src.origin = file.string();
     }
     json::OnlyKeys(src.doc, {"model", "description", "comment", "base", "features", "device_lock"}, src.origin);
     if (const Json* base = json::Find(src.doc, "base")) {
         std::string name = json::String(*base, src.origin + ": base");
-        ProfileSource parent = ResolveProfile(name, inline_profiles, base_dir, src.origin, depth + 1);
+        ProfileSource parent = ResolveProfile(name, inline_profiles, base_dir, src.origin, depth + 1, parsed);
         Json merged = parent.doc;
         merged.erase("base");
         Json own = src.doc;
@@ -150,7 +161,7 @@ void AddItem(VirtualMonitor& m, Link link, uint32_t code, const Json& entry, con
 }
 
 std::unique_ptr<VirtualMonitor> LoadMonitor(const Json& j, const std::string& where, const Json& inline_profiles,
-                                            const std::string& base_dir) {
+                                            const std::string& base_dir, ParsedFiles& parsed) {
     json::OnlyKeys(j, {"serial", "model", "profile", "links", "features", "device_lock", "comment"}, where);
     auto m = std::make_unique<VirtualMonitor>();
     const Json* serial = json::Find(j, "serial");
@@ -161,7 +172,7 @@ std::unique_ptr<VirtualMonitor> LoadMonitor(const Json& j, const std::string& wh
     if (const Json* p = json::Find(j, "profile")) profile_ref = json::String(*p, where + ".profile");
     else if (const Json* mo = json::Find(j, "model")) profile_ref = json::String(*mo, where + ".model");
     else throw ConfigError(where + ": needs \"profile\" or \"model\"");
-    ProfileSource profile = ResolveProfile(profile_ref, inline_profiles, base_dir, where, 0);
+    ProfileSource profile = ResolveProfile(profile_ref, inline_profiles, base_dir, where, 0, parsed);
     m->profile = profile_ref;
 
     if (const Json* mo = json::Find(j, "model")) m->model = CheckedText(*mo, where + ".model", 1, 16);
@@ -281,9 +292,10 @@ std::unique_ptr<World> LoadWorldDocument(const Json& doc, const std::string& ori
     const Json* monitors = json::Find(doc, "monitors");
     if (monitors == nullptr || !monitors->is_array()) throw ConfigError(origin + ": monitors: expected an array");
     if (monitors->size() > kMaxMonitors) throw ConfigError(origin + ": monitors: at most 64");
+    ParsedFiles parsed;
     for (std::size_t i = 0; i < monitors->size(); ++i) {
         std::string where = origin + ": monitors[" + std::to_string(i) + "]";
-        auto m = LoadMonitor((*monitors)[i], where, inline_profiles, base_dir);
+        auto m = LoadMonitor((*monitors)[i], where, inline_profiles, base_dir, parsed);
         if (world->BySerial(m->serial) != nullptr)
             throw ConfigError(where + ".serial: \"" + m->serial + "\" is used by another monitor");
         world->monitors.push_back(std::move(m));

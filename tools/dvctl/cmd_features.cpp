@@ -88,7 +88,7 @@ void PrintJson(const Monitor& monitor, const std::vector<Answer>& answers, bool 
 
 void RunFeatures(const GlobalOptions& global, const FeaturesOptions& options) {
     Session session(global, false);
-    const Monitor& monitor = session.Find(options.monitor);
+    const Monitor& monitor = session.Find(options.monitor, Scope::Listed);
     const auto answers = AskAll(monitor);
     if (options.json) PrintJson(monitor, answers, options.all);
     else PrintText(monitor, answers, options.all);

@@ -21,7 +21,7 @@ struct InfoOptions {
 
 void RunInfo(const GlobalOptions& global, const InfoOptions& options) {
     Session session(global, false);
-    const Monitor& monitor = session.Find(options.monitor);
+    const Monitor& monitor = session.Find(options.monitor, Scope::Listed);
     const ModelFacts facts = GatherModelFacts(monitor);
     // A real monitor's serial number may be longer than the identifier's
     // eight characters: the whole of it, and where the monitor is attached.

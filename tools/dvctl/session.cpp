@@ -35,6 +35,10 @@ std::vector<Pair> RegisteredPairs() {
     return pairs;
 }
 
+// A name that reads as an index below this may mean a place in the whole
+// list, so it is never looked for on the links alone.
+constexpr unsigned long kMostMonitors = 4096;
+
 bool IsIndex(const std::string& name) {
     return !name.empty() && name.size() < 9 &&
            std::all_of(name.begin(), name.end(), [](unsigned char c) { return c >= '0' && c <= '9'; });
@@ -54,10 +58,16 @@ const char* KindName(int kind) {
     return "unknown";
 }
 
-Session::Session(const GlobalOptions& global, bool probePaths) {
+Session::Session(const GlobalOptions& global, bool probePaths) : global_(global) {
     PrepareVirtualWorld(global);
     real_ = !UsingVirtualMonitors(global);
     UseDiscoveryCache();
+    if (probePaths) Discover(true, "");
+}
+
+void Session::Discover(bool probePaths, const std::string& only) {
+    if (discovered_) retired_.push_back(std::move(monitors_));
+    monitors_.clear();
     // Which kinds reach which monitor, in two discoveries: DDC/CI type 1
     // alone (it cannot join type 0), then DDC/CI type 0 before HID, so that
     // the kind a monitor was first found over tells whether DDC/CI reaches
@@ -68,7 +78,12 @@ Session::Session(const GlobalOptions& global, bool probePaths) {
         for (auto& pair : RegisteredPairs()) typeOne.insert(std::move(pair));
     }
     const int ddcFirst[] = {DvPathDDCCIType0, DvPathHID};
+    // The transports read the name at this discovery only.
+    if (!only.empty()) setenv("DVC_LINK_ONLY", only.c_str(), 1);
     probePaths ? DvCtrlFind(ddcFirst, 2) : DvCtrlFind(nullptr, 0);
+    unsetenv("DVC_LINK_ONLY");
+    discovered_ = true;
+    narrowed_ = !only.empty();
     int index = 0;
     for (auto& pair : RegisteredPairs()) {
         Monitor m;
@@ -88,18 +103,35 @@ Session::Session(const GlobalOptions& global, bool probePaths) {
         }
         monitors_.push_back(std::move(m));
     }
-    CheckVirtualWorldLoaded(global);
+    CheckVirtualWorldLoaded(global_);
 }
 
 Session::~Session() { DvCtrlRelease(); }
 
-const Monitor& Session::Find(const std::string& name) const {
+const std::vector<Monitor>& Session::Monitors() {
+    if (!discovered_ || narrowed_) Discover(false, "");
+    return monitors_;
+}
+
+const Monitor& Session::Find(const std::string& name, Scope scope) {
+    if (!discovered_ && scope == Scope::Named && !name.empty() &&
+        !(IsIndex(name) && std::stoul(name) < kMostMonitors)) {
+        Discover(false, name);
+        if (const Monitor* m = Match(name)) return *m;
+    }
+    if (!discovered_ || narrowed_) Discover(false, "");
+    if (const Monitor* m = Match(name)) return *m;
+    if (monitors_.empty() && real_) throw Failure(DvErrFailed, "no monitors found: " + NoMonitorHint(), true);
+    throw Failure(DvErrFailed, "no monitor is named \"" + Printable(name) + "\"; dvctl list shows them", true);
+}
+
+const Monitor* Session::Match(const std::string& name) const {
     if (IsIndex(name)) {
         const auto index = static_cast<std::size_t>(std::stoul(name));
-        if (index < monitors_.size()) return monitors_[index];
+        if (index < monitors_.size()) return &monitors_[index];
     }
     for (const auto& m : monitors_)
-        if (SameText(m.serial, name)) return m;
+        if (SameText(m.serial, name)) return &m;
     const auto byModel =
         std::count_if(monitors_.begin(), monitors_.end(), [&](const Monitor& m) { return SameText(m.model, name); });
     if (byModel > 1)
@@ -108,9 +140,8 @@ const Monitor& Session::Find(const std::string& name) const {
                           " monitors; name one by serial number",
                       true);
     for (const auto& m : monitors_)
-        if (SameText(m.model, name)) return m;
-    if (monitors_.empty() && real_) throw Failure(DvErrFailed, "no monitors found: " + NoMonitorHint(), true);
-    throw Failure(DvErrFailed, "no monitor is named \"" + Printable(name) + "\"; dvctl list shows them", true);
+        if (SameText(m.model, name)) return &m;
+    return nullptr;
 }
 
 }  // namespace dvc::cli

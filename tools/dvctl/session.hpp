@@ -27,27 +27,45 @@ struct Monitor {
     std::vector<int> pathKinds;  // every kind that reaches it, probe order
 };
 
+// What a command needs of the monitor it names: the monitor alone, or also
+// its place among all monitors (its index).
+enum class Scope { Named, Listed };
+
 class Session {
 public:
-    // Selects the virtual world (if any) and discovers over the default
-    // kinds; with `probePaths`, first discovers over each kind alone to
-    // learn which kinds reach which monitor.
+    // Selects the virtual world (if any). With `probePaths`, discovers at
+    // once, first over each kind alone to learn which kinds reach which
+    // monitor; otherwise discovers over the default kinds when first asked.
     Session(const GlobalOptions& global, bool probePaths);
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    const std::vector<Monitor>& Monitors() const { return monitors_; }
+    // Every monitor.
+    const std::vector<Monitor>& Monitors();
     // The monitor a name means: an index, else a serial number, else a model
     // name that exactly one monitor has, in any case. Throws a Failure
-    // otherwise.
-    const Monitor& Find(const std::string& name) const;
+    // otherwise. A serial number or model name is first looked for on the
+    // links that name it alone (the others are identified but not
+    // described); the monitor's index then counts only those, so a command
+    // that shows it asks for Scope::Listed.
+    const Monitor& Find(const std::string& name, Scope scope = Scope::Named);
 
     // True when the monitors are the real ones (no virtual world).
     bool Real() const { return real_; }
 
 private:
+    // One discovery; with `only`, of the links that name that monitor.
+    void Discover(bool probePaths, const std::string& only);
+    // The monitor `name` means among those found; null when none.
+    const Monitor* Match(const std::string& name) const;
+
+    const GlobalOptions& global_;
     std::vector<Monitor> monitors_;
+    // Monitors of earlier discoveries, kept for the references handed out.
+    std::vector<std::vector<Monitor>> retired_;
+    bool discovered_ = false;
+    bool narrowed_ = false;
     bool real_ = true;
 };
 

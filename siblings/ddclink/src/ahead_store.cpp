@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -73,6 +74,18 @@ KeptAnswers LoadAnswers(const std::string& path) {
         kept[index].push_back(std::move(a));
     }
     return kept;
+}
+
+bool SameAnswers(const KeptAnswers& a, const KeptAnswers& b) {
+    const auto same = [](const AheadAnswer& x, const AheadAnswer& y) {
+        return x.op == y.op && x.code == y.code && x.size == y.size && x.answer.result == y.answer.result &&
+               x.answer.maximum == y.answer.maximum && x.answer.minimum == y.answer.minimum &&
+               x.answer.flag == y.answer.flag && x.answer.length == y.answer.length && x.data == y.data;
+    };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](const auto& x, const auto& y) {
+               return x.first == y.first &&
+                      std::equal(x.second.begin(), x.second.end(), y.second.begin(), y.second.end(), same);
+           });
 }
 
 void SaveAnswers(const std::string& path, const KeptAnswers& answers) {

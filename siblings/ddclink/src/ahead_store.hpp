@@ -21,6 +21,8 @@ using KeptAnswers = std::map<uint32_t, std::vector<transport::AheadAnswer>>;
 std::string StorePath(bool hardware, int32_t type);
 // What the file holds; nothing when it is missing or damaged.
 KeptAnswers LoadAnswers(const std::string& path);
+// True when two sets of answers would be written alike (nothing to save).
+bool SameAnswers(const KeptAnswers& a, const KeptAnswers& b);
 // Replaces the file (through a new file, so that readers never see half).
 void SaveAnswers(const std::string& path, const KeptAnswers& answers);
 

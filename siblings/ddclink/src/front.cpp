@@ -6,11 +6,15 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <mutex>
+#include <optional>
+#include <vector>
 
 #include "ahead_store.hpp"
 #include "backend.hpp"
 #include "ddclink/ddclink.h"
 #include "link_cache.hpp"
+#include "link_filter.hpp"
 #include "read_ahead.hpp"
 #include "transport_front.hpp"
 
@@ -38,6 +42,7 @@ constexpr uint32_t kLongestTagBlock = 0xFFFF;
 transport::Front<Backend> g_front(&SimBackend, &HardwareBackend);
 transport::LinkCache g_cache;
 transport::ReadAhead g_ahead;
+transport::LinkFilter g_filter;
 int32_t g_type = 0;
 
 // A call on one monitor; a link error drops what the cache knows of it.
@@ -100,10 +105,11 @@ bool IdentifyAhead(Backend& b, uint32_t index) {
     return DataAhead(b, index, kIdentification, id.length) == 0 && id.length >= kShortestIdentification;
 }
 
-// ... and what it asks later, in the background: the blocks that describe
-// the model, which the caller reads when DDC/CI is the monitor's first path
-// (otherwise they are asked in vain, and a discovery or release cuts them
-// short).
+// ... and what it asks later: the blocks that describe the model, which the
+// caller reads only where DDC/CI is the monitor's first path. They are read
+// in the background for every identified monitor once the caller asks the
+// first of them of one monitor (before that, HID may be every monitor's
+// first path, and the reads would be made in vain).
 void DescribeAhead(Backend& b, uint32_t index, const std::atomic<bool>& stop) {
     if (SupportAhead(b, index, kPropertyTags) != 0) {
         const FixedAnswer tags = FixedAhead(b, index, kPropertyTags);
@@ -152,33 +158,63 @@ transport::AheadWorkers& Workers() {
     return workers;
 }
 
-// Reads every monitor's identification ahead (from what an earlier process
-// kept where it can, and kept for the next one), then the model's blocks
-// in the background.
-void ReadAhead(Backend& b, uint32_t n) {
+// The identified monitors whose model blocks are not yet being read ahead.
+std::mutex g_describe_mutex;
+std::vector<uint32_t> g_describe;
+
+// Reads every monitor's identification ahead, all at once (from what an
+// earlier process kept where it can, and kept for the next one). Returns
+// the number of monitors the caller is shown (link_filter.hpp).
+uint32_t ReadAhead(Backend& b, uint32_t n) {
     const std::string store = StorePath(&b == &HardwareBackend(), g_type);
     const KeptAnswers kept = store.empty() ? KeptAnswers{} : LoadAnswers(store);
-    auto first = [&b, &kept](uint32_t i) {
+    std::vector<char> identified(n, 0);
+    transport::ForEachMonitor(n, [&b, &kept, &identified](uint32_t i) {
         const auto it = kept.find(i);
-        return (it != kept.end() && ReplayKept(b, i, it->second)) || IdentifyAhead(b, i);
-    };
-    auto rest = [&b](uint32_t i, const std::atomic<bool>& stop) { DescribeAhead(b, i, stop); };
-    Workers().Start(g_ahead, n, first, rest);
-    if (store.empty()) return;
+        identified[i] = (it != kept.end() && ReplayKept(b, i, it->second)) || IdentifyAhead(b, i);
+    });
+    std::vector<std::optional<std::vector<uint8_t>>> blocks(n);
     KeptAnswers now;
     for (uint32_t i = 0; i < n; ++i) {
         auto answers = g_ahead.Identification(i);
+        if (identified[i] != 0 && answers.size() == 3) blocks[i] = answers[2].data;
         const bool clean = std::none_of(answers.begin(), answers.end(),
                                         [](const AheadAnswer& a) { return transport::IsLinkError(a.answer.result); });
         if (clean && answers.size() == 3) now[i] = std::move(answers);
     }
-    SaveAnswers(store, now);
+    if (!store.empty() && !SameAnswers(now, kept)) SaveAnswers(store, now);
+    const auto shown = transport::LinksNaming(blocks, transport::WantedMonitor());
+    std::lock_guard lock(g_describe_mutex);
+    for (uint32_t i = 0; i < n; ++i) {
+        const bool listed = !shown || std::find(shown->begin(), shown->end(), i) != shown->end();
+        if (!listed) g_ahead.Drop(i);
+        if (listed && identified[i] != 0) g_describe.push_back(i);
+    }
+    if (!shown) return n;
+    g_filter.Show(*shown);
+    return static_cast<uint32_t>(shown->size());
+}
+
+// The caller asks the first model block of a monitor: the others' follow.
+void DescribeAll(Backend& b) {
+    std::vector<uint32_t> monitors;
+    {
+        std::lock_guard lock(g_describe_mutex);
+        monitors.swap(g_describe);
+    }
+    if (monitors.empty()) return;
+    Workers().Start(g_ahead, monitors, [&b](uint32_t i, const std::atomic<bool>& stop) { DescribeAhead(b, i, stop); });
 }
 
 void Forget() {
     if (transport::AheadWorkers* workers = g_workers) workers->Stop();
+    {
+        std::lock_guard lock(g_describe_mutex);
+        g_describe.clear();
+    }
     g_cache.Reset();
     g_ahead.Reset();
+    g_filter.ShowAll();
 }
 
 Backend& Switch() {
@@ -211,21 +247,24 @@ int32_t DvDDCCIFind(void) {
         Forget();
         const int32_t n = b.Find();
         for (int32_t i = 0; i < n; ++i) g_cache.Know(static_cast<uint32_t>(i));
-        if (n > 0 && g_cache.Enabled()) ReadAhead(b, static_cast<uint32_t>(n));
+        if (n > 0 && g_cache.Enabled()) return static_cast<int32_t>(ReadAhead(b, static_cast<uint32_t>(n)));
         return n;
     });
 }
 
 int32_t DvDDCCIIsSupported(uint32_t index, uint32_t code) {
     return Guard([&]() -> int32_t {
-        if (auto ahead = g_ahead.Take(index, AheadOp::Support, code)) return ahead->answer.result;
+        index = g_filter.Backend(index);
         Backend* b = g_front.Current();
+        if (code == kPropertyTags && b != nullptr) DescribeAll(*b);
+        if (auto ahead = g_ahead.Take(index, AheadOp::Support, code)) return ahead->answer.result;
         return b != nullptr ? Support(*b, index, code) : 0;
     });
 }
 
 int32_t DvDDCCIGetFixedData(uint32_t index, uint32_t code, int32_t* maximum, int32_t* minimum, uint32_t* length) {
     return Guard([&]() -> int32_t {
+        index = g_filter.Backend(index);
         Backend* b = g_front.Current();
         if (b == nullptr) return DvErrFailed;
         auto ahead = g_ahead.Take(index, AheadOp::Fixed, code);
@@ -237,15 +276,16 @@ int32_t DvDDCCIGetFixedData(uint32_t index, uint32_t code, int32_t* maximum, int
 }
 
 int32_t DvDDCCIGetValue(uint32_t index, uint32_t code, uint32_t* value) {
-    return OnMonitor(index, &Backend::GetValue, code, value);
+    return OnMonitor(g_filter.Backend(index), &Backend::GetValue, code, value);
 }
 
 int32_t DvDDCCISetValue(uint32_t index, uint32_t code, const uint32_t* value) {
-    return OnMonitor(index, &Backend::SetValue, code, value);
+    return OnMonitor(g_filter.Backend(index), &Backend::SetValue, code, value);
 }
 
 int32_t DvDDCCIGetData(uint32_t index, uint32_t code, void* buffer, uint32_t size) {
     return Guard([&]() -> int32_t {
+        index = g_filter.Backend(index);
         auto ahead = g_ahead.Take(index, AheadOp::Data, code, size);
         if (!ahead) return OnMonitor(index, &Backend::GetData, code, buffer, size);
         const int32_t r = ahead->answer.result;
@@ -256,7 +296,7 @@ int32_t DvDDCCIGetData(uint32_t index, uint32_t code, void* buffer, uint32_t siz
 }
 
 int32_t DvDDCCISetData(uint32_t index, uint32_t code, const void* buffer, uint32_t size) {
-    return OnMonitor(index, &Backend::SetData, code, buffer, size);
+    return OnMonitor(g_filter.Backend(index), &Backend::SetData, code, buffer, size);
 }
 
 int32_t DvDDCCIRelease(void) {

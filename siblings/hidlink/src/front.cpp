@@ -4,11 +4,16 @@
 // with the support flag, come from the link cache once a device has given
 // them (link_cache.hpp), and each discovery reads every device's
 // identification ahead, all devices at once (read_ahead.hpp).
+#include <algorithm>
 #include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "backend.hpp"
 #include "hidlink/hidlink.h"
 #include "link_cache.hpp"
+#include "link_filter.hpp"
 #include "read_ahead.hpp"
 #include "report_dispatcher.hpp"
 #include "transport_front.hpp"
@@ -38,6 +43,7 @@ transport::Front<Backend> g_front(&SimBackend, &HardwareBackend);
 transport::LinkCache g_cache;
 transport::ReadAhead g_ahead;    // by handle
 transport::ReadAhead g_handles;  // the Retrieve answers, by index
+transport::LinkFilter g_filter;  // the caller's indices
 
 // A call on one device; a link error drops what the cache knows of it.
 template <typename... Params, typename... Args>
@@ -66,31 +72,41 @@ FixedAnswer FixedAhead(Backend& b, uint32_t handle, uint32_t code) {
     g_ahead.Add(handle, AheadAnswer{AheadOp::Fixed, code, 0, fixed, {}});
     return fixed;
 }
-int32_t DataAhead(Backend& b, uint32_t handle, uint32_t code, uint32_t length) {
+// (`copy` receives the block as read.)
+int32_t DataAhead(Backend& b, uint32_t handle, uint32_t code, uint32_t length, std::vector<uint8_t>* copy = nullptr) {
     AheadAnswer block{AheadOp::Data, code, length, {}, std::vector<uint8_t>(length, 0)};
     const int32_t r = block.answer.result = b.GetData(handle, code, block.data.data(), length);
     g_cache.Check(handle, r);
+    if (copy != nullptr) *copy = block.data;
     g_ahead.Add(handle, std::move(block));
     return r;
 }
 // A block the caller goes on to read: answered, and the device has it.
 bool Present(const FixedAnswer& f) { return (f.result >= 0 || f.result == DvErrRefused) && f.flag != 0; }
 
-// What discovery will ask of device `index`, asked now, each step only
-// when the caller would come to it: its handle, the identification block,
-// then the blocks that describe the model (when HID is the monitor's first
-// path, as it is by default).
-void IdentifyAhead(Backend& b, uint32_t index) {
+// What discovery will ask of device `index` at once, asked now, each step
+// only when the caller would come to it: its handle and the identification
+// block (in `block`, when it was read whole). True when the caller will go
+// on to describe the model.
+bool IdentifyAhead(Backend& b, uint32_t index, uint32_t& handle, std::optional<std::vector<uint8_t>>& block) {
     AheadAnswer retrieved{AheadOp::Retrieve, 0, 0, {}, {}};
     retrieved.answer.result = b.Retrieve(index, &retrieved.handle);
-    const uint32_t handle = retrieved.handle;
+    handle = retrieved.handle;
     const bool usable = retrieved.answer.result >= 0 && handle != 0;
     g_handles.Add(index, std::move(retrieved));
-    if (!usable) return;
+    if (!usable) return false;
     g_cache.Know(handle);
     const FixedAnswer id = FixedAhead(b, handle, kIdentification);
-    if (id.result < 0 || id.flag == 0 || id.length > kLongestIdentification) return;
-    if (DataAhead(b, handle, kIdentification, id.length) == DvErrFailed || id.length < kShortestIdentification) return;
+    if (id.result < 0 || id.flag == 0 || id.length > kLongestIdentification) return false;
+    std::vector<uint8_t> read;
+    const int32_t r = DataAhead(b, handle, kIdentification, id.length, &read);
+    if (r == 0) block = std::move(read);
+    return r != DvErrFailed && id.length >= kShortestIdentification;
+}
+
+// ... then the blocks that describe the model (when HID is the monitor's
+// first path, as it is by default).
+void DescribeAhead(Backend& b, uint32_t handle) {
     if (const FixedAnswer tags = FixedAhead(b, handle, kPropertyTags); Present(tags)) {
         if (tags.length > kLongestTagBlock || DataAhead(b, handle, kPropertyTags, tags.length) != DvErrFailed)
             FixedAhead(b, handle, k3DLut);
@@ -100,10 +116,43 @@ void IdentifyAhead(Backend& b, uint32_t index) {
         DataAhead(b, handle, kPresetModes, table.length);
 }
 
+// Reads every device's identification ahead, all at once, then the model
+// blocks of those the caller is shown (link_filter.hpp). Returns how many
+// it is shown.
+uint32_t ReadAhead(Backend& b, uint32_t n) {
+    std::vector<std::optional<std::vector<uint8_t>>> blocks(n);
+    std::vector<uint32_t> handles(n, 0);
+    std::vector<char> identified(n, 0);
+    const std::string wanted = transport::WantedMonitor();
+    // Without a name, one pass per device; with one, the blocks come first.
+    transport::ForEachMonitor(n, [&](uint32_t i) {
+        identified[i] = IdentifyAhead(b, i, handles[i], blocks[i]);
+        if (wanted.empty() && identified[i] != 0) DescribeAhead(b, handles[i]);
+    });
+    if (wanted.empty()) return n;
+    const auto shown = transport::LinksNaming(blocks, wanted);
+    std::vector<uint32_t> described;
+    for (uint32_t i = 0; i < n; ++i) {
+        const bool listed = !shown || std::find(shown->begin(), shown->end(), i) != shown->end();
+        if (!listed) {
+            g_handles.Drop(i);
+            g_ahead.Drop(handles[i]);
+        } else if (identified[i] != 0) {
+            described.push_back(handles[i]);
+        }
+    }
+    transport::ForEachMonitor(static_cast<uint32_t>(described.size()),
+                              [&](uint32_t k) { DescribeAhead(b, described[k]); });
+    if (!shown) return n;
+    g_filter.Show(*shown);
+    return static_cast<uint32_t>(shown->size());
+}
+
 void Forget() {
     g_cache.Reset();
     g_ahead.Reset();
     g_handles.Reset();
+    g_filter.ShowAll();
 }
 
 Backend& Switch() {
@@ -126,14 +175,14 @@ int32_t DvHIDFind(void) {
         Forget();
         Backend& b = Switch();
         const int32_t n = b.Find();
-        if (n > 0 && g_cache.Enabled())
-            transport::ForEachMonitor(static_cast<uint32_t>(n), [&b](uint32_t i) { IdentifyAhead(b, i); });
+        if (n > 0 && g_cache.Enabled()) return static_cast<int32_t>(ReadAhead(b, static_cast<uint32_t>(n)));
         return n;
     });
 }
 
 int32_t DvHIDRetrieve(uint32_t index, uint32_t* handle) {
     return Guard([&]() -> int32_t {
+        index = g_filter.Backend(index);
         if (auto ahead = g_handles.Take(index, AheadOp::Retrieve, 0); ahead && handle != nullptr) {
             if (ahead->answer.result >= 0) *handle = ahead->handle;
             return ahead->answer.result;

@@ -177,6 +177,9 @@ const std::pair<std::vector<uint32_t>, const char*> kOutsideTable[] = {
     {{kColorMatrixSlot, kColorMatrix16, kColorMatrixMask, kAsicMatrix},
      "colour matrix bank (fixed-point forms, slots)"},
     {{k3DLutSelect128, k3DLutData128, k3DLutSelect512, k3DLutData512}, "3D LUT blocks (two select/data pairs)"},
+    {{kSelfCalTargetV1, kSelfCalTargetV3, kSelfCalTargetPaged, kSelfCalResultV1, kSelfCalResultSettingV1,
+      kSelfCalResultSettingPaged, kSelfCalResultPaged},
+     "self-calibration records (paged items and older fixed blocks)"},
 };
 
 const std::map<char, WorldMonitor> kModels = {{'O', kOffice}, {'C', kDual}, {'G', kGrading}, {'M', kMedical}};

@@ -13,8 +13,11 @@ DVC_EXTERN_C_BEGIN
  * the library makes (DvCtrlCreate..., DvCtrlGetCurrent...) and the host
  * gives back through a release export. Which properties an object carries
  * is fixed when it is made, from what the monitor supports. */
+/** A self-calibration target: luminance, white, gamut, gamma, LUT and the like the monitor calibrates to. */
 typedef struct DvCtrlSelfCalTargetV5 DvCtrlSelfCalTargetV5;
+/** A self-calibration result: what the monitor measured after calibrating. */
 typedef struct DvCtrlSelfCalResultV5 DvCtrlSelfCalResultV5;
+/** A self-calibration result setting: the contrast, matrices, gamma and LUT a calibration produced. */
 typedef struct DvCtrlSelfCalResultSettingV5 DvCtrlSelfCalResultSettingV5;
 
 /* The older fixed records. Chromaticities are x and y of a colour; the
@@ -153,7 +156,7 @@ DVC_API DvError DvCtrlGetSelfCalLUTSize(const char *id1, const char *id2, int *c
 
 /** @brief Reads the monitor's current self-calibration target into a new object: from the paged records, or
  * from the version-3 or version-1 target block on monitors without them.
- * @@param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param[out] object receives the new object, also when the read then fails (null when the monitor keeps no
  * target); release it with DvCtrlReleaseSelfCalTargetV5
@@ -166,7 +169,7 @@ DVC_API DvError DvCtrlGetSelfCalLUTSize(const char *id1, const char *id2, int *c
 DVC_API DvError DvCtrlGetCurrentSelfCalTargetV5(const char *id1, const char *id2, DvCtrlSelfCalTargetV5 **object);
 /** @brief Sends a self-calibration target object to the monitor: as paged records, or as the version-3 or version-1 target block on
  * monitors without them.
- * @@param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param[in] object the object
  * @retval DvOk done
@@ -180,7 +183,7 @@ DVC_API DvError DvCtrlGetCurrentSelfCalTargetV5(const char *id1, const char *id2
 DVC_API DvError DvCtrlSetCurrentSelfCalTargetV5(const char *id1, const char *id2, DvCtrlSelfCalTargetV5 *object);
 /** @brief Reads the monitor's current self-calibration result into a new object: from the paged records, or
  * from the version-1 result block on monitors without them.
- * @@param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param[out] object receives the new object, also when the read then fails (null when the monitor keeps no
  * result); release it with DvCtrlReleaseSelfCalResultV5
@@ -193,7 +196,7 @@ DVC_API DvError DvCtrlSetCurrentSelfCalTargetV5(const char *id1, const char *id2
 DVC_API DvError DvCtrlGetCurrentSelfCalResultV5(const char *id1, const char *id2, DvCtrlSelfCalResultV5 **object);
 /** @brief Sends a self-calibration result object to the monitor: as paged records, or as the version-1 result block on
  * monitors without them.
- * @@param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param[in] object the object
  * @retval DvOk done
@@ -206,7 +209,7 @@ DVC_API DvError DvCtrlGetCurrentSelfCalResultV5(const char *id1, const char *id2
 DVC_API DvError DvCtrlSetCurrentSelfCalResultV5(const char *id1, const char *id2, DvCtrlSelfCalResultV5 *object);
 /** @brief Reads the monitor's current self-calibration result setting into a new object: from the paged records, or
  * from the version-1 result-setting block on monitors without them.
- * @@param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param[out] object receives the new object, also when the read then fails (null when the monitor keeps no
  * result setting); release it with DvCtrlReleaseSelfCalResultSettingV5
@@ -219,7 +222,7 @@ DVC_API DvError DvCtrlSetCurrentSelfCalResultV5(const char *id1, const char *id2
 DVC_API DvError DvCtrlGetCurrentSelfCalResultSettingV5(const char *id1, const char *id2, DvCtrlSelfCalResultSettingV5 **object);
 /** @brief Sends a self-calibration result setting object to the monitor: as paged records, or as the version-1 result-setting block on
  * monitors without them.
- * @@param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param[in] object the object
  * @retval DvOk done
@@ -234,7 +237,7 @@ DVC_API DvError DvCtrlSetCurrentSelfCalResultSettingV5(const char *id1, const ch
 /* The older fixed records */
 
 /** @brief Reads the version-1 self-calibration target, codes as the monitor keeps them.
- * @@param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param[out] record receives the record after a successful read; null still reads
  * @retval DvOk done
@@ -243,7 +246,7 @@ DVC_API DvError DvCtrlSetCurrentSelfCalResultSettingV5(const char *id1, const ch
  * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetSelfCalibrationTarget(const char *id1, const char *id2, DvSelfCalibrationTarget *record);
 /** @brief Writes the version-1 self-calibration target, codes as the monitor keeps them: chromaticities x 10000 and luminances rounded half up, matrices x 2^29.
- * @@param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param[in] record the record
  * @retval DvOk done
@@ -254,7 +257,7 @@ DVC_API DvError DvCtrlGetSelfCalibrationTarget(const char *id1, const char *id2,
  * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetSelfCalibrationTarget(const char *id1, const char *id2, const DvSelfCalibrationTarget *record);
 /** @brief Reads the version-3 self-calibration target (the version-1 block on monitors without it), codes translated.
- * @@param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param[out] record receives the record after a successful read; null still reads
  * @retval DvOk done
@@ -263,7 +266,7 @@ DVC_API DvError DvCtrlSetSelfCalibrationTarget(const char *id1, const char *id2,
  * @retval DvErrFailed the monitor has neither target block, is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetSelfCalibrationTargetV3(const char *id1, const char *id2, DvSelfCalibrationTargetV3 *record);
 /** @brief Writes the version-3 self-calibration target (the version-1 block on monitors without it), codes translated: chromaticities x 10000 and luminances rounded half up, matrices x 2^29.
- * @@param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param[in] record the record
  * @retval DvOk done
@@ -274,7 +277,7 @@ DVC_API DvError DvCtrlGetSelfCalibrationTargetV3(const char *id1, const char *id
  * @retval DvErrFailed the monitor has neither target block, is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetSelfCalibrationTargetV3(const char *id1, const char *id2, const DvSelfCalibrationTargetV3 *record);
 /** @brief Reads the version-1 self-calibration result; reading completes the primaries' luminances from the white point.
- * @@param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param[out] record receives the record after a successful read; null still reads
  * @retval DvOk done
@@ -283,7 +286,7 @@ DVC_API DvError DvCtrlSetSelfCalibrationTargetV3(const char *id1, const char *id
  * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetSelfCalibrationResult(const char *id1, const char *id2, DvSelfCalibrationResult *record);
 /** @brief Writes the version-1 self-calibration result; reading completes the primaries' luminances from the white point: chromaticities x 10000 and luminances rounded half up, matrices x 2^29.
- * @@param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param[in] record the record
  * @retval DvOk done
@@ -294,7 +297,7 @@ DVC_API DvError DvCtrlGetSelfCalibrationResult(const char *id1, const char *id2,
  * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlSetSelfCalibrationResult(const char *id1, const char *id2, const DvSelfCalibrationResult *record);
 /** @brief Reads the version-1 self-calibration result setting.
- * @@param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param[out] record receives the record after a successful read; null still reads
  * @retval DvOk done
@@ -303,7 +306,7 @@ DVC_API DvError DvCtrlSetSelfCalibrationResult(const char *id1, const char *id2,
  * @retval DvErrFailed the monitor is not known, the library is busy, or the transport failed */
 DVC_API DvError DvCtrlGetSelfCalibrationResultSetting(const char *id1, const char *id2, DvSelfCalibrationResultSetting *record);
 /** @brief Writes the version-1 self-calibration result setting: chromaticities x 10000 and luminances rounded half up, matrices x 2^29.
- * @@param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @param[in] record the record
  * @retval DvOk done
@@ -317,32 +320,32 @@ DVC_API DvError DvCtrlSetSelfCalibrationResultSetting(const char *id1, const cha
 /* Record versions a monitor keeps */
 
 /** @brief Nonzero when the monitor keeps the version-3 self-calibration target.
- * @@param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @return 1 when it does; 0 when not, or the call failed */
 DVC_API int DvCtrlSupportedSelfCalibrationTargetV3(const char *id1, const char *id2);
 /** @brief Nonzero when the monitor keeps the version-2 self-calibration result.
- * @@param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @return 1 when it does; 0 when not, or the call failed */
 DVC_API int DvCtrlSupportedSelfCalibrationResultV2(const char *id1, const char *id2);
 /** @brief Nonzero when the monitor keeps the version-3 self-calibration result.
- * @@param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @return 1 when it does; 0 when not, or the call failed */
 DVC_API int DvCtrlSupportedSelfCalibrationResultV3(const char *id1, const char *id2);
 /** @brief Nonzero when the monitor keeps the version-4 self-calibration result.
- * @@param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @return 1 when it does; 0 when not, or the call failed */
 DVC_API int DvCtrlSupportedSelfCalibrationResultV4(const char *id1, const char *id2);
 /** @brief Nonzero when the monitor's self-calibration results carry L* data.
- * @@param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @return 1 when it does; 0 when not, or the call failed */
 DVC_API int DvCtrlSupportedSelfCalLStar(const char *id1, const char *id2);
 /** @brief Nonzero when the monitor keeps its self-calibration records in the paged form of the current generation.
- * @@param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
+ * @param id1 the monitor's serial number, as DvCtrlGetSerialProduct gives it
  * @param id2 the monitor's model name, as DvCtrlGetSerialProduct gives it
  * @return 1 when it does; 0 when not, or the call failed */
 DVC_API int DvCtrlSupportedSelfCalibrationV5(const char *id1, const char *id2);

@@ -98,11 +98,18 @@ uint32_t ColorTemperatureFromCode(uint16_t code) {
     return 0;
 }
 
-uint16_t ColorTemperatureToCode(uint32_t value) {
-    if (value >= kNamedWhiteFirst && value <= kNamedWhiteFirst + 10)
-        return static_cast<uint16_t>(208 + (value - kNamedWhiteFirst));
-    if (value >= 0x10000000u) return 0;
-    return static_cast<uint16_t>(value);
+bool ColorTemperatureToCode(uint32_t value, uint16_t& code) {
+    if (value >= kNamedWhiteFirst && value <= kNamedWhiteFirst + 10) {
+        code = static_cast<uint16_t>(208 + (value - kNamedWhiteFirst));
+        return true;
+    }
+    if (value >= 0x10000000u) {
+        code = 0;
+        return true;
+    }
+    if (value > 0xFFFF) return false;  // kelvin past what 16 bits carry
+    code = static_cast<uint16_t>(value);
+    return true;
 }
 
 uint32_t ColorTemperatureFromOlderCode(uint16_t code) {
@@ -111,11 +118,17 @@ uint32_t ColorTemperatureFromOlderCode(uint16_t code) {
     return code;
 }
 
-uint16_t ColorTemperatureToOlderCode(uint32_t value) {
-    if (value == kNativeWhite) return 0;
-    if (value >= 0x1000FF01u && value <= 0x1000FFFEu) return static_cast<uint16_t>(value - 0x1000FF00u);
-    if (value >= 0x10000000u || value > 0xFFFF) return 0;
-    return static_cast<uint16_t>(value);
+bool ColorTemperatureToOlderCode(uint32_t value, uint16_t& code) {
+    code = 0;
+    if (value == kNativeWhite) return true;
+    if (value >= 0x1000FF01u && value <= 0x1000FFFEu) {
+        code = static_cast<uint16_t>(value - 0x1000FF00u);
+        return true;
+    }
+    if (value >= 0x10000000u) return true;
+    if (value > 0xFFFF) return false;
+    code = static_cast<uint16_t>(value);
+    return true;
 }
 
 uint32_t ColorGamutFromCode(uint8_t code) {

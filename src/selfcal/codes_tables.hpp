@@ -34,10 +34,11 @@ bool GammaByteFromIndex(int32_t index, uint8_t& code);
 
 // 16-bit colour-temperature code of the paged records.
 uint32_t ColorTemperatureFromCode(uint16_t code);
-uint16_t ColorTemperatureToCode(uint32_t value);
+// False for a kelvin value past 16 bits.
+bool ColorTemperatureToCode(uint32_t value, uint16_t& code);
 // The same in the older blocks: 1..254 name whites 0x1000FF00 + code.
 uint32_t ColorTemperatureFromOlderCode(uint16_t code);
-uint16_t ColorTemperatureToOlderCode(uint32_t value);
+bool ColorTemperatureToOlderCode(uint32_t value, uint16_t& code);
 
 // One-byte colour-gamut code (both forms).
 uint32_t ColorGamutFromCode(uint8_t code);

@@ -132,9 +132,10 @@ DvError ReadTargetV3(VarnMonitorInterface& path, bool hasV3, DvSelfCalibrationTa
 DvError WriteTargetV3(VarnMonitorInterface& path, bool hasV3, const DvSelfCalibrationTargetV3& in) {
     const uint32_t code = hasV3 ? codes::kSelfCalTargetV3 : codes::kSelfCalTargetV1;
     return Rewrite(path, code, hasV3 ? kTargetV3Bytes : kTargetV1Bytes, [&](Block& b) {
-        uint16_t luminance = 0;
+        uint16_t luminance = 0, temperature = 0;
         uint8_t gamut = 0, gamma = 0;
         if (!fixed::RoundHalfUp(in.luminance, 1.0, luminance) || !GamutByte(in.colorGamut, gamut) ||
+            !ct::ColorTemperatureToOlderCode(in.colorTemperature, temperature) ||
             !ct::GammaByteFromIndex(static_cast<int32_t>(in.gammaIndex), gamma) || in.gamutClipping > 0xFF ||
             in.enable > 0xFF)
             return false;
@@ -143,8 +144,7 @@ DvError WriteTargetV3(VarnMonitorInterface& path, bool hasV3, const DvSelfCalibr
             b[24] = static_cast<uint8_t>(in.gamutClipping);
             b[25] = static_cast<uint8_t>(in.enable);
         }
-        return PutCommon(b, {in.id, luminance, ct::ColorTemperatureToOlderCode(in.colorTemperature), gamut, in.white,
-                             in.red, in.green, in.blue});
+        return PutCommon(b, {in.id, luminance, temperature, gamut, in.white, in.red, in.green, in.blue});
     });
 }
 

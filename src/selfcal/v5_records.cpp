@@ -167,7 +167,9 @@ DvError EncodeTarget(const TargetV5& t, const LutScale& lut, Pages& pages) {
     w.Raw(0, 1, Bytes(t.id.begin(), t.id.end()));
     w.Scaled(0, 2, t.luminance, 1.0);
     WriteXY(w, 3, t.white);
-    w.Number(0, 5, ct::ColorTemperatureToCode(t.colorTemperature), 2);
+    uint16_t temperature = 0;
+    if (!ct::ColorTemperatureToCode(t.colorTemperature, temperature)) w.Fail();
+    w.Number(0, 5, temperature, 2);
     w.Scaled(0, 6, t.blackLuminance, 100.0);
     w.Number(0, 7, ct::ColorGamutToCode(t.colorGamut), 1);
     WriteXY(w, 8, t.red);

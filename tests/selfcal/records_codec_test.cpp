@@ -63,7 +63,10 @@ TEST(RecordCodes, Tables) {
 
     const std::pair<uint16_t, uint32_t> temperatures[] = {{6500, 6500}, {210, 0x1000FFD2}, {3000, 0}, {0, 0x1000FFFD}};
     for (const auto& [wire, value] : temperatures) EXPECT_EQ(ct::ColorTemperatureFromCode(wire), value) << wire;
-    EXPECT_EQ(ct::ColorTemperatureToCode(0x1000FFD2), 210);
+    uint16_t temperature = 0;
+    ASSERT_TRUE(ct::ColorTemperatureToCode(0x1000FFD2, temperature));
+    EXPECT_EQ(temperature, 210);
+    EXPECT_FALSE(ct::ColorTemperatureToCode(70000, temperature));
     EXPECT_EQ(ct::ColorTemperatureFromOlderCode(210), 0x1000FFD2u);
     EXPECT_EQ(ct::ColorTemperatureFromOlderCode(6500), 6500u);
     EXPECT_EQ(ct::ColorGamutFromOlderCode(209), 3u);

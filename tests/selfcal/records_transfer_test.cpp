@@ -1,5 +1,7 @@
 // The current records on the virtual monitors: the paged items of the
 // grading model, the older fixed blocks of the medical model.
+#include <cmath>
+#include <functional>
 #include <vector>
 
 #include "libdvc/libdvc.h"
@@ -132,6 +134,56 @@ TEST_F(Records, OlderBlocksStandInWithoutPagedItems) {
     EXPECT_EQ(DvCtrlSupportedSelfCalibrationTargetV3(s, m), 1);
     EXPECT_EQ(DvCtrlSupportedSelfCalibrationV5(kGrading.serial, kGrading.model), 1);
     EXPECT_EQ(DvCtrlSupportedSelfCalLStar(kGrading.serial, kGrading.model), 1);
+}
+
+TEST_F(Records, OlderSettersRefuseWhatTheBlocksCannotHold) {
+    Discover();
+    const char* s = kMedical.serial;
+    const char* m = kMedical.model;
+    DvSelfCalibrationTarget v1{};
+    ASSERT_EQ(DvCtrlGetSelfCalibrationTarget(s, m, &v1), DvOk);
+    EXPECT_EQ(v1.luminance, 160);
+    EXPECT_EQ(v1.white.x, 0.3127);
+    v1.luminance = 140;
+    v1.gammaCode = 215;
+    ASSERT_EQ(DvCtrlSetSelfCalibrationTarget(s, m, &v1), DvOk);
+    DvSelfCalibrationTargetV3 v3{};
+    ASSERT_EQ(DvCtrlGetSelfCalibrationTargetV3(s, m, &v3), DvOk);
+    EXPECT_EQ(v3.luminance, 160.0) << "the version-3 block is its own";
+
+    DvSelfCalibrationResultSetting setting{};
+    ASSERT_EQ(DvCtrlGetSelfCalibrationResultSetting(s, m, &setting), DvOk);
+    const DvSelfCalibrationTargetV3 goodV3 = v3;
+    struct Case {
+        const char* what;
+        std::function<DvError()> call;
+    };
+    const Case refused[] = {
+        {"no gamma byte for index 0",
+         [&] {
+             v3.gammaIndex = 0;
+             return DvCtrlSetSelfCalibrationTargetV3(s, m, &v3);
+         }},
+        {"gamut past a byte",
+         [&] {
+             v3 = goodV3, v3.colorGamut = 60;
+             return DvCtrlSetSelfCalibrationTargetV3(s, m, &v3);
+         }},
+        {"chromaticity past 16 bits",
+         [&] {
+             v3 = goodV3, v3.red.x = 7.0;
+             return DvCtrlSetSelfCalibrationTargetV3(s, m, &v3);
+         }},
+        {"NaN matrix",
+         [&] {
+             setting.gainMatrix[0] = std::nan("");
+             return DvCtrlSetSelfCalibrationResultSetting(s, m, &setting);
+         }},
+        {"null record", [&] { return DvCtrlSetSelfCalibrationResult(s, m, nullptr); }},
+    };
+    dvc::sim::ClearTransactions();
+    for (const Case& c : refused) EXPECT_EQ(c.call(), DvErrInvalidParameter) << c.what;
+    EXPECT_TRUE(Writes().empty());
 }
 
 }  // namespace

@@ -25,6 +25,16 @@ _SCALARS = {
 }
 
 
+class Colour(ctypes.Structure):
+    """The colour value type, passed by value: X, Y, Z and x, y are used."""
+    _fields_ = [("reserved_a", ctypes.c_double * 7), ("X", ctypes.c_double), ("Y", ctypes.c_double),
+                ("Z", ctypes.c_double), ("x", ctypes.c_double), ("y", ctypes.c_double),
+                ("reserved_b", ctypes.c_double * 6)]
+
+
+_SCALARS["colour"] = Colour
+
+
 def _ctype(spelling):
     """The ctypes type of a C type as the headers spell it."""
     if spelling == "const char *":

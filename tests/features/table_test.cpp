@@ -185,6 +185,9 @@ const std::pair<std::vector<uint32_t>, const char*> kOutsideTable[] = {
       kMediaEmu1DLutData},
      "front, 10-bit and media emulation LUT tables (word forms of their own)"},
     {{kModeTableSelect, kModeToneLut, kModeFrontLut, kModeMatrix32}, "LUTs and matrices kept per colour mode"},
+    {{kSelfCalTargetV1, kSelfCalTargetV3, kSelfCalTargetPaged, kSelfCalResultV1, kSelfCalResultSettingV1,
+      kSelfCalResultSettingPaged, kSelfCalResultPaged},
+     "self-calibration records (paged items and older fixed blocks)"},
 };
 
 const std::map<char, WorldMonitor> kModels = {{'O', kOffice}, {'C', kDual}, {'G', kGrading}, {'M', kMedical}};

@@ -57,6 +57,12 @@ TEST_F(DvctlMatrix, WritesReadBackAndMistakesAreNamed) {
         {"profile CG3180", 0, "  white  XYZ 0.9505 1.0000 1.0891   xy 0.3127 0.3290", ""},
         {"profile CG3180 --json", 0, "\"peakLuminance\": 120.0", ""},
         {"profile 17200455", 1, "", "error: reading the profile data: "},
+        // The current self-calibration records: paged items, and the older blocks of the medical model.
+        {"selfcal-records result CG3180", 0, "  luminance               120\n", ""},
+        {"selfcal-records target CG3180 --json", 0, "\"gammaIndex\": 9,", ""},
+        {"selfcal-records setting MX2420", 0, "  contrast                950\n", ""},
+        {"selfcal-records black CG3180", 2, "", "black not in {target,result,setting}"},
+        {"selfcal-records target 17200455", 1, "", "error: reading the current self-calibration target: "},
     };
     for (const auto& step : steps) {
         const Outcome run = Run(step.args);

@@ -32,5 +32,6 @@ void Add3DLutCommand(CLI::App& app, const GlobalOptions& global);
 void AddLutCommand(CLI::App& app, const GlobalOptions& global);
 void AddProfileCommand(CLI::App& app, const GlobalOptions& global);
 void AddStoreCommand(CLI::App& app, const GlobalOptions& global);
+void AddSelfCalRecordsCommand(CLI::App& app, const GlobalOptions& global);
 
 }  // namespace dvc::cli

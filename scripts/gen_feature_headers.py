@@ -24,6 +24,7 @@ TITLES = {
     "picture": "picture adjustments",
     "modes_inputs": "modes, inputs, signal, layouts and USB",
     "luts": "look-up tables, gamut and matrices",
+    "selfcal_control": "self-calibration control, schedules and self-QC",
 }
 
 BEGIN = "/* Feature table exports: written by scripts/gen_feature_headers.py from\n * src/features/{area}_table.def; change the table, not these lines. */"

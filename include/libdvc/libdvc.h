@@ -19,5 +19,6 @@
 #include "libdvc/dvc_storage.h"
 #include "libdvc/dvc_model.h"
 #include "libdvc/dvc_reports.h"
+#include "libdvc/dvc_selfcal_control.h"
 
 #endif

@@ -27,6 +27,7 @@ using VMI = VarnMonitorInterface;
 #include "features/picture_table.def"
 #include "features/power_table.def"
 #include "features/sensors_table.def"
+#include "features/selfcal_control_table.def"
 #undef DVC_ROW
 
 // All rows, for walks over the whole table: f.template operator()<Row>()
@@ -57,6 +58,7 @@ using AllRows = RowList<
 #include "features/picture_table.def"
 #include "features/power_table.def"
 #include "features/sensors_table.def"
+#include "features/selfcal_control_table.def"
     void>;
 #undef DVC_ROW
 

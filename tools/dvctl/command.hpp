@@ -31,5 +31,6 @@ void AddMatrixCommand(CLI::App& app, const GlobalOptions& global);
 void Add3DLutCommand(CLI::App& app, const GlobalOptions& global);
 void AddLutCommand(CLI::App& app, const GlobalOptions& global);
 void AddProfileCommand(CLI::App& app, const GlobalOptions& global);
+void AddSelfCalControlCommand(CLI::App& app, const GlobalOptions& global);
 
 }  // namespace dvc::cli

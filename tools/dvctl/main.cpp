@@ -71,6 +71,7 @@ int main(int argc, char** argv) {
     dvc::cli::Add3DLutCommand(app, global);
     dvc::cli::AddLutCommand(app, global);
     dvc::cli::AddProfileCommand(app, global);
+    dvc::cli::AddSelfCalControlCommand(app, global);
     if (std::string_view(argv[1]) == "help") return PrintHelp(app, argc, argv);
     try {
         app.parse(argc, argv);

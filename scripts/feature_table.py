@@ -14,7 +14,7 @@ KINDS_FILE = FEATURES / "row_kinds.hpp"
 CODES_FILE = ROOT / "src" / "paths" / "feature_codes.def"
 
 # Area tables in the order the library includes them (table_rows.hpp).
-AREAS = ("power", "keys_osd", "sensors", "info", "picture", "modes_inputs", "luts", "storage")
+AREAS = ("power", "keys_osd", "sensors", "info", "picture", "modes_inputs", "luts", "storage", "selfcal_control")
 
 ROW = re.compile(r"^DVC_ROW\((.*)\)\s*$")
 CODE = re.compile(r"^DVC_FEATURE_CODE\((\w+), (0x[0-9A-Fa-f]+)\)")

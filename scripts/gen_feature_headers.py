@@ -25,6 +25,7 @@ TITLES = {
     "modes_inputs": "modes, inputs, signal, layouts and USB",
     "luts": "look-up tables, gamut and matrices",
     "storage": "storage inside the monitor: asset tag, usage time, data items",
+    "selfcal_control": "self-calibration control, schedules and self-QC",
 }
 
 BEGIN = "/* Feature table exports: written by scripts/gen_feature_headers.py from\n * src/features/{area}_table.def; change the table, not these lines. */"

@@ -20,5 +20,6 @@
 #include "libdvc/dvc_model.h"
 #include "libdvc/dvc_reports.h"
 #include "libdvc/dvc_selfcal_records.h"
+#include "libdvc/dvc_selfcal_control.h"
 
 #endif

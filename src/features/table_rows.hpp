@@ -28,6 +28,7 @@ using VMI = VarnMonitorInterface;
 #include "features/power_table.def"
 #include "features/sensors_table.def"
 #include "features/storage_table.def"
+#include "features/selfcal_control_table.def"
 #undef DVC_ROW
 
 // All rows, for walks over the whole table: f.template operator()<Row>()
@@ -59,6 +60,7 @@ using AllRows = RowList<
 #include "features/power_table.def"
 #include "features/sensors_table.def"
 #include "features/storage_table.def"
+#include "features/selfcal_control_table.def"
     void>;
 #undef DVC_ROW
 

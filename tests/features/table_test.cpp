@@ -149,6 +149,15 @@ const Group kGroups[] = {
     {"OCGM", {kUsageTimeOld}},
     {"GM", {kUsageTimeRTC, kCalibrationDataCopy}},
     {"G", {kIFSCalibrationWindow}},
+    {"CGM", {kSelfCalState}},  // self-calibration, self-correction and self-QC states
+    {"G",                      // scheduled self-calibration and its lock, clocks and targets
+     {kSelfCalEnable, kSelfCalClockTime, kSelfTargetPairing, kSelfTargetEnable, kSelfCalMutex,
+      kAmbientLightCancelOnSelfCal, kSelfScheduleMenuLock}},
+    {"GM", {kSelfCalAgingTime, kCorrelationSensorSN, kSelfCalSchedule, kSelfNextSchedule}},
+    {"M",  // self-QC and the quality-assurance items
+     {kSelfQCGSCState, kSelfQCLEAState, kSelfQCLEAMeasTiming, kSelfQCRecalForGSCError, kQaSelfDiagnosis,
+      kQaSelfCompensationTarget, kQaSelfCompensationBrightParam, kQaSelfCompensationColorBalance, kQaCorrelationData}},
+    {"C", {kSelfCorrectionTarget}},
 };
 
 // Codes outside the table that the models answer, and why.
@@ -165,7 +174,10 @@ const std::pair<std::vector<uint32_t>, const char*> kOutsideTable[] = {
     {{kChromaticityWhite, kEdidPage, kEdidData}, "white chromaticity and EDID pages (read with the primaries)"},
     {{kCenterCrossMarker, kSaveSecond, kReset, kSaveThird, 0x9A, kMonitorMutex}, "marker, save, reset, mutex"},
     {{0x5A}, "self-calibration record"},
-    {{0xFF00004E, 0xFF00004F, 0xFF000077, 0xFF000078, 0xFF01009B, 0xFF01009C, 0xFF1000F0}, "self-QC and sensors"},
+    {{0xFF1000F0}, "sensors"},
+    {{kSelfCalResultTime, kSelfCalElapsedTime, kSelfCalElapsedValue, kSelfCorrectionResult, kSelfIndex,
+      kSelfCalControlColorMode, kSelfTargetIndex},
+     "self-calibration records, times, modes and targets (encodings of their own)"},
     {{kColorAdjustmentReset, kOutputSegmentConstant, kOutputSegmentProperty, kGenericReport, kGainDefinitionRequest},
      "colour reset pulse, output segment records, generic reports, gain definition request"},
     {{kModeNameSelect, kModeName, kModeSkipAll, kTonality, kTonalityNameSelect, kTonalityName, kTonalitySkipMask},

@@ -33,5 +33,6 @@ void AddLutCommand(CLI::App& app, const GlobalOptions& global);
 void AddProfileCommand(CLI::App& app, const GlobalOptions& global);
 void AddStoreCommand(CLI::App& app, const GlobalOptions& global);
 void AddSelfCalRecordsCommand(CLI::App& app, const GlobalOptions& global);
+void AddSelfCalControlCommand(CLI::App& app, const GlobalOptions& global);
 
 }  // namespace dvc::cli

@@ -73,6 +73,7 @@ int main(int argc, char** argv) {
     dvc::cli::AddProfileCommand(app, global);
     dvc::cli::AddStoreCommand(app, global);
     dvc::cli::AddSelfCalRecordsCommand(app, global);
+    dvc::cli::AddSelfCalControlCommand(app, global);
     if (std::string_view(argv[1]) == "help") return PrintHelp(app, argc, argv);
     try {
         app.parse(argc, argv);

@@ -29,8 +29,10 @@ constexpr int32_t kResults[] = {DvOk,
                                 1,
                                 DvErrNotImplemented};
 
-int32_t NextResult() {
-    if (!ScriptLeft()) return DvErrFailed;
+// The result of one call: a failure for another handle or once the script
+// has run out.
+int32_t Answer(uint32_t handle) {
+    if (handle != kScriptedHandle || !ScriptLeft()) return DvErrFailed;
     return kResults[NextScriptByte() % std::size(kResults)];
 }
 
@@ -40,13 +42,11 @@ uint32_t NextWord(size_t bytes) {
     return word;
 }
 
-// Fills the buffer from the script; what the script lacks is zero.
-void Fill(void* buffer, uint32_t size) {
-    if (buffer == nullptr) return;
-    const size_t n = std::min<size_t>(size, static_cast<size_t>(g_end - g_next));
-    std::memcpy(buffer, g_next, n);
-    std::memset(static_cast<uint8_t*>(buffer) + n, 0, size - n);
-    g_next += n;
+// The value is drawn whether or not the caller wants it, so that a script
+// means the same whatever the caller asks.
+template <class T>
+void Put(T* out, T value) {
+    if (out != nullptr) *out = value;
 }
 
 }  // namespace
@@ -60,60 +60,57 @@ bool ScriptLeft() { return g_next != g_end; }
 
 uint8_t NextScriptByte() { return ScriptLeft() ? *g_next++ : 0; }
 
+// Fills the buffer from the script; what the script lacks is zero.
+static void Fill(void* buffer, uint32_t size) {
+    if (buffer == nullptr) return;
+    const size_t n = std::min<size_t>(size, static_cast<size_t>(g_end - g_next));
+    std::memcpy(buffer, g_next, n);
+    std::memset(static_cast<uint8_t*>(buffer) + n, 0, size - n);
+    g_next += n;
+}
+
 }  // namespace dvc::fuzz
 
-using dvc::fuzz::kScriptedHandle;
-using dvc::fuzz::NextResult;
+using dvc::fuzz::Answer;
 using dvc::fuzz::NextWord;
+using dvc::fuzz::Put;
 
 extern "C" {
 
-int32_t DvHIDFind(void) { return NextResult() < 0 ? DvErrFailed : 1; }
+int32_t DvHIDFind(void) { return Answer(dvc::fuzz::kScriptedHandle) < 0 ? DvErrFailed : 1; }
 
 int32_t DvHIDRetrieve(uint32_t index, uint32_t* handle) {
-    if (index != 0) return DvErrFailed;
-    if (handle != nullptr) *handle = kScriptedHandle;
-    return DvOk;
+    Put(handle, dvc::fuzz::kScriptedHandle);
+    return index == 0 ? DvOk : DvErrFailed;
 }
 
+// Lengths beyond 16 bits are rare but possible; a flag byte keeps them reachable.
 int32_t DvHIDGetFixedData(uint32_t handle, uint32_t, int32_t* maximum, int32_t* minimum, int32_t* flag,
                           uint32_t* length) {
-    if (handle != kScriptedHandle) return DvErrFailed;
-    const int32_t r = NextResult();
-    const auto high = static_cast<int32_t>(NextWord(4));
-    const auto low = static_cast<int32_t>(NextWord(4));
-    const int32_t support = NextWord(1) & 1;
-    // Lengths beyond 16 bits are rare but possible; keep them reachable.
-    const uint32_t bytes = NextWord(1) & 0x80 ? NextWord(4) : NextWord(2);
-    if (maximum != nullptr) *maximum = high;
-    if (minimum != nullptr) *minimum = low;
-    if (flag != nullptr) *flag = support;
-    if (length != nullptr) *length = bytes;
+    const int32_t r = Answer(handle);
+    Put(maximum, static_cast<int32_t>(NextWord(4)));
+    Put(minimum, static_cast<int32_t>(NextWord(4)));
+    Put(flag, static_cast<int32_t>(NextWord(1) & 1));
+    Put(length, NextWord(1) & 0x80 ? NextWord(4) : NextWord(2));
     return r;
 }
 
 int32_t DvHIDGetValue(uint32_t handle, uint32_t, uint32_t* value) {
-    if (handle != kScriptedHandle) return DvErrFailed;
-    const int32_t r = NextResult();
-    const uint32_t word = NextWord(4);
-    if (value != nullptr) *value = word;
+    const int32_t r = Answer(handle);
+    Put(value, NextWord(4));
     return r;
 }
 
-int32_t DvHIDSetValue(uint32_t handle, uint32_t, uint32_t, uint32_t) {
-    return handle == kScriptedHandle ? NextResult() : DvErrFailed;
-}
-
 int32_t DvHIDGetData(uint32_t handle, uint32_t, void* buffer, uint32_t size) {
-    if (handle != kScriptedHandle) return DvErrFailed;
-    const int32_t r = NextResult();
+    const int32_t r = Answer(handle);
     dvc::fuzz::Fill(buffer, size);
     return r;
 }
 
+int32_t DvHIDSetValue(uint32_t handle, uint32_t, uint32_t, uint32_t) { return Answer(handle); }
+
 int32_t DvHIDSetData(uint32_t handle, uint32_t, const void* buffer, uint32_t size, uint32_t) {
-    if (handle != kScriptedHandle || (buffer == nullptr && size != 0)) return DvErrFailed;
-    return NextResult();
+    return buffer == nullptr && size != 0 ? DvErrFailed : Answer(handle);
 }
 
 int32_t DvHIDSetDataNoCheckResult(uint32_t handle, uint32_t code, const void* buffer, uint32_t size, uint32_t option) {
@@ -122,18 +119,11 @@ int32_t DvHIDSetDataNoCheckResult(uint32_t handle, uint32_t code, const void* bu
 
 // Reports are fed to the report code directly (hid_paths_fuzz.cpp), not
 // from a thread.
-int32_t DvHIDReportON(uint32_t handle, DvHIDReportCallback, DvHIDTeardownCallback, void*) {
-    return handle == kScriptedHandle ? NextResult() : DvErrFailed;
-}
-
-int32_t DvHIDReportOFF(uint32_t handle) { return handle == kScriptedHandle ? NextResult() : DvErrFailed; }
-
-int32_t DvHIDSupportsCriticalSection(uint32_t handle) { return handle == kScriptedHandle ? NextResult() : DvErrFailed; }
-
-int32_t DvHIDEnterCriticalSection(uint32_t handle) { return handle == kScriptedHandle ? NextResult() : DvErrFailed; }
-
-int32_t DvHIDExitCriticalSection(uint32_t handle) { return handle == kScriptedHandle ? NextResult() : DvErrFailed; }
-
+int32_t DvHIDReportON(uint32_t handle, DvHIDReportCallback, DvHIDTeardownCallback, void*) { return Answer(handle); }
+int32_t DvHIDReportOFF(uint32_t handle) { return Answer(handle); }
+int32_t DvHIDSupportsCriticalSection(uint32_t handle) { return Answer(handle); }
+int32_t DvHIDEnterCriticalSection(uint32_t handle) { return Answer(handle); }
+int32_t DvHIDExitCriticalSection(uint32_t handle) { return Answer(handle); }
 int32_t DvHIDRelease(void) { return DvOk; }
 
 }  // extern "C"

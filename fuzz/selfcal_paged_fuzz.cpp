@@ -7,6 +7,7 @@
 #include <span>
 
 #include "selfcal/paged_container.hpp"
+#include "targets.hpp"
 
 namespace {
 
@@ -16,7 +17,9 @@ void Check(bool ok) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+namespace dvc::fuzz {
+
+int SelfcalPaged(const uint8_t* data, size_t size) {
     namespace paged = dvc::selfcal::paged;
     const std::span<const uint8_t> block(data, size);
     const paged::Page page = paged::DecodePage(block);
@@ -39,3 +42,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     return 0;
 }
+
+}  // namespace dvc::fuzz

@@ -10,6 +10,7 @@
 #include <set>
 
 #include "selfcal/keyed_item.hpp"
+#include "targets.hpp"
 
 namespace {
 
@@ -19,7 +20,9 @@ void Check(bool ok) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+namespace dvc::fuzz {
+
+int SelfqcKeyed(const uint8_t* data, size_t size) {
     if (size < 3) return 0;
     const uint32_t length = static_cast<uint32_t>(2 + ((data[0] | data[1] << 8) % 600));
     const auto table =
@@ -60,3 +63,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(result == DvOk || result == DvErrFailed);
     return 0;
 }
+
+}  // namespace dvc::fuzz

@@ -20,6 +20,12 @@ int ModelRecord(const uint8_t* data, size_t size);
 int SettingsFile(const uint8_t* data, size_t size);
 int EdidPage(const uint8_t* data, size_t size);
 int KvBlock(const uint8_t* data, size_t size);
+int SelfcalPaged(const uint8_t* data, size_t size);
+int SelfqcKeyed(const uint8_t* data, size_t size);
+// libdvc's HID path, against fake_hidlink's scripted device
+int HidBlocks(const uint8_t* data, size_t size);
+int TaggedTransfer(const uint8_t* data, size_t size);
+int HidReports(const uint8_t* data, size_t size);
 // ddclink
 int Capabilities(const uint8_t* data, size_t size);
 int DdcReply(const uint8_t* data, size_t size);

@@ -162,6 +162,13 @@ public:
         }
     }
 
+    // Waits until every worker has made its reads.
+    void Wait() {
+        std::lock_guard lock(mutex_);
+        for (auto& t : threads_) t.join();
+        threads_.clear();
+    }
+
     void Stop() {
         std::lock_guard lock(mutex_);
         cancel_ = true;

@@ -1,5 +1,6 @@
 #include "state_file.hpp"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -34,6 +35,23 @@ bool WriteAll(int fd, const std::string& bytes) {
         done += static_cast<std::size_t>(n);
     }
     return true;
+}
+
+// The temporary files of writers killed mid-write: <name>.new.<pid>. Every
+// writer makes and renames its own under the lock, so while the caller holds
+// it any such file is a leftover, whether or not its pid runs again.
+void RemoveLeftoverTemps(const std::string& path) {
+    const std::string folder = Folder(path);
+    const std::string prefix = path.substr(path.rfind('/') + 1) + ".new.";
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) continue;
+        if (name.find_first_not_of("0123456789", prefix.size()) != std::string::npos) continue;
+        ::unlink((folder + "/" + name).c_str());
+    }
+    ::closedir(dir);
 }
 
 }  // namespace
@@ -146,6 +164,7 @@ void StateFile::Load(World& world, const std::string& bytes) {
 // Writes `bytes` to a new file beside the state file, syncs it and renames
 // it over the old one; on any failure the old file stays as it was.
 bool StateFile::Replace(const std::string& bytes) {
+    RemoveLeftoverTemps(path_);
     const std::string temp = path_ + ".new." + std::to_string(::getpid());
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) {

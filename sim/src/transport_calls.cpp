@@ -12,6 +12,17 @@ namespace {
 constexpr uint32_t kMaxTransfer = 16u << 20;
 constexpr auto kDeviceLockWait = std::chrono::milliseconds(3000);
 
+// A fault on a call that moves no data (reports on or off, the device lock,
+// release): an error or a refusal stops it before it has any effect, with
+// that result in `r`; short or garbage data have nothing to spoil, and a
+// delay only slows it. True when the call goes ahead.
+bool GoesAhead(const FaultRule* fault, int32_t& r) {
+    if (fault == nullptr) return true;
+    if (fault->kind == FaultKind::Result) r = fault->result;
+    if (fault->kind == FaultKind::RefusedData) r = DvErrRefused;
+    return fault->kind != FaultKind::Result && fault->kind != FaultKind::RefusedData;
+}
+
 }  // namespace
 
 // ---- reads and writes of either link -----------------------------------------
@@ -138,10 +149,13 @@ int32_t Sim::DdcSetData(uint32_t index, uint32_t code, const void* buffer, uint3
 }
 
 int32_t Sim::DdcRelease() {
-    std::lock_guard lock(mutex_);
-    ddc_list_.clear();
-    Log(Transaction{Link::DDCCI, 0, Op::Release, 0, 0, {}, 0, 0, 0, {}});
-    return DvOk;
+    std::unique_lock lock(mutex_);
+    int32_t r = DvOk;
+    const FaultRule* fault = faults_.Match(Link::DDCCI, {}, Op::Release, 0);
+    if (GoesAhead(fault, r)) ddc_list_.clear();
+    Log(Transaction{Link::DDCCI, 0, Op::Release, 0, 0, {}, 0, 0, r, {}}, {}, fault != nullptr);
+    ListFaultDelay(lock, fault);
+    return r;
 }
 
 // ---- HID -------------------------------------------------------------------
@@ -218,15 +232,18 @@ int32_t Sim::HidSetData(uint32_t handle, uint32_t code, const void* buffer, uint
 }
 
 int32_t Sim::HidReport(uint32_t handle, bool on) {
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
+    const Op op = on ? Op::ReportON : Op::ReportOFF;
     VirtualMonitor* m = Resolve(Link::HID, handle);
     int32_t r = m ? DvOk : DvErrFailed;
-    if (m) {
+    const FaultRule* fault = m ? faults_.Match(Link::HID, m->serial, op, 0) : nullptr;
+    if (m && GoesAhead(fault, r)) {
         m->reports_on = on;
         // A world a test activated in its own process is private to it.
         if (!in_process_) Mailbox().Watch(m->serial, on);
     }
-    Log(Transaction{Link::HID, handle, on ? Op::ReportON : Op::ReportOFF, 0, 0, {}, 0, 0, r, m ? m->serial : ""});
+    Log(Transaction{Link::HID, handle, op, 0, 0, {}, 0, 0, r, m ? m->serial : ""}, {}, fault != nullptr);
+    ListFaultDelay(lock, fault);
     return r;
 }
 
@@ -244,11 +261,17 @@ void Sim::SetReportSink(DvSimReportSink sink, void* context) {
     sink_context_ = context;
 }
 
+// The answer is the result itself: garbage gives a random one.
 int32_t Sim::HidSupportsLock(uint32_t handle) {
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
     VirtualMonitor* m = Resolve(Link::HID, handle);
     int32_t r = (m != nullptr && m->device_lock_supported) ? 1 : 0;
-    Log(Transaction{Link::HID, handle, Op::SupportsCriticalSection, 0, 0, {}, 0, 0, r, m ? m->serial : ""});
+    const FaultRule* fault = m ? faults_.Match(Link::HID, m->serial, Op::SupportsCriticalSection, 0) : nullptr;
+    if (GoesAhead(fault, r) && fault != nullptr && fault->kind == FaultKind::GarbageData)
+        r = static_cast<int32_t>(faults_.GarbageValue() & 0xFF);
+    Log(Transaction{Link::HID, handle, Op::SupportsCriticalSection, 0, 0, {}, 0, 0, r, m ? m->serial : ""}, {},
+        fault != nullptr);
+    ListFaultDelay(lock, fault);
     return r;
 }
 
@@ -256,34 +279,42 @@ int32_t Sim::HidLock(uint32_t handle, bool enter) {
     const Op op = enter ? Op::EnterCriticalSection : Op::ExitCriticalSection;
     std::shared_ptr<DeviceLock> device;
     std::string serial;
+    const FaultRule* fault = nullptr;
     {
-        std::lock_guard lock(mutex_);
+        std::unique_lock lock(mutex_);
         VirtualMonitor* m = Resolve(Link::HID, handle);
         int32_t r = m == nullptr ? DvErrFailed : (!m->device_lock_supported ? DvErrNotSupported : 0);
-        if (r != 0) {
-            Log(Transaction{Link::HID, handle, op, 0, 0, {}, 0, 0, r, m ? m->serial : ""});
+        if (r == 0) fault = faults_.Match(Link::HID, m->serial, op, 0);
+        if (r != 0 || !GoesAhead(fault, r)) {
+            Log(Transaction{Link::HID, handle, op, 0, 0, {}, 0, 0, r, m ? m->serial : ""}, {}, fault != nullptr);
             return r;
         }
         device = m->device_lock;
         serial = m->serial;
+        ListFaultDelay(lock, fault);
     }
     // Waiting for the device must not hold up every other transaction.
     int32_t r = enter ? device->Enter(kDeviceLockWait) : device->Exit();
     std::lock_guard lock(mutex_);
-    Log(Transaction{Link::HID, handle, op, 0, 0, {}, 0, 0, r, serial});
+    Log(Transaction{Link::HID, handle, op, 0, 0, {}, 0, 0, r, serial}, {}, fault != nullptr);
     return r;
 }
 
 int32_t Sim::HidRelease() {
-    std::lock_guard lock(mutex_);
-    for (VirtualMonitor* m : hid_list_) {
-        m->reports_on = false;
-        if (mailbox_) mailbox_->Watch(m->serial, false);
+    std::unique_lock lock(mutex_);
+    int32_t r = DvOk;
+    const FaultRule* fault = faults_.Match(Link::HID, {}, Op::Release, 0);
+    if (GoesAhead(fault, r)) {
+        for (VirtualMonitor* m : hid_list_) {
+            m->reports_on = false;
+            if (mailbox_) mailbox_->Watch(m->serial, false);
+        }
+        hid_list_.clear();
+        hid_found_ = false;
     }
-    hid_list_.clear();
-    hid_found_ = false;
-    Log(Transaction{Link::HID, 0, Op::Release, 0, 0, {}, 0, 0, 0, {}});
-    return DvOk;
+    Log(Transaction{Link::HID, 0, Op::Release, 0, 0, {}, 0, 0, r, {}}, {}, fault != nullptr);
+    ListFaultDelay(lock, fault);
+    return r;
 }
 
 }  // namespace dvc::sim

@@ -75,7 +75,10 @@ DvError ReadBlocks(VarnMonitorInterface& path, const char* tag, uint32_t record,
     for (uint32_t block = first; block <= last; ++block, destination += blockSize) {
         const Header header = MakeHeader(tag, record, block);
         if (SupportedByFixedData(path, kTagCombinedRead)) {
-            result = ReadCombinedBlock(path, header, destination);
+            // A device that took up combined reads since the block size was
+            // chosen sends 512 bytes into a read planned in 128-byte blocks:
+            // they neither fit nor belong there.
+            result = blockSize == kCombinedDataBytes ? ReadCombinedBlock(path, header, destination) : DvErrFailed;
         } else {
             result = ReadSeparateBlock(path, header, destination, blockSize);
         }

@@ -8,6 +8,9 @@
 
 #include "targets.hpp"
 
+// dvctl's LUT CSV target is a libFuzzer program of its own (lut_csv_fuzz.cpp).
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+
 namespace dvc::test {
 namespace {
 
@@ -26,11 +29,17 @@ constexpr Target kTargets[] = {
     {"settings_file", fuzz::SettingsFile, 400},
     {"edid_page", fuzz::EdidPage, 400},
     {"kv_block", fuzz::KvBlock, 400},
+    {"selfcal_paged", fuzz::SelfcalPaged, 400},
+    {"selfqc_keyed", fuzz::SelfqcKeyed, 400},
+    {"hid_blocks", fuzz::HidBlocks, 400},
+    {"tagged_transfer", fuzz::TaggedTransfer, 400},
+    {"hid_reports", fuzz::HidReports, 400},
     {"capabilities", fuzz::Capabilities, 400},
     {"ddc_reply", fuzz::DdcReply, 400},
     {"world_json", fuzz::WorldJson, 40},
     {"state_json", fuzz::StateJson, 20},
     {"value_text", fuzz::ValueText, 400},
+    {"lut_csv", LLVMFuzzerTestOneInput, 100},
 };
 
 std::vector<Bytes> Corpus(const std::string& name) {

@@ -3,6 +3,9 @@
 // sanitizer builds above all) exercises what the fuzzer explores.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 
 #include "proptag/block_writer.hpp"
@@ -58,6 +61,14 @@ TEST(ProptagFuzzReplay, SeedsAndMutationsHoldTheParsersChecks) {
         Bytes input = seeds[i % seeds.size()];
         for (int n = 1 + i % 3; n > 0; --n) input = Mutate(std::move(input), rng);
         EXPECT_EQ(RunEntry(input), 0);
+    }
+}
+
+// What the fuzzer found worth keeping (fuzz/corpus/proptag), as it stands.
+TEST(ProptagFuzzReplay, WholeCorpus) {
+    for (const auto& e : std::filesystem::directory_iterator(PROPTAG_CORPUS)) {
+        std::ifstream in(e.path(), std::ios::binary);
+        EXPECT_EQ(RunEntry(Bytes(std::istreambuf_iterator<char>(in), {})), 0) << e.path();
     }
 }
 

@@ -125,6 +125,10 @@ TEST_F(StateFile, AnInterruptedWriterLeavesTheOldStateOrTheNew) {
         const auto doc = nlohmann::json::parse(Slurp(file));  // throws on a torn file
         EXPECT_GE(doc["monitors"][kCX].size(), 2u) << "run " << run;
     }
+    std::ofstream(path_ / "state.json.new.999999") << "{";  // a temporary of a writer long gone
+    ASSERT_TRUE(sim::SetStateValue(kCX, 0x89, 999));        // the next writer sweeps them all
+    for (const auto& e : std::filesystem::directory_iterator(path_))
+        EXPECT_EQ(e.path().filename().string().find("state.json.new."), std::string::npos) << e.path();
 
     const uint32_t before = *sim::GetStateValue(kCX, 0x89);
     const std::string kept = Slurp(file);

@@ -2,6 +2,7 @@
 // a few thousand mutations of them, so that every build exercises it.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -27,5 +28,13 @@ TEST(CubeFuzzReplay, SeedsAndMutations) {
             }
             ASSERT_EQ(LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(s.data()), s.size()), 0);
         }
+    }
+}
+
+// What the fuzzer found worth keeping, as it stands.
+TEST(CubeFuzzReplay, WholeCorpus) {
+    for (const auto& e : std::filesystem::directory_iterator(CUBE_SEEDS)) {
+        const std::string input{std::istreambuf_iterator<char>(std::ifstream(e.path()).rdbuf()), {}};
+        EXPECT_EQ(LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(input.data()), input.size()), 0) << e.path();
     }
 }

@@ -1,19 +1,19 @@
 #include "cube_file.hpp"
 
 #include <fmt/core.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
+
+#include "input_file.hpp"
 
 namespace dvc::cli {
 
 namespace {
 
-constexpr std::uintmax_t kMaxFileBytes = 64u << 20;
+constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;
 constexpr uint16_t kMaxSize = 256;
 constexpr double kSlack = 1e-6;  // printing noise around 0 and 1 is let through
 
@@ -42,16 +42,10 @@ uint16_t ToWord(double v) { return static_cast<uint16_t>(std::clamp(v, 0.0, 1.0)
 }  // namespace
 
 std::string ReadInputFile(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) throw CubeError(fmt::format("{}: cannot be read", path));
-    if (!S_ISREG(info.st_mode)) throw CubeError(fmt::format("{}: not a regular file", path));
-    if (static_cast<std::uintmax_t>(info.st_size) > kMaxFileBytes)
-        throw CubeError(fmt::format("{}: larger than 64 MiB", path));
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (!in) throw CubeError(fmt::format("{}: cannot be read", path));
-    return text.str();
+    std::string problem;
+    auto text = ReadInputText(path, kMaxFileBytes, problem);
+    if (!text) throw CubeError(problem);
+    return std::move(*text);
 }
 
 CubeLut ParseCube(std::string_view text, const std::string& name) {

@@ -3,10 +3,10 @@
 #include <fmt/core.h>
 #include <algorithm>
 #include <charconv>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <stdexcept>
+
+#include "input_file.hpp"
 
 namespace dvc::cli {
 
@@ -104,17 +104,10 @@ std::string FormatLutCsv(const std::vector<LutLevels>& channels, const std::vect
 }
 
 std::string ReadSmallFile(const std::string& path, std::size_t limit) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (ec || !std::filesystem::exists(status)) throw std::runtime_error(path + ": no such file");
-    if (!std::filesystem::is_regular_file(status)) throw std::runtime_error(path + ": not a regular file");
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec || size > limit) throw std::runtime_error(fmt::format("{}: larger than {} bytes", path, limit));
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error(path + ": cannot be read");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    std::string problem;
+    auto text = ReadInputText(path, limit, problem);
+    if (!text) throw std::runtime_error(problem);
+    return std::move(*text);
 }
 
 }  // namespace dvc::cli

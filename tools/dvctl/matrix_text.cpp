@@ -1,17 +1,15 @@
 #include "matrix_text.hpp"
 
-#include <sys/stat.h>
-
 #include <cmath>
-#include <fstream>
 #include <sstream>
 
 #include "failure.hpp"
+#include "input_file.hpp"
 
 namespace dvc::cli {
 namespace {
 
-constexpr off_t kMaxMatrixFileBytes = 64 * 1024;
+constexpr std::size_t kMaxMatrixFileBytes = 64 * 1024;
 
 }  // namespace
 
@@ -36,12 +34,10 @@ MatrixValues ParseMatrixWords(const std::vector<std::string>& words) {
 }
 
 std::vector<std::string> ReadMatrixFileWords(const std::string& path) {
-    struct stat info {};
-    if (stat(path.c_str(), &info) != 0) throw UsageError(path + ": no such file");
-    if (!S_ISREG(info.st_mode)) throw UsageError(path + ": not a regular file");
-    if (info.st_size > kMaxMatrixFileBytes) throw UsageError(path + ": larger than a matrix file can be (64 KiB)");
-    std::ifstream in(path);
-    if (!in) throw UsageError(path + ": cannot be read");
+    std::string problem;
+    const auto text = ReadInputText(path, kMaxMatrixFileBytes, problem);
+    if (!text) throw UsageError(problem);
+    std::istringstream in(*text);
     std::vector<std::string> words;
     for (std::string line; std::getline(in, line);) {
         line = line.substr(0, line.find('#'));

@@ -107,7 +107,7 @@ bool IdentifyAhead(Backend& b, uint32_t index) {
 
 // ... and what it asks later: the blocks that describe the model, which the
 // caller reads only where DDC/CI is the monitor's first path. They are read
-// in the background for every identified monitor once the caller asks the
+// for every identified monitor at once when the caller asks the
 // first of them of one monitor (before that, HID may be every monitor's
 // first path, and the reads would be made in vain).
 void DescribeAhead(Backend& b, uint32_t index, const std::atomic<bool>& stop) {
@@ -195,7 +195,10 @@ uint32_t ReadAhead(Backend& b, uint32_t n) {
     return static_cast<uint32_t>(shown->size());
 }
 
-// The caller asks the first model block of a monitor: the others' follow.
+// The caller asks the first model block of a monitor: every identified
+// monitor's blocks are read at once, and the call waits for all of them, so
+// that no read made ahead is still on the wire when the caller goes on (it
+// would land between the caller's own transactions).
 void DescribeAll(Backend& b) {
     std::vector<uint32_t> monitors;
     {
@@ -204,6 +207,7 @@ void DescribeAll(Backend& b) {
     }
     if (monitors.empty()) return;
     Workers().Start(g_ahead, monitors, [&b](uint32_t i, const std::atomic<bool>& stop) { DescribeAhead(b, i, stop); });
+    Workers().Wait();
 }
 
 void Forget() {

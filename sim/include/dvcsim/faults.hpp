@@ -23,7 +23,11 @@ enum class FaultKind : uint8_t {
 // only `keep_bytes` monitors (ShortData), or reports a garbage count;
 // Retrieve fails, withholds the handle (ShortData: 0), gives a garbage
 // handle, or refuses; SetCommunicationType fails or refuses. Delay slows
-// each of them.
+// each of them. So are the calls that move no data (ReportON, ReportOFF,
+// the device lock's three calls, Release): an error or a refusal stops the
+// call before it has any effect; short or garbage data leave it as it is,
+// except that SupportsCriticalSection, whose answer is its result, answers
+// garbage.
 struct FaultRule {
     std::optional<Link> link;  // any link when empty
     std::string serial;        // any monitor when empty

@@ -76,11 +76,19 @@ struct Released {
 template <class T>
 using Owned = std::unique_ptr<T, Released>;
 
+// The monitor's current record of one kind, owned; a failure is reported
+// with `what` (the object, if any, is released first).
+template <class T>
+Owned<T> Current(const Monitor& m, DvError (*get)(const char*, const char*, T**), const char* what) {
+    T* raw = nullptr;
+    const DvError got = get(m.serial.c_str(), m.model.c_str(), &raw);
+    Owned<T> object(raw);
+    Check(got, what);
+    return object;
+}
+
 void Target(const Monitor& m, Fields& f) {
-    DvCtrlSelfCalTargetV5* raw = nullptr;
-    const DvError got = DvCtrlGetCurrentSelfCalTargetV5(m.serial.c_str(), m.model.c_str(), &raw);
-    Owned<DvCtrlSelfCalTargetV5> t(raw);
-    Check(got, "reading the current self-calibration target");
+    const auto t = Current(m, DvCtrlGetCurrentSelfCalTargetV5, "reading the current self-calibration target");
     f.Number("id", DvCtrlSelfCalTargetV5GetIDInt16, t.get());
     f.Number("luminance", DvCtrlSelfCalTargetV5GetLuminance, t.get());
     f.Colour("white", DvCtrlSelfCalTargetV5GetWhite, t.get());
@@ -111,10 +119,7 @@ void Target(const Monitor& m, Fields& f) {
 }
 
 void Result(const Monitor& m, Fields& f) {
-    DvCtrlSelfCalResultV5* raw = nullptr;
-    const DvError got = DvCtrlGetCurrentSelfCalResultV5(m.serial.c_str(), m.model.c_str(), &raw);
-    Owned<DvCtrlSelfCalResultV5> r(raw);
-    Check(got, "reading the current self-calibration result");
+    const auto r = Current(m, DvCtrlGetCurrentSelfCalResultV5, "reading the current self-calibration result");
     f.Code("error", DvCtrlSelfCalResultV5GetError, r.get());
     f.Number("luminance", DvCtrlSelfCalResultV5GetLuminance, r.get());
     f.Colour("white", DvCtrlSelfCalResultV5GetWhite, r.get());
@@ -131,10 +136,8 @@ void Result(const Monitor& m, Fields& f) {
 }
 
 void Setting(const Monitor& m, Fields& f) {
-    DvCtrlSelfCalResultSettingV5* raw = nullptr;
-    const DvError got = DvCtrlGetCurrentSelfCalResultSettingV5(m.serial.c_str(), m.model.c_str(), &raw);
-    Owned<DvCtrlSelfCalResultSettingV5> s(raw);
-    Check(got, "reading the current self-calibration result setting");
+    const auto s =
+        Current(m, DvCtrlGetCurrentSelfCalResultSettingV5, "reading the current self-calibration result setting");
     std::array<double, 9> matrix{};
     f.Number("contrast", DvCtrlSelfCalResultSettingV5GetContrast, s.get());
     for (const auto& [name, get] : {std::pair{"gainMatrix", &DvCtrlSelfCalResultSettingV5GetGainMatrix},
